@@ -1,0 +1,35 @@
+# Entry points for people and CI. Everything real is in CMake.
+JOBS ?= $(shell nproc)
+BUILD ?= build
+ASAN_BUILD ?= build-asan
+
+.PHONY: all deps build run test test-release test-sanitizers bench clean
+
+all: build
+
+deps:
+	@tools/install-deps.sh
+
+build: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	$(BUILD)/trochograph/trochograph --render --output trochograph-default.png
+	@echo "The default curve is in $(CURDIR)/trochograph-default.png"
+
+test: test-release test-sanitizers
+
+test-release: build
+	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+test-sanitizers: deps
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DTROCHOGRAPH_SANITIZE=ON -DTROCHOGRAPH_BENCH=OFF
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
+
+bench: build
+	$(BUILD)/bench/trochograph_bench
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD)

@@ -1,0 +1,58 @@
+// Cost of one renderer step, by canvas side, with and without the animated circles.
+#include <benchmark/benchmark.h>
+
+#include "bench_platform.h"
+
+namespace trochograph::bench {
+namespace {
+
+// Arguments: canvas side, animate, frame mode (0 incremental, 1 whole canvas).
+void rendererStep(benchmark::State& run)
+{
+    BenchPlatform platform(1920, 1042);
+    Engine engine(platform);
+    engine.rebuildCanvas(static_cast<int>(run.range(0)));
+    CurveState& s = engine.state;
+    s.speed = 0;
+    s.okintro = 0;
+    s.animate = static_cast<int>(run.range(1));
+    if (run.range(2)) engine.circles.setFrameMode(FrameMode::wholeCanvas);
+    // The default hypotrochoid: its moving circle is large, the harder case for frames.
+    s.type = hypotrochoid;
+    for (auto _ : run) {
+        s.okroulette = 1;
+        engine.roulette();
+    }
+    run.SetItemsProcessed(run.iterations());
+}
+BENCHMARK(rendererStep)
+    ->ArgNames({"res", "animate", "whole"})
+    ->Args({600, 0, 0})
+    ->Args({9600, 0, 0})
+    ->Args({600, 1, 0})
+    ->Args({9600, 1, 0})
+    ->Args({600, 1, 1})
+    ->Args({2400, 1, 1});
+
+// One frame of the circles alone, with the same circle sizes in pixels on canvases of
+// different sides: what a frame costs beyond the circles themselves.
+void circleFrameFixedSize(benchmark::State& run)
+{
+    BenchPlatform platform(1920, 1042);
+    Engine engine(platform);
+    engine.rebuildCanvas(static_cast<int>(run.range(0)));
+    CurveState& s = engine.state;
+    s.okintro = 0;
+    s.center1x = 100;
+    s.center1y = 50;
+    s.pt[1] = {s.halfres + 120, s.halfres + 60};
+    engine.circles.drawcircles(platform.windowSurface(), 200, 60, 0);
+    for (auto _ : run) {
+        s.delta += 0.01;
+        engine.circles.drawcircles(platform.windowSurface(), 200, 60, 1);
+    }
+}
+BENCHMARK(circleFrameFixedSize)->ArgName("res")->Arg(600)->Arg(9600);
+
+}  // namespace
+}  // namespace trochograph::bench

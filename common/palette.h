@@ -1,0 +1,14 @@
+// The built-in 256-colour palette that both programs start with.
+#pragma once
+
+#include <array>
+
+#include "colorref.h"
+
+namespace trochograph {
+
+using Palette = std::array<Colorref, 256>;
+
+extern const Palette builtinPalette;
+
+}  // namespace trochograph

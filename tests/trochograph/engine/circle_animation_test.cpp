@@ -1,0 +1,262 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "fake_platform.h"
+
+namespace trochograph::test {
+namespace {
+
+bool contains(const Surface& surface, Colorref c, Rect area)
+{
+    area = area.intersected(surface.bounds());
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x)
+            if (surface.pixel(x, y) == c) return true;
+    return false;
+}
+bool contains(const Surface& surface, Colorref c) { return contains(surface, c, surface.bounds()); }
+
+// Two engines fed the same input, one showing frames the incremental way and one the
+// whole-canvas way; after every step their canvases and windows must be identical.
+struct Lockstep {
+    FakePlatform fastPlatform, plainPlatform;
+    Engine fast{fastPlatform}, plain{plainPlatform};
+
+    Lockstep(int res, int clientWidth, int clientHeight)
+        : fastPlatform(clientWidth, clientHeight), plainPlatform(clientWidth, clientHeight)
+    {
+        plain.circles.setFrameMode(FrameMode::wholeCanvas);
+        for (Engine* e : {&fast, &plain}) {
+            e->rebuildCanvas(res);
+            e->state.speed = 0;
+            e->state.multicolor = 0;
+            e->state.animate = 1;
+            e->state.okintro = 0;
+        }
+    }
+    void both(const std::function<void(Engine&, FakePlatform&)>& change)
+    {
+        change(fast, fastPlatform);
+        change(plain, plainPlatform);
+    }
+    void expectSame(const std::string& where)
+    {
+        ASSERT_TRUE(fast.canvas == plain.canvas) << where;
+        ASSERT_TRUE(fastPlatform.window == plainPlatform.window) << where;
+    }
+    // Runs a whole curve, checking after every step; `atStep` may interfere midway.
+    void renderChecked(const std::function<void(int)>& atStep = {})
+    {
+        both([](Engine& e, FakePlatform&) { e.state.okroulette = 1; });
+        for (int step = 0; fast.state.okroulette; ++step) {
+            ASSERT_LT(step, 100000);
+            fast.roulette();
+            plain.roulette();
+            expectSame("step " + std::to_string(step));
+            if (atStep) atStep(step);
+        }
+        EXPECT_EQ(plain.state.okroulette, 0);
+    }
+};
+
+struct FrameCase {
+    const char* name;
+    int type;
+    int clientWidth, clientHeight;
+    std::function<void(CurveState&)> setUp;
+};
+
+class IncrementalFrames : public ::testing::TestWithParam<FrameCase> {};
+
+TEST_P(IncrementalFrames, MatchTheWholeCanvasSequencePixelForPixel)
+{
+    const FrameCase& c = GetParam();
+    Lockstep run(151, c.clientWidth, c.clientHeight);
+    run.both([&](Engine& e, FakePlatform&) {
+        e.state.type = c.type;
+        if (c.setUp) c.setUp(e.state);
+    });
+    run.renderChecked();
+    // A second curve over the first, as after Render again.
+    run.renderChecked();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Curves, IncrementalFrames,
+    ::testing::Values(FrameCase{"epitrochoid", 0, 400, 300, {}}, FrameCase{"hypotrochoid", 1, 400, 300, {}},
+                      FrameCase{"rose", 2, 400, 300, {}}, FrameCase{"irrational_rose", 3, 400, 300, {}},
+                      FrameCase{"narrow_window", 0, 90, 120, {}}, FrameCase{"no_window", 1, 0, 0, {}},
+                      FrameCase{"scaled_and_turned", 0, 151, 151,
+                                [](CurveState& s) {
+                                    s.scale[0] = 2.0;
+                                    s.rottheta = 0.7;
+                                }},
+                      FrameCase{"ellipse_r_varies", 1, 400, 300,
+                                [](CurveState& s) {
+                                    s.ellipse = 1;
+                                    s.method = circleVaryingR;
+                                }},
+                      FrameCase{"actual_ellipse", 0, 400, 300,
+                                [](CurveState& s) {
+                                    s.ellipse = 1;
+                                    s.method = actualEllipse;
+                                }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(IncrementalFramesTest, StayExactWhenTheShellInterferesMidCurve)
+{
+    Lockstep run(151, 200, 200);
+    run.both([](Engine& e, FakePlatform&) { e.state.animate = 0; });
+    run.renderChecked([&](int step) {
+        if (step == 100) {
+            // Animation switched on mid-curve: the shell draws the fixed circle.
+            run.both([](Engine& e, FakePlatform& p) {
+                e.state.animate = 1;
+                e.circles.drawcircles(p.window, e.state.R, e.state.r, 0);
+            });
+        }
+        if (step == 200) {
+            // The window shrinks, and the shell repaints what it shows from the canvas.
+            run.both([](Engine&, FakePlatform& p) {
+                p.client = {0, 0, 120, 80};
+                p.window.reset(120, 80, canvasGrey);
+            });
+            run.both([](Engine& e, FakePlatform& p) { p.window.blit({0, 0}, e.canvas, {0, 0, 120, 80}); });
+        }
+        if (step == 300) {
+            // The window grows back; the newly shown part is repainted from the canvas.
+            run.both([](Engine& e, FakePlatform& p) {
+                p.client = {0, 0, 200, 200};
+                p.window.reset(200, 200, canvasGrey);
+                p.window.blit({0, 0}, e.canvas, {0, 0, 151, 151});
+            });
+        }
+    });
+}
+
+TEST(IncrementalFramesTest, MatchDuringTheIntro)
+{
+    Lockstep run(151, 300, 200);
+    run.both([](Engine& e, FakePlatform&) { e.state.okintro = 1; });
+    for (int step = 0; step < 300; ++step) {
+        if (step == 299) run.both([](Engine& e, FakePlatform&) { e.state.stopintro = 1; });
+        run.fast.intro();
+        run.plain.intro();
+        run.expectSame("intro step " + std::to_string(step));
+    }
+    EXPECT_EQ(run.fast.state.okintro, 0);
+}
+
+struct CircleAnimationTest : ::testing::Test {
+    FakePlatform platform{600, 600};
+    Engine engine{platform};
+    CurveState& s = engine.state;
+
+    void SetUp() override
+    {
+        s.speed = 0;
+        s.multicolor = 0;
+        s.animate = 1;
+        s.okintro = 0;
+    }
+};
+
+TEST_F(CircleAnimationTest, OnlyTheLastTrochoidFrameStaysInThePicture)
+{
+    s.okroulette = 1;
+    for (int i = 0; i < 300; ++i) engine.roulette();
+    EXPECT_TRUE(contains(engine.canvas, circle_colors::fixedCircle));
+    EXPECT_FALSE(contains(engine.canvas, circle_colors::movingCircle));
+    EXPECT_FALSE(contains(engine.canvas, circle_colors::armOfTrochoid));
+    EXPECT_FALSE(contains(engine.canvas, circle_colors::spokes));
+    EXPECT_TRUE(contains(platform.window, circle_colors::movingCircle));
+    EXPECT_TRUE(contains(platform.window, circle_colors::armOfTrochoid));
+
+    renderWholeCurve(engine);
+    EXPECT_TRUE(contains(engine.canvas, circle_colors::movingCircle));
+    EXPECT_TRUE(contains(engine.canvas, circle_colors::armOfTrochoid));
+    EXPECT_TRUE(contains(engine.canvas, circle_colors::spokes));
+    EXPECT_TRUE(engine.canvas == platform.window);
+}
+
+TEST_F(CircleAnimationTest, RoseEndsWithTheArmInTheWindowOnly)
+{
+    s.type = 2;
+    renderWholeCurve(engine);
+    EXPECT_FALSE(contains(engine.canvas, circle_colors::armOfRose));
+    EXPECT_TRUE(contains(platform.window, circle_colors::armOfRose));
+    EXPECT_FALSE(contains(platform.window, circle_colors::spokes)) << "a rose has no moving circle";
+}
+
+TEST_F(CircleAnimationTest, FixedCircleScalesWithTheCurve)
+{
+    s.scale[0] = 2.0;
+    s.okroulette = 1;
+    engine.roulette();
+    // R = 44 % of 300 = 132 pixels, doubled.
+    const int hr = s.halfres;
+    EXPECT_EQ(engine.canvas.pixel(hr + 264, hr), circle_colors::fixedCircle);
+    EXPECT_EQ(engine.canvas.pixel(hr, hr - 264), circle_colors::fixedCircle);
+    EXPECT_EQ(platform.window.pixel(hr - 264, hr), circle_colors::fixedCircle);
+    EXPECT_NE(engine.canvas.pixel(hr + 200, hr), circle_colors::fixedCircle);
+    // The moving circle's centre sits (R + r) * scale from the canvas centre.
+    EXPECT_EQ(engine.circles.center1(), (Point{hr + 330, hr}));
+}
+
+TEST_F(CircleAnimationTest, DotNeedsTheBoundOfAFixedCircleCall)
+{
+    const int hr = s.halfres;
+    s.center1x = 0;
+    s.center1y = 0;
+    s.pt[1] = {hr + 50, hr + 50};
+    engine.circles.drawcircles(platform.window, 100, 10, 1);
+    EXPECT_EQ(platform.window.pixel(hr + 50, hr + 50), circle_colors::armOfTrochoid);
+
+    engine.circles.drawcircles(platform.window, 100, 10, 0);
+    EXPECT_EQ(engine.circles.bound(), (Rect{0, 0, 600, 600}));
+    engine.circles.drawcircles(platform.window, 100, 10, 1);
+    EXPECT_EQ(platform.window.pixel(hr + 50, hr + 50), circle_colors::penTip);
+}
+
+TEST_F(CircleAnimationTest, IntroRollsACircleOfAQuarterRoundOneOfTwoFifths)
+{
+    s.okintro = 1;
+    engine.intro();
+    EXPECT_DOUBLE_EQ(engine.introAnimation.fixedRadius(), 120);
+    EXPECT_DOUBLE_EQ(engine.introAnimation.movingRadius(), 75);
+    EXPECT_EQ(engine.circles.center1(), (Point{300 + 195, 300}));
+    EXPECT_FALSE(contains(platform.window, circle_colors::armOfTrochoid)) << "no arm while the intro runs";
+    EXPECT_TRUE(contains(platform.window, circle_colors::spokes));
+    EXPECT_EQ(platform.sleeps, std::vector<int>{5});
+}
+
+TEST_F(CircleAnimationTest, IntroStoppedBeforeItsFirstFrameStillDrawsAndHandsOver)
+{
+    s.okintro = 1;
+    s.stopintro = 1;
+    s.firstloop = 0;
+    s.newcurve = 0;
+    engine.intro();
+    EXPECT_EQ(s.okintro, 0);
+    EXPECT_EQ(s.firstloop, 1);
+    EXPECT_EQ(s.newcurve, 1);
+    EXPECT_EQ(s.theta, 0.0);
+    EXPECT_TRUE(contains(engine.canvas, circle_colors::fixedCircle));
+    EXPECT_TRUE(contains(engine.canvas, circle_colors::movingCircle)) << "the last frame stays";
+    EXPECT_EQ(platform.cursors.back(), CursorShape::cross);
+}
+
+TEST_F(CircleAnimationTest, IntroOfARoseShowsOnlyTheFixedCircle)
+{
+    s.type = 2;
+    s.okintro = 1;
+    s.stopintro = 1;
+    engine.intro();
+    EXPECT_TRUE(contains(engine.canvas, circle_colors::fixedCircle));
+    EXPECT_FALSE(contains(engine.canvas, circle_colors::movingCircle));
+    EXPECT_FALSE(contains(engine.canvas, circle_colors::spokes));
+}
+
+}  // namespace
+}  // namespace trochograph::test

@@ -1,0 +1,337 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <iterator>
+#include <set>
+
+#include "fake_platform.h"
+#include "rotate.h"
+
+namespace trochograph::test {
+namespace {
+
+struct RendererTest : ::testing::Test {
+    FakePlatform platform{600, 600};
+    Engine engine{platform};
+    CurveState& s = engine.state;
+
+    void SetUp() override { s.speed = 0; }
+};
+
+TEST_F(RendererTest, DefaultCurvesCloseAfterTheirNumberOfSteps)
+{
+    struct Case {
+        int type;
+        int calls;
+        double st;
+        int revolutions, rotations;
+    };
+    for (const Case c : {Case{0, 629, twoPi, 1, 4}, Case{1, 1885, 3 * twoPi, 3, 4}, Case{2, 315, pi, 0, 0}}) {
+        s.type = c.type;
+        s.newcurve = 1;
+        EXPECT_EQ(renderWholeCurve(engine), c.calls) << "type " << c.type;
+        EXPECT_DOUBLE_EQ(s.st[c.type], c.st);
+        if (c.type < 2) {
+            EXPECT_EQ(engine.renderer.revolutions(), c.revolutions);
+            EXPECT_EQ(engine.renderer.rotations(), c.rotations);
+        }
+        // The end of a curve leaves everything ready for the next one.
+        EXPECT_EQ(s.theta, 0.0);
+        EXPECT_EQ(s.newcurve, 1);
+        EXPECT_EQ(platform.cursors.back(), CursorShape::cross);
+    }
+}
+
+TEST_F(RendererTest, RationalRoseReducesSmallFactorsOnly)
+{
+    struct Case {
+        int kn, kd, reducedKn, reducedKd;
+        double st, k;
+    };
+    for (const Case c : {Case{2, 4, 1, 2, 4 * pi, 0.5}, Case{3, 9, 1, 3, 3 * pi, 1.0 / 3},
+                         Case{17, 34, 17, 34, 68 * pi, 0.5}, Case{16, 12, 4, 3, 6 * pi, 4.0 / 3}}) {
+        s.type = 2;
+        s.kn[2] = c.kn;
+        s.kd[2] = c.kd;
+        s.newcurve = 1;
+        s.okroulette = 1;
+        engine.roulette();
+        EXPECT_EQ(s.kn[2], c.reducedKn);
+        EXPECT_EQ(s.kd[2], c.reducedKd);
+        EXPECT_DOUBLE_EQ(s.st[2], c.st);
+        EXPECT_DOUBLE_EQ(s.k, c.k);
+    }
+}
+
+TEST_F(RendererTest, IrrationalRoseDrawsItsCircuitsWithTheChosenK)
+{
+    s.type = 3;
+    s.kn[3] = 2;
+    s.kindex = 2.7;  // truncated, never rounded up
+    s.newcurve = 1;
+    EXPECT_EQ(renderWholeCurve(engine), 1257);
+    EXPECT_DOUBLE_EQ(s.k, ki[2]);
+    EXPECT_DOUBLE_EQ(s.st[3], 2 * twoPi);
+}
+
+TEST_F(RendererTest, ActualEllipseRoundsTheCircumferenceRatio)
+{
+    // R = 4, a = 2, b = 1 in any pixel scale: the ratio 2.5941... rounds to 10 / 4.
+    s.type = 0;
+    s.Rpct[0] = 40;
+    s.rpct[0] = 20;
+    s.ellipse = 1;
+    s.method = actualEllipse;
+    s.en = 1;
+    s.ed = 2;
+    s.rounding = 4;
+    s.okroulette = 1;
+    engine.roulette();
+    EXPECT_EQ(engine.renderer.revolutions(), 2);
+    EXPECT_EQ(engine.renderer.rotations(), 5);
+    EXPECT_DOUBLE_EQ(s.st[0], 2 * twoPi);
+
+    s.rounding = noRounding;  // no rounding still rounds to the nearest 1/100
+    s.newcurve = 1;
+    engine.roulette();
+    EXPECT_EQ(engine.renderer.revolutions(), 100);
+    EXPECT_EQ(engine.renderer.rotations(), 259);
+}
+
+TEST_F(RendererTest, ConstantCircleMethodLiftsAZeroPenDistance)
+{
+    s.type = 0;
+    s.dpct[0] = 0.0;
+    s.ellipse = 1;
+    s.method = circleVaryingD;
+    s.okroulette = 1;
+    engine.roulette();
+    EXPECT_DOUBLE_EQ(s.a, 0.1);
+    EXPECT_DOUBLE_EQ(s.b, 0.1 * 3 / 4);
+    for (int i = 0; i < 200; ++i) {
+        engine.roulette();
+        EXPECT_LE(s.d, 0.1 + 1e-12);
+        EXPECT_GE(s.d, 0.075 - 1e-12);
+    }
+}
+
+TEST_F(RendererTest, DebugBoxShowsTheClosureFigures)
+{
+    s.debug = 1;
+    const std::pair<int, std::string> cases[] = {
+        {0, "revolutions: 1\nrotations: 4"},
+        {1, "revolutions: 3\nrotations: 4"},
+        {2, "kn: 5\nkd: 1\nk: 5.0000000000\ntotal radians: 1 * PI"},
+        {3, "k: 2.7182818285\nkn: 1\ntotal radians: 2 * PI"},
+    };
+    for (const auto& [type, text] : cases) {
+        s.type = type;
+        s.newcurve = 1;
+        s.okroulette = 1;
+        engine.roulette();
+        ASSERT_FALSE(platform.boxes.empty());
+        EXPECT_EQ(platform.boxes.back().first, text);
+        EXPECT_EQ(platform.boxes.back().second, "Vell Varezuro");
+    }
+    s.type = 2;
+    s.kn[2] = 2;
+    s.kd[2] = 3;
+    s.newcurve = 1;
+    engine.roulette();
+    EXPECT_EQ(platform.boxes.back().first, "kn: 2\nkd: 3\nk: 0.6666666667\ntotal radians: 6 * PI");
+}
+
+// The classic parametric forms, evaluated independently of the renderer's steps.
+Point expectedPoint(const CurveState& s, double theta)
+{
+    const int t = s.type;
+    const double R = s.halfres * s.Rpct[t] * 0.01, r = s.halfres * s.rpct[t] * 0.01, d = s.halfres * s.dpct[t] * 0.01;
+    double x, y;
+    if (t == 0) {
+        x = (R + r) * std::cos(theta) - d * std::cos((R + r) / r * theta);
+        y = (R + r) * std::sin(theta) - d * std::sin((R + r) / r * theta);
+    } else if (t == 1) {
+        x = (R - r) * std::cos(theta) + d * std::cos((R - r) / r * theta);
+        y = (R - r) * std::sin(theta) - d * std::sin((R - r) / r * theta);
+    } else {
+        const double k = t == 2 ? static_cast<double>(s.kn[2]) / s.kd[2] : ki[static_cast<int>(s.kindex)];
+        x = R * std::cos(k * theta) * std::cos(theta);
+        y = R * std::cos(k * theta) * std::sin(theta);
+    }
+    x *= s.scale[t];
+    y *= s.scale[t];
+    // Turning by rottheta; y grows downwards on screen.
+    const double c = std::cos(s.rottheta), sn = std::sin(s.rottheta);
+    const double rx = x * c - y * sn, ry = x * sn + y * c;
+    return {static_cast<int>(std::trunc(rx)) + s.halfres, static_cast<int>(std::trunc(ry)) + s.halfres};
+}
+
+TEST_F(RendererTest, PointsFollowTheParametricFormsOfEveryType)
+{
+    struct Case {
+        int type;
+        double scale, rottheta;
+    };
+    for (const Case c : {Case{0, 1.0, 0.0}, Case{1, 1.0, 0.0}, Case{2, 1.0, 0.0}, Case{3, 1.0, 0.0},
+                         Case{0, 2.0, 0.0}, Case{1, 0.5, halfPi}, Case{2, 1.0, 1.0}}) {
+        s.type = c.type;
+        s.scale[c.type] = c.scale;
+        s.rottheta = c.rottheta;
+        s.newcurve = 1;
+        s.okroulette = 1;
+        double theta = 0.0;
+        for (int step = 0; step < 400; ++step) {
+            engine.roulette();
+            const Point want = expectedPoint(s, theta);
+            // Truncation may tip a coordinate by one pixel where the two evaluations differ
+            // in the last bits.
+            EXPECT_NEAR(s.pt[1].x, want.x, 1) << "type " << c.type << " step " << step;
+            EXPECT_NEAR(s.pt[1].y, want.y, 1) << "type " << c.type << " step " << step;
+            theta += s.increment;
+        }
+        s.scale[c.type] = 1.0;
+    }
+}
+
+TEST_F(RendererTest, RotateTurnsAboutTheOrigin)
+{
+    auto turned = [](double x, double y, double radians) {
+        rotate(x, y, radians);
+        return std::pair{x, y};
+    };
+    EXPECT_EQ(turned(0, 0, 1.3), (std::pair{0.0, 0.0}));
+    auto [x1, y1] = turned(1, 0, halfPi);
+    EXPECT_NEAR(x1, 0, 1e-12);
+    EXPECT_NEAR(y1, 1, 1e-12);
+    auto [x2, y2] = turned(-1, 0, 0);
+    EXPECT_NEAR(x2, -1, 1e-12);
+    EXPECT_NEAR(y2, 0, 1e-12);
+    auto [x3, y3] = turned(0, -2, 0);
+    EXPECT_NEAR(x3, 0, 1e-12);
+    EXPECT_NEAR(y3, -2, 1e-12);
+    auto [x4, y4] = turned(-3, -4, pi);
+    EXPECT_NEAR(x4, 3, 1e-12);
+    EXPECT_NEAR(y4, 4, 1e-12);
+}
+
+std::set<Colorref> colorsOf(const Surface& surface)
+{
+    return {surface.pixels().begin(), surface.pixels().end()};
+}
+
+TEST_F(RendererTest, MulticolorSpreadsPaletteEntriesOneTo255OverACurve)
+{
+    // Entry i gets the colour i, so the canvas tells which entries were used.
+    for (int i = 0; i < 256; ++i) s.crpalette[i] = static_cast<Colorref>(i);
+    s.back = 0x00FFFFFF;
+    s.width = 1;
+    s.pt = {};
+    s.okroulette = 1;
+    engine.roulette();
+    EXPECT_EQ(engine.canvas.pixel(s.pt[1].x, s.pt[1].y), 0x00FFFFFFu) << "the first segment has no length";
+    engine.roulette();
+    EXPECT_EQ(colorsOf(engine.canvas), (std::set<Colorref>{1, 0x00FFFFFF}));
+    renderWholeCurve(engine);
+    // Later segments may cover a few earlier ones, so not every entry need survive.
+    std::set<Colorref> used = colorsOf(engine.canvas);
+    EXPECT_FALSE(used.count(0)) << "entry 0 is never used";
+    EXPECT_TRUE(used.count(255));
+    EXPECT_GT(used.size(), 200u);
+    EXPECT_LE(*std::prev(used.end(), 2), 255u);
+
+    // The irrational rose steps once per radian: one turn uses entries 1 to 7.
+    s.type = 3;
+    s.firstloop = 1;
+    s.newcurve = 1;
+    renderWholeCurve(engine);
+    used = colorsOf(engine.canvas);
+    EXPECT_TRUE(used.count(7));
+    EXPECT_LE(*std::prev(used.end(), 2), 7u);
+
+    s.multicolor = 0;
+    s.fore = 0x00123456;
+    s.firstloop = 1;
+    s.newcurve = 1;
+    renderWholeCurve(engine);
+    EXPECT_EQ(colorsOf(engine.canvas), (std::set<Colorref>{0x00123456, 0x00FFFFFF}));
+}
+
+TEST_F(RendererTest, FreshBackgroundFillsTheVisibleWindowAndTheCanvas)
+{
+    platform.window.reset(800, 400, canvasGrey);
+    platform.client = {0, 0, 800, 400};
+    s.back = 0x00010203;
+    s.okroulette = 1;
+    engine.roulette();
+    EXPECT_EQ(s.firstloop, 0);
+    EXPECT_EQ(engine.canvas.pixel(599, 599), 0x00010203u);
+    EXPECT_EQ(platform.window.pixel(599, 399), 0x00010203u);
+    EXPECT_EQ(platform.window.pixel(600, 0), canvasGrey) << "the grey beyond the canvas stays";
+}
+
+TEST_F(RendererTest, SegmentsOffTheCanvasAreDroppedWhole)
+{
+    engine.rebuildCanvas(200);
+    s.scale[0] = 5.0;  // far past the canvas edge for most of the curve
+    s.multicolor = 0;
+    s.width = 1;
+    std::vector<std::pair<Point, Point>> drawn;
+    s.okroulette = 1;
+    while (s.okroulette) {
+        const Point from = s.pt[0];
+        const Surface before(engine.canvas);
+        engine.roulette();
+        const bool inside = [&] {
+            for (Point p : {from, s.pt[0]})
+                if (p.x < 0 || p.y < 0 || p.x >= s.res || p.y >= s.res) return false;
+            return true;
+        }();
+        if (!inside) EXPECT_TRUE(engine.canvas == before);
+    }
+}
+
+TEST_F(RendererTest, WindowGetsOnlySegmentsWhollyInItsVisiblePart)
+{
+    // A window narrower than the canvas: the canvas has the whole curve, the window the
+    // segments that lie entirely left of its edge; a repaint would bring in the rest.
+    platform.window.reset(300, 600, canvasGrey);
+    platform.client = {0, 0, 300, 600};
+    s.multicolor = 0;
+    s.width = 1;
+    renderWholeCurve(engine);
+    int canvasLeft = 0, windowLeft = 0;
+    for (int y = 0; y < 600; ++y)
+        for (int x = 0; x < 300; ++x) {
+            canvasLeft += engine.canvas.pixel(x, y) == s.fore;
+            windowLeft += platform.window.pixel(x, y) == s.fore;
+            if (platform.window.pixel(x, y) == s.fore) EXPECT_EQ(engine.canvas.pixel(x, y), s.fore);
+        }
+    EXPECT_GT(windowLeft, 0);
+    EXPECT_LT(windowLeft, canvasLeft);
+}
+
+TEST_F(RendererTest, PausesOnlyWhenSpeedIsSet)
+{
+    s.okroulette = 1;
+    engine.roulette();
+    EXPECT_TRUE(platform.sleeps.empty());
+    s.speed = 17;
+    engine.roulette();
+    EXPECT_EQ(platform.sleeps, std::vector<int>{17});
+}
+
+TEST_F(RendererTest, ResumingContinuesFromTheStoredTheta)
+{
+    s.okroulette = 1;
+    for (int i = 0; i < 100; ++i) engine.roulette();
+    const double theta = s.theta;
+    s.okroulette = 0;  // paused
+    s.width = 5;
+    s.okroulette = 1;
+    engine.roulette();
+    EXPECT_DOUBLE_EQ(s.theta, theta + s.increment);
+    EXPECT_EQ(s.newcurve, 0);
+}
+
+}  // namespace
+}  // namespace trochograph::test

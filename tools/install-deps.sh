@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build needs; does nothing when all are present.
+set -euo pipefail
+
+packages=(
+  g++ make cmake pkg-config
+  libgtest-dev libbenchmark-dev
+  qt6-base-dev
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then
+  command -v sudo >/dev/null || { echo "install-deps: need root or sudo to install: ${missing[*]}" >&2; exit 1; }
+  sudo="sudo"
+fi
+
+echo "install-deps: installing ${missing[*]}"
+# Refresh the package lists first when apt does not know one of the packages.
+for p in "${missing[@]}"; do
+  if ! apt-cache policy "$p" 2>/dev/null | grep -q 'Candidate: [^(]'; then
+    $sudo apt-get update
+    break
+  fi
+done
+$sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"

@@ -1,0 +1,156 @@
+#include "circle_animation.h"
+
+#include <cmath>
+
+#include "curve_state.h"
+#include "drawdot.h"
+#include "engine_platform.h"
+#include "rotate.h"
+#include "surface.h"
+#include "trunc_int.h"
+
+namespace trochograph {
+
+namespace {
+
+// trunc(v) + offset without overflow: a far-off point saturates and stays far off.
+int truncPlus(double v, int offset)
+{
+    const long long sum = static_cast<long long>(truncToInt(v)) + offset;
+    if (sum > 2147483647LL) return 2147483647;
+    if (sum < -2147483648LL) return -2147483647 - 1;
+    return static_cast<int>(sum);
+}
+
+}  // namespace
+
+CircleAnimation::CircleAnimation(CurveState& state, Surface& canvas, EnginePlatform& platform)
+    : state_(state), canvas_(canvas), platform_(platform)
+{
+    canvasChanges_.markAll();
+    canvas_.attach(canvasChanges_);
+}
+
+CircleAnimation::~CircleAnimation() { canvas_.detach(canvasChanges_); }
+
+int CircleAnimation::drawcircles(Surface& hdc, double R, double r1, int flag)
+{
+    const Rect visible = visibleArea(state_.res, platform_.clientRect());
+    if (flag == 0) {
+        const int hr = state_.halfres;
+        R *= state_.scale[state_.type];
+        bound_ = visible;
+        const Rect box{truncToInt(hr - R), truncToInt(hr - R), truncToInt(hr + R), truncToInt(hr + R)};
+        const Point start{box.left, hr};
+        canvas_.arc(box, start, start, circlePenWidth, circle_colors::fixedCircle);
+        hdc.arc(box, start, start, circlePenWidth, circle_colors::fixedCircle);
+        return 0;
+    }
+
+    const CircleOverlay overlay = nextOverlay(r1);
+    if (mode_ == FrameMode::wholeCanvas) {
+        wholeCanvasFrame(hdc, visible, overlay, flag);
+        return flag;
+    }
+    if (flag == 2) {
+        drawOverlay(canvas_, overlay);
+        syncWindow(hdc, visible);
+        return flag;
+    }
+    // The canvas would get the overlay and lose it again: draw it straight into the window.
+    syncWindow(hdc, visible);
+    if (visible.empty()) return flag;
+    const Rect oldClip = hdc.clip();
+    hdc.setClip(oldClip.intersected(visible));
+    hdc.attach(windowOverlay_);
+    drawOverlay(hdc, overlay);
+    hdc.detach(windowOverlay_);
+    hdc.setClip(oldClip);
+    return flag;
+}
+
+CircleOverlay CircleAnimation::nextOverlay(double r1)
+{
+    const CurveState& s = state_;
+    const int hr = s.halfres;
+    CircleOverlay o;
+    if (s.type == epitrochoid || s.type == hypotrochoid) {
+        const double sc = s.scale[s.type];
+        r1 *= sc;
+        center1_ = {truncPlus(s.center1x * sc, hr), truncPlus(s.center1y * sc, hr)};
+    } else if (s.type == rhodoneaRational) {
+        center1_ = {hr, hr};
+    }
+    const double cx = center1_.x;
+    const double cy = center1_.y;
+
+    if (s.type == epitrochoid || s.type == hypotrochoid) {
+        o.circle = true;
+        o.circleBox = {truncToInt(cx - r1), truncToInt(cy - r1), truncToInt(cx + r1), truncToInt(cy + r1)};
+        double u = std::cos(s.delta) * r1;
+        double v = std::sin(s.delta) * r1;
+        o.spokes[0] = {truncToInt(cx + u), truncToInt(cy - v)};
+        o.spokes[1] = {truncToInt(cx - u), truncToInt(cy + v)};
+        u = std::cos(s.delta + halfPi) * r1;
+        v = std::sin(s.delta + halfPi) * r1;
+        o.spokes[2] = {truncToInt(cx + u), truncToInt(cy - v)};
+        o.spokes[3] = {truncToInt(cx - u), truncToInt(cy + v)};
+    }
+    if (s.okintro == 0) {
+        o.arm = true;
+        o.armFrom = center1_;
+        o.armTo = s.pt[1];
+        o.armColor = o.circle ? circle_colors::armOfTrochoid : circle_colors::armOfRose;
+        o.dot = o.circle;
+    }
+    return o;
+}
+
+void CircleAnimation::drawOverlay(Surface& target, const CircleOverlay& o) const
+{
+    if (o.circle) {
+        const Point start{o.circleBox.left, center1_.y};
+        target.arc(o.circleBox, start, start, circlePenWidth, circle_colors::movingCircle);
+        target.line(o.spokes[0], o.spokes[1], circlePenWidth, circle_colors::spokes);
+        target.line(o.spokes[2], o.spokes[3], circlePenWidth, circle_colors::spokes);
+    }
+    if (o.arm) target.line(o.armFrom, o.armTo, circlePenWidth, o.armColor);
+    if (o.dot) drawdot(target, o.armTo.x, o.armTo.y, bound_, circle_colors::penTip);
+}
+
+void CircleAnimation::wholeCanvasFrame(Surface& window, const Rect& visible, const CircleOverlay& overlay, int flag)
+{
+    if (!erase_) erase_ = std::make_unique<Surface>();
+    erase_->reset(canvas_.width(), canvas_.height(), 0);
+    erase_->blit({0, 0}, canvas_, canvas_.bounds());
+    drawOverlay(canvas_, overlay);
+    window.blit({0, 0}, canvas_, visible);
+    if (flag == 1) canvas_.blit({0, 0}, *erase_, erase_->bounds());
+}
+
+void CircleAnimation::syncWindow(Surface& window, const Rect& visible)
+{
+    const bool sameWindow = syncedWindow_ == &window && syncedWidth_ == window.width() &&
+                            syncedHeight_ == window.height() && syncedVisible_ == visible;
+    if (!sameWindow || canvasChanges_.all() || windowOverlay_.all()) {
+        window.blit({0, 0}, canvas_, visible);
+    } else {
+        auto copy = [&](const SpanRecorder& runs) {
+            for (const Span& run : runs.spans()) {
+                if (run.y >= visible.bottom) continue;
+                const int x1 = run.x1 < visible.right ? run.x1 : visible.right;
+                if (run.x0 < x1) window.copySpan(canvas_, run.y, run.x0, x1);
+            }
+        };
+        copy(canvasChanges_);
+        copy(windowOverlay_);
+    }
+    canvasChanges_.clear();
+    windowOverlay_.clear();
+    syncedWindow_ = &window;
+    syncedWidth_ = window.width();
+    syncedHeight_ = window.height();
+    syncedVisible_ = visible;
+}
+
+}  // namespace trochograph

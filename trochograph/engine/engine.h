@@ -1,0 +1,36 @@
+// The curve engine as one object: the curve state, the canvas and the three drawing
+// procedures that work on them, wired to the platform the program runs on.
+#pragma once
+
+#include "circle_animation.h"
+#include "curve_state.h"
+#include "intro.h"
+#include "renderer.h"
+#include "surface.h"
+
+namespace trochograph {
+
+class EnginePlatform;
+
+// The grey a new canvas shows until the first curve paints its background.
+constexpr Colorref canvasGrey = 0x00808080;
+
+struct Engine {
+    // Creates the canvas at the state's start resolution, filled grey.
+    explicit Engine(EnginePlatform& platform);
+
+    // A new canvas side: res and halfres change and the canvas is rebuilt grey.
+    void rebuildCanvas(int res);
+
+    int roulette() { return renderer.roulette(); }
+    int intro() { return introAnimation.intro(); }
+
+    EnginePlatform& platform;
+    CurveState state;
+    Surface canvas;  // the virtual canvas
+    CircleAnimation circles;
+    Renderer renderer;
+    Intro introAnimation;
+};
+
+}  // namespace trochograph

@@ -1,0 +1,94 @@
+#include "headless_render.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <new>
+#include <stdexcept>
+
+#include "engine.h"
+#include "engine_platform.h"
+#include "load_result.h"
+#include "map_palette.h"
+#include "png_export.h"
+#include "rlt_file.h"
+#include "targa.h"
+
+namespace trochograph {
+
+namespace {
+
+// No window, no pause, no message box.
+class HeadlessPlatform final : public EnginePlatform {
+public:
+    Surface& windowSurface() override { return window_; }
+    Rect clientRect() const override { return {}; }
+    void sleepMs(int) override {}
+    void setCursor(CursorShape) override {}
+    void showInformation(const std::string&, const std::string&) override {}
+
+private:
+    Surface window_;
+};
+
+std::string lowerExtension(const std::filesystem::path& p)
+{
+    std::string ext = p.extension().string();
+    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
+    return ext;
+}
+
+RenderOutcome fail(std::string message) { return {false, std::move(message)}; }
+
+}  // namespace
+
+RenderOutcome renderHeadless(const RenderOptions& options)
+{
+    const std::filesystem::path output = options.output;
+    const std::string ext = lowerExtension(output);
+    if (ext != ".tga" && ext != ".png") return fail(output.string() + ": the output must end in .tga or .png");
+
+    try {
+        HeadlessPlatform platform;
+        Engine engine(platform);
+        CurveState& s = engine.state;
+
+        if (options.params) {
+            const LoadResult loaded = loadrlt(*options.params, s);
+            if (loaded.code != LoadResult::ok) return fail(*options.params + ": " + loaded.message);
+        }
+        if (options.palette) {
+            const LoadResult loaded = OpenMapFile(*options.palette, s);
+            if (loaded.code != LoadResult::ok) return fail(*options.palette + ": " + loaded.message);
+            acceptPalette(s);
+        }
+        engine.rebuildCanvas(options.size);
+        if (options.lineWidth) s.width = *options.lineWidth;
+        if (options.scale) s.scale[s.type] = *options.scale;
+        if (options.rounding) s.rounding = *options.rounding == 0 ? noRounding : *options.rounding;
+        s.animate = options.animate ? 1 : 0;
+
+        // As after the intro and a Render command: fresh background, new curve.
+        s.okintro = 0;
+        s.firstloop = 1;
+        s.newcurve = 1;
+        s.theta = 0.0;
+        s.okroulette = 1;
+        while (s.okroulette) engine.roulette();
+
+        if (ext == ".png") {
+            const std::string error = writePng(engine.canvas, output);
+            if (!error.empty()) return fail(error);
+        } else if (const int code = writetga(engine.canvas, output); code != 0) {
+            return fail(output.string() + ": " + saveerror[code - 1]);
+        }
+    } catch (const std::bad_alloc&) {
+        return fail("not enough memory for a " + std::to_string(options.size) + " x " +
+                    std::to_string(options.size) + " canvas");
+    } catch (const std::length_error& e) {
+        return fail(e.what());
+    }
+    return {true, {}};
+}
+
+}  // namespace trochograph

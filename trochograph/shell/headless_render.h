@@ -1,0 +1,20 @@
+// Drawing one whole curve without a window, for batch work, pictures and tests.
+#pragma once
+
+#include <string>
+
+#include "render_options.h"
+
+namespace trochograph {
+
+struct RenderOutcome {
+    bool ok = false;
+    std::string message;  // what went wrong, one line
+};
+
+// Starts from the built-in state, applies the options, draws the curve from its first to
+// its last segment on a fresh canvas and writes the canvas to options.output. On failure
+// no output file is left behind and an existing one is untouched.
+RenderOutcome renderHeadless(const RenderOptions& options);
+
+}  // namespace trochograph

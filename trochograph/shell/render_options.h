@@ -1,0 +1,32 @@
+// The command line of the headless renderer.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace trochograph {
+
+struct RenderOptions {
+    std::string output;
+    std::optional<std::string> params;   // .rlt file
+    std::optional<std::string> palette;  // .map file
+    int size = 600;
+    std::optional<int> lineWidth;
+    std::optional<double> scale;
+    std::optional<int> rounding;  // 0 means no rounding
+    bool animate = false;
+    bool help = false;
+};
+
+struct ParsedRenderOptions {
+    std::optional<RenderOptions> options;
+    std::string error;  // set when options is empty
+};
+
+// `args` are the arguments after --render.
+ParsedRenderOptions parseRenderOptions(const std::vector<std::string>& args);
+
+extern const char* const renderUsage;
+
+}  // namespace trochograph
