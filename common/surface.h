@@ -96,8 +96,10 @@ public:
     // centre is taken half a pixel up and to the left, as for lines.
     //
     // `start` and `end` give the directions, from the centre, of the arc's ends; the outline
-    // runs counterclockwise as seen on screen from the start to the end direction. When the
-    // two points coincide, the whole outline is drawn.
+    // runs counterclockwise as seen on screen from the start to the end direction: it keeps
+    // the pixels whose centres lie in that sweep as seen from the centre.
+    // When the two give the same direction (in particular when they coincide), the whole
+    // outline is drawn; a point at the centre counts as pointing right.
     void arc(const Rect& box, Point start, Point end, int penWidth, Colorref c);
     void ellipseOutline(const Rect& box, int penWidth, Colorref c) { arc(box, {}, {}, penWidth, c); }
 

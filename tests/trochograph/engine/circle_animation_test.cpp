@@ -67,6 +67,8 @@ struct FrameCase {
     std::function<void(CurveState&)> setUp;
 };
 
+void PrintTo(const FrameCase& c, std::ostream* os) { *os << c.name; }
+
 class IncrementalFrames : public ::testing::TestWithParam<FrameCase> {};
 
 TEST_P(IncrementalFrames, MatchTheWholeCanvasSequencePixelForPixel)

@@ -1,0 +1,164 @@
+// Parameter files on disk: saving and loading the state, refusing bad files without
+// touching it, and the name used next to a saved image.
+#include "rlt_file.h"
+
+#include <gtest/gtest.h>
+
+#include <tuple>
+
+#include "rlt_record.h"
+#include "scratch_dir.h"
+
+namespace trochograph {
+namespace {
+
+using test::ScratchDir;
+
+// Everything a parameter file can change, and the things it must never change.
+auto observable(const CurveState& s)
+{
+    return std::tuple(s.type, s.ellipse, s.method, s.Rpct, s.rpct, s.dpct, s.scale, s.kn, s.kd, s.st, s.increment,
+                      s.kindex, s.en, s.ed, s.rottheta, s.dbtheta, s.fore, s.back, s.rfore, s.gfore, s.bfore, s.rback,
+                      s.gback, s.bback, s.multicolor, s.speed, s.width, s.rounding, s.res, s.theta, s.newcurve,
+                      s.firstloop, s.okintro, s.crpalette);
+}
+
+std::filesystem::path data(const std::string& name) { return std::filesystem::path(TEST_DATA_DIR) / "rlt" / name; }
+
+TEST(RltFile, SavedParametersLoadBackIntoAnotherState)
+{
+    ScratchDir dir;
+    CurveState saved;
+    saved.type = hypotrochoid;
+    saved.Rpct[1] = 77, saved.rpct[1] = 21, saved.dpct[1] = 12.25, saved.kn[1] = 3, saved.kd[1] = 7;
+    saved.increment = 0.125, saved.ellipse = 1, saved.method = 2, saved.en = 2, saved.ed = 9, saved.rottheta = 0.5;
+    saved.fore = 0x00123456, saved.rfore = 0x56, saved.gfore = 0x34, saved.bfore = 0x12;
+    saved.back = 0x00654321, saved.rback = 0x21, saved.gback = 0x43, saved.bback = 0x65, saved.multicolor = 0;
+    saved.kindex = 3.7;  // stored truncated
+    ASSERT_EQ(writerlt(dir / "curve.rlt", saved), saveOk);
+    const auto bytes = test::readBytes(dir / "curve.rlt");
+    ASSERT_EQ(bytes.size(), 100u);
+    EXPECT_EQ(bytes[44], 3);
+
+    CurveState loaded;
+    const LoadResult result = loadrlt(dir / "curve.rlt", loaded);
+    ASSERT_EQ(result.code, LoadResult::ok) << result.message;
+    EXPECT_TRUE(result.message.empty());
+    EXPECT_EQ(loaded.kindex, 3.0);
+    saved.kindex = 3.0;
+    EXPECT_EQ(rltFromState(loaded), rltFromState(saved));
+    EXPECT_EQ(loaded.dpct[1], 12.25);
+}
+
+TEST(RltFile, LoadingAnotherTypeChangesOnlyThatTypesEntries)
+{
+    ScratchDir dir;
+    CurveState other;
+    other.type = hypotrochoid;
+    other.Rpct[1] = 70, other.rpct[1] = 30, other.dpct[1] = 5.5, other.kn[1] = 4, other.kd[1] = 2;
+    ASSERT_EQ(writerlt(dir / "h.rlt", other), saveOk);
+
+    CurveState s;
+    s.theta = 1.25;
+    s.newcurve = 0;
+    s.firstloop = 0;
+    s.scale[1] = 0.5;
+    const CurveState before = s;
+    ASSERT_TRUE(loadrlt(dir / "h.rlt", s));
+
+    EXPECT_EQ(s.type, hypotrochoid);
+    EXPECT_EQ(s.Rpct, (PerType<int>{before.Rpct[0], 70, before.Rpct[2], before.Rpct[3]}));
+    EXPECT_EQ(s.rpct, (PerType<int>{before.rpct[0], 30, before.rpct[2], before.rpct[3]}));
+    EXPECT_EQ(s.dpct, (PerType<double>{before.dpct[0], 5.5, before.dpct[2], before.dpct[3]}));
+    EXPECT_EQ(s.kn, (PerType<int>{before.kn[0], 4, before.kn[2], before.kn[3]}));
+    EXPECT_EQ(s.kd, (PerType<int>{before.kd[0], 2, before.kd[2], before.kd[3]}));
+    // Not stored, so not changed; and loading raises no flags.
+    EXPECT_EQ(s.scale, before.scale);
+    EXPECT_EQ(s.theta, 1.25);
+    EXPECT_EQ(s.newcurve, 0);
+    EXPECT_EQ(s.firstloop, 0);
+    EXPECT_EQ(s.speed, before.speed);
+    EXPECT_EQ(s.width, before.width);
+}
+
+TEST(RltFile, RefusedFilesLeaveTheStateAsItWas)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"truncated_57.rlt", "not a parameter file: 57 bytes, a parameter file has 100"},
+        {"long_101.rlt", "not a parameter file: 101 bytes, a parameter file has 100"},
+        {"empty.rlt", "not a parameter file: 0 bytes"},
+        {"type_7.rlt", "type is 7"},
+        {"kindex_9.rlt", "kindex is 9"},
+        {"dpct_nan.rlt", "dpct is nan"},
+        {"big_r_zero.rlt", "Rpct is 0"},
+        {"en_over_ed.rlt", "en is 5; it should be at most ed, which is 4"},
+        {"hypotrochoid_equal_radii.rlt", "hypotrochoid: R and r should not be equal"},
+        {"ellipse_rhodonea.rlt", "ellipse is 1"},
+        {"inc_zero.rlt", "inc is 0"},
+        {"fore_high_byte.rlt", "fore is 0x01000000"},
+        {"kn_17_type_2.rlt", "kn is 17"},
+    };
+    for (const auto& [file, expected] : cases) {
+        SCOPED_TRACE(file);
+        CurveState s;
+        s.type = epitrochoid;
+        s.Rpct[2] = 33;
+        const auto before = observable(s);
+        const LoadResult result = loadrlt(data(file), s);
+        EXPECT_EQ(result.code, LoadResult::invalid);
+        EXPECT_NE(result.message.find(expected), std::string::npos) << result.message;
+        EXPECT_TRUE(observable(s) == before);
+    }
+}
+
+TEST(RltFile, PathsThatCannotBeReadAreReportedAsSuch)
+{
+    ScratchDir dir;
+    CurveState s;
+    const auto before = observable(s);
+    for (const auto& path : {dir / "missing.rlt", dir.path()}) {
+        const LoadResult result = loadrlt(path, s);
+        EXPECT_EQ(result.code, LoadResult::cannotOpen) << path;
+        EXPECT_EQ(result.message, "Error opening RLT file");
+    }
+    EXPECT_TRUE(observable(s) == before);
+}
+
+TEST(RltFile, SavingReplacesAnExistingFileAndLeavesNothingElse)
+{
+    ScratchDir dir;
+    test::writeBytes(dir / "p.rlt", "an older and longer file than a parameter record, to be replaced entirely..."
+                                    "..............................................................");
+    CurveState s;
+    ASSERT_EQ(writerlt(dir / "p.rlt", s), saveOk);
+    const auto bytes = test::readBytes(dir / "p.rlt");
+    const auto expected = encodeRlt(rltFromState(s));
+    EXPECT_TRUE(std::equal(bytes.begin(), bytes.end(), expected.begin(), expected.end()));
+    EXPECT_EQ(dir.entries(), std::vector<std::string>{"p.rlt"});
+
+    EXPECT_EQ(writerlt(dir / "no-such-dir" / "p.rlt", s), saveCannotCreate);
+    EXPECT_EQ(dir.entries(), std::vector<std::string>{"p.rlt"});
+}
+
+TEST(RltFile, ParameterNameNextToAnImage)
+{
+    const std::pair<std::filesystem::path, std::filesystem::path> cases[] = {
+        {"rose.tga", "rose.rlt"},
+        {"dir/rose.bmp", "dir/rose.rlt"},
+        {"rose.TGA", "rose.rlt"},
+        {"my.rose.tga", "my.rose.rlt"},
+        {"rose.jpeg", "rose.rlt"},
+        {"rose", "rose.rlt"},
+        {"ab", "ab.rlt"},
+        {"a", "a.rlt"},
+        {"dir.d/rose", "dir.d/rose.rlt"},
+        {".tga", ".tga.rlt"},
+        // Never the image's own name.
+        {"rose.rlt", "rose.rlt.rlt"},
+        {"rose.RLT", "rose.RLT.rlt"},
+    };
+    for (const auto& [image, expected] : cases) EXPECT_EQ(rltPathFor(image), expected) << image;
+}
+
+}  // namespace
+}  // namespace trochograph

@@ -1,0 +1,55 @@
+// A fresh directory per test, removed afterwards, for the tests that touch the disk.
+#pragma once
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace trochograph::test {
+
+class ScratchDir {
+public:
+    ScratchDir()
+    {
+        std::random_device rd;
+        path_ = std::filesystem::temp_directory_path() / ("trochograph-test-" + std::to_string(rd()) + std::to_string(rd()));
+        std::filesystem::create_directories(path_);
+    }
+    ~ScratchDir()
+    {
+        std::error_code ec;
+        std::filesystem::remove_all(path_, ec);
+    }
+    ScratchDir(const ScratchDir&) = delete;
+    ScratchDir& operator=(const ScratchDir&) = delete;
+
+    std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+    const std::filesystem::path& path() const { return path_; }
+
+    // Names of everything in the directory.
+    std::vector<std::string> entries() const
+    {
+        std::vector<std::string> names;
+        for (const auto& e : std::filesystem::directory_iterator(path_)) names.push_back(e.path().filename().string());
+        return names;
+    }
+
+private:
+    std::filesystem::path path_;
+};
+
+inline std::vector<std::uint8_t> readBytes(const std::filesystem::path& p)
+{
+    std::ifstream in(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+inline void writeBytes(const std::filesystem::path& p, const std::string& bytes)
+{
+    std::ofstream(p, std::ios::binary) << bytes;
+}
+
+}  // namespace trochograph::test

@@ -1,0 +1,136 @@
+// Targa export: the exact header and footer, pixel order and channel order, refusal of
+// what can't be encoded, and the file writer's codes.
+#include "targa.h"
+
+#include <gtest/gtest.h>
+
+#include "scratch_dir.h"
+
+namespace trochograph {
+namespace {
+
+using test::ScratchDir;
+
+std::vector<std::uint8_t> encode(const Surface& s)
+{
+    MemorySink sink;
+    EXPECT_TRUE(encodeTarga(s, sink));
+    return sink.data;
+}
+
+// The pixel at (x, y) of an encoded image, as a colour word.
+Colorref decodedPixel(const std::vector<std::uint8_t>& tga, int x, int y)
+{
+    const int width = tga[12] | tga[13] << 8;
+    const std::size_t at = targaHeaderSize + 3 * (static_cast<std::size_t>(y) * width + x);
+    return rgb(tga[at + 2], tga[at + 1], tga[at]);
+}
+
+// Accepts `goodWrites` writes, then fails every one; counts the calls.
+class FailingSink final : public ByteSink {
+public:
+    explicit FailingSink(int goodWrites) : goodWrites_(goodWrites) {}
+    bool write(std::span<const std::uint8_t>) override
+    {
+        ++calls;
+        return calls <= goodWrites_;
+    }
+    int calls = 0;
+
+private:
+    int goodWrites_;
+};
+
+TEST(Targa, HeaderFooterAndSizeOfA600SquareCanvas)
+{
+    const auto tga = encode(Surface(600, 600, rgb(255, 0, 0)));
+    ASSERT_EQ(tga.size(), 1080044u);
+    const std::vector<std::uint8_t> header(tga.begin(), tga.begin() + 18);
+    EXPECT_EQ(header, (std::vector<std::uint8_t>{0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x58, 0x02, 0x58, 0x02, 24, 0x20}));
+    const std::string footer(tga.end() - 26, tga.end());
+    EXPECT_EQ(footer, std::string("\0\0\0\0\0\0\0\0TRUEVISION-XFILE.\0", 26));
+    // Red is stored blue, green, red.
+    EXPECT_EQ(tga[18], 0x00);
+    EXPECT_EQ(tga[19], 0x00);
+    EXPECT_EQ(tga[20], 0xFF);
+}
+
+// Asymmetric pictures with a colour of its own in every pixel, so that a mirror image or
+// swapped channels show at once; the narrow widths cover every way a row can end after
+// pixels written several at a time.
+TEST(Targa, SmallPicturesDecodeBackPixelByPixel)
+{
+    for (int w = 1; w <= 9; ++w) {
+        Surface s(w, 2);
+        for (int y = 0; y < 2; ++y)
+            for (int x = 0; x < w; ++x) s.setPixel(x, y, static_cast<Colorref>(0x00010203 + 0x00050301 * (y * w + x)));
+        const auto tga = encode(s);
+        ASSERT_EQ(tga.size(), 18u + 6u * w + 26u);
+        EXPECT_EQ(tga[12], w);
+        EXPECT_EQ(tga[14], 2);
+        // The first pixel of the top row: blue 0x01, green 0x02, red 0x03.
+        EXPECT_EQ(std::vector<std::uint8_t>(tga.begin() + 18, tga.begin() + 21), (std::vector<std::uint8_t>{1, 2, 3}));
+        for (int y = 0; y < 2; ++y)
+            for (int x = 0; x < w; ++x) EXPECT_EQ(decodedPixel(tga, x, y), s.pixel(x, y)) << w << ": " << x << "," << y;
+        EXPECT_EQ(tga[18 + 6 * w + 8], 'T') << w;
+    }
+}
+
+// Large enough for several blocks of rows, with a row size that doesn't divide the block.
+TEST(Targa, ImagesSpanningManyBlocksKeepEveryRow)
+{
+    const int w = 1001, h = 1500;
+    Surface s(w, h);
+    auto colour = [](int x, int y) { return static_cast<Colorref>((x * 7919 + y * 104729) & 0x00FFFFFF); };
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) s.setPixel(x, y, colour(x, y));
+    const auto tga = encode(s);
+    ASSERT_EQ(tga.size(), 18u + 3u * w * h + 26u);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            if (decodedPixel(tga, x, y) != colour(x, y)) FAIL() << "pixel " << x << "," << y;
+    EXPECT_EQ(std::string(tga.end() - 18, tga.end() - 1), "TRUEVISION-XFILE.");
+}
+
+TEST(Targa, StopsAtTheFirstFailedWrite)
+{
+    const Surface s(700, 900, 0x00112233);  // header, two blocks of rows, footer
+    for (int good = 0; good < 4; ++good) {
+        FailingSink sink(good);
+        EXPECT_FALSE(encodeTarga(s, sink)) << good;
+        EXPECT_EQ(sink.calls, good + 1);
+    }
+    FailingSink enough(4);
+    EXPECT_TRUE(encodeTarga(s, enough));
+}
+
+TEST(Targa, EmptySurfacesAreRefusedWithoutWriting)
+{
+    for (const auto& [w, h] : {std::pair{0, 0}, {0, 5}, {5, 0}}) {
+        MemorySink sink;
+        EXPECT_FALSE(encodeTarga(Surface(w, h), sink));
+        EXPECT_TRUE(sink.data.empty());
+    }
+}
+
+TEST(Targa, WriterCodesAndMessages)
+{
+    ScratchDir dir;
+    const Surface s(5, 3, 0x00336699);
+    ASSERT_EQ(writetga(s, dir / "a.tga"), saveOk);
+    EXPECT_EQ(test::readBytes(dir / "a.tga"), encode(s));
+
+    EXPECT_EQ(writetga(s, dir / "missing" / "a.tga"), saveCannotCreate);
+
+    // A refused image leaves the existing file as it was, and no temporary file.
+    EXPECT_EQ(writetga(Surface(0, 0), dir / "a.tga"), saveWriteFailed);
+    EXPECT_EQ(test::readBytes(dir / "a.tga"), encode(s));
+    EXPECT_EQ(dir.entries(), std::vector<std::string>{"a.tga"});
+
+    EXPECT_STREQ(saveerror[saveCannotCreate - 1], "Error opening file.");
+    EXPECT_STREQ(saveerror[saveNoMemory - 1], "Not enough memory to buffer image lines.");
+    EXPECT_STREQ(saveerror[saveWriteFailed - 1], "Error writing to file.");
+}
+
+}  // namespace
+}  // namespace trochograph

@@ -1,0 +1,43 @@
+// Palette files (.map): plain text, one entry per line, each line starting with three
+// decimal integers, red green blue, separated by white space. Anything after the third
+// number is ignored, leading white space is allowed, and a number may carry a sign, so
+// "1-2-3" reads 1, -2, -3. Each value keeps its low 8 bits (300 -> 44, -1 -> 255).
+//
+// Line n (from 0) gives entry n; only the first 256 lines are read. Entries without a line
+// are 1, 1, 1, so an empty file is a valid palette. A line among the first 256 that doesn't
+// start with three integers in the int range, an empty line included, makes the whole file
+// invalid. Lines may be of any length and end in LF or CR LF.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <istream>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "curve_state.h"
+#include "load_result.h"
+
+namespace trochograph {
+
+// Red, green, blue per entry, as CurveState::paltemp holds them.
+using MapTable = std::array<std::array<std::uint8_t, 3>, 256>;
+
+struct MapParse {
+    std::optional<MapTable> table;  // set on success
+    std::string error;              // otherwise names the bad line, counted from 1
+};
+
+MapParse parseMap(std::istream& in);
+MapParse parseMap(std::string_view text);
+
+// Reads a palette file into state.paltemp; a file that can't be read or is invalid leaves
+// paltemp as it was.
+LoadResult OpenMapFile(const std::filesystem::path& path, CurveState& state);
+
+// Makes the loaded palette the drawing palette.
+void acceptPalette(CurveState& state);
+
+}  // namespace trochograph

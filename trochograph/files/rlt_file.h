@@ -1,0 +1,25 @@
+// Parameter files on disk: loading into and saving from the curve state.
+#pragma once
+
+#include <filesystem>
+
+#include "curve_state.h"
+#include "load_result.h"
+#include "save_error.h"
+
+namespace trochograph {
+
+// Reads a parameter file into the state. A file that is not exactly one record, or whose
+// record fails validateRlt, is refused as a whole and the state is left untouched.
+LoadResult loadrlt(const std::filesystem::path& path, CurveState& state);
+
+// Saves the current parameters, replacing an existing file only once the record is
+// completely written. Returns saveOk, saveCannotCreate or saveWriteFailed.
+int writerlt(const std::filesystem::path& path, const CurveState& state);
+
+// The parameter file saved alongside an image: the image's extension replaced by ".rlt"
+// (rose.tga -> rose.rlt), or ".rlt" appended when the name has no extension or already
+// ends in ".rlt" in any case, so the parameters never overwrite the image.
+std::filesystem::path rltPathFor(const std::filesystem::path& imagePath);
+
+}  // namespace trochograph

@@ -1,0 +1,234 @@
+#include "rlt_record.h"
+
+#include <bit>
+#include <cassert>
+#include <charconv>
+#include <cmath>
+#include <numbers>
+#include <type_traits>
+
+#include "trunc_int.h"
+
+namespace trochograph {
+
+namespace {
+
+// Byte by byte, so that the layout is the same on every host.
+class Encoder {
+public:
+    explicit Encoder(std::array<std::uint8_t, rltSize>& out) : out_(out) {}
+    void u32(std::uint32_t v)
+    {
+        for (int i = 0; i < 4; ++i) out_[pos_++] = static_cast<std::uint8_t>(v >> (8 * i));
+    }
+    void i32(std::int32_t v) { u32(static_cast<std::uint32_t>(v)); }
+    void f64(double v)
+    {
+        const auto bits = std::bit_cast<std::uint64_t>(v);
+        for (int i = 0; i < 8; ++i) out_[pos_++] = static_cast<std::uint8_t>(bits >> (8 * i));
+    }
+    std::size_t pos() const { return pos_; }
+
+private:
+    std::array<std::uint8_t, rltSize>& out_;
+    std::size_t pos_ = 0;
+};
+
+class Decoder {
+public:
+    explicit Decoder(std::span<const std::uint8_t, rltSize> in) : in_(in) {}
+    std::uint32_t u32()
+    {
+        std::uint32_t v = 0;
+        for (int i = 0; i < 4; ++i) v |= static_cast<std::uint32_t>(in_[pos_++]) << (8 * i);
+        return v;
+    }
+    std::int32_t i32() { return static_cast<std::int32_t>(u32()); }
+    double f64()
+    {
+        std::uint64_t bits = 0;
+        for (int i = 0; i < 8; ++i) bits |= static_cast<std::uint64_t>(in_[pos_++]) << (8 * i);
+        return std::bit_cast<double>(bits);
+    }
+    std::size_t pos() const { return pos_; }
+
+private:
+    std::span<const std::uint8_t, rltSize> in_;
+    std::size_t pos_ = 0;
+};
+
+// Both directions visit the fields in file order through the same function, so the two
+// can't disagree about the layout.
+template <typename Codec, typename Record>
+void visitFields(Codec& c, Record& r)
+{
+    c(r.type), c(r.ellipse), c(r.method), c(r.Rpct), c(r.rpct), c(r.dpct), c(r.inc);
+    c(r.kn), c(r.kd), c(r.kindex), c(r.en), c(r.ed), c(r.rottheta), c(r.fore), c(r.back);
+    c(r.rfore), c(r.gfore), c(r.bfore), c(r.rback), c(r.gback), c(r.bback), c(r.multicolor);
+}
+
+std::string number(double v)
+{
+    char buf[32];
+    const auto res = std::to_chars(buf, buf + sizeof buf, v);
+    return std::string(buf, res.ptr);
+}
+
+std::string hex(std::uint32_t v)
+{
+    static constexpr char digits[] = "0123456789ABCDEF";
+    std::string s = "0x";
+    for (int shift = 28; shift >= 0; shift -= 4) s += digits[(v >> shift) & 0xF];
+    return s;
+}
+
+std::optional<std::string> checkInt(const char* name, std::int32_t v, std::int32_t lo, std::int32_t hi)
+{
+    if (v >= lo && v <= hi) return std::nullopt;
+    return std::string(name) + " is " + std::to_string(v) + "; it should be " + std::to_string(lo) + " to " +
+           std::to_string(hi);
+}
+
+std::optional<std::string> checkAtLeast(const char* name, std::int32_t v, std::int32_t lo)
+{
+    if (v >= lo) return std::nullopt;
+    return std::string(name) + " is " + std::to_string(v) + "; it should be at least " + std::to_string(lo);
+}
+
+std::optional<std::string> checkColour(const char* name, Colorref v)
+{
+    if (v <= 0x00FFFFFF) return std::nullopt;
+    return std::string(name) + " is " + hex(v) + "; it should be 0x00000000 to 0x00FFFFFF";
+}
+
+}  // namespace
+
+std::array<std::uint8_t, rltSize> encodeRlt(const RltRecord& record)
+{
+    std::array<std::uint8_t, rltSize> out{};
+    Encoder e(out);
+    auto put = [&](const auto& v) {
+        using T = std::remove_cvref_t<decltype(v)>;
+        if constexpr (std::is_same_v<T, double>) e.f64(v);
+        else if constexpr (std::is_same_v<T, Colorref>) e.u32(v);
+        else e.i32(v);
+    };
+    visitFields(put, record);
+    assert(e.pos() == rltSize);
+    return out;
+}
+
+RltRecord decodeRlt(std::span<const std::uint8_t, rltSize> bytes)
+{
+    RltRecord record;
+    Decoder d(bytes);
+    auto get = [&](auto& v) {
+        using T = std::remove_cvref_t<decltype(v)>;
+        if constexpr (std::is_same_v<T, double>) v = d.f64();
+        else if constexpr (std::is_same_v<T, Colorref>) v = d.u32();
+        else v = d.i32();
+    };
+    visitFields(get, record);
+    assert(d.pos() == rltSize);
+    return record;
+}
+
+RltRecord rltFromState(const CurveState& s)
+{
+    const auto t = static_cast<std::size_t>(s.type);
+    RltRecord r;
+    r.type = s.type;
+    r.ellipse = s.ellipse;
+    r.method = s.method;
+    r.Rpct = s.Rpct.at(t);
+    r.rpct = s.rpct.at(t);
+    r.dpct = s.dpct.at(t);
+    r.inc = s.increment;
+    r.kn = s.kn.at(t);
+    r.kd = s.kd.at(t);
+    r.kindex = truncToInt(s.kindex);
+    r.en = s.en;
+    r.ed = s.ed;
+    r.rottheta = s.rottheta;
+    r.fore = s.fore;
+    r.back = s.back;
+    r.rfore = s.rfore;
+    r.gfore = s.gfore;
+    r.bfore = s.bfore;
+    r.rback = s.rback;
+    r.gback = s.gback;
+    r.bback = s.bback;
+    r.multicolor = s.multicolor;
+    return r;
+}
+
+void applyRlt(const RltRecord& r, CurveState& s)
+{
+    s.type = r.type;
+    const auto t = static_cast<std::size_t>(r.type);
+    s.ellipse = r.ellipse;
+    s.method = r.method;
+    s.Rpct.at(t) = r.Rpct;
+    s.rpct.at(t) = r.rpct;
+    s.dpct.at(t) = r.dpct;
+    s.increment = r.inc;
+    s.kn.at(t) = r.kn;
+    s.kd.at(t) = r.kd;
+    s.kindex = r.kindex;
+    s.en = r.en;
+    s.ed = r.ed;
+    s.rottheta = r.rottheta;
+    s.dbtheta = r.rottheta * 180.0 / std::numbers::pi;
+    s.fore = r.fore;
+    s.back = r.back;
+    s.rfore = r.rfore;
+    s.gfore = r.gfore;
+    s.bfore = r.bfore;
+    s.rback = r.rback;
+    s.gback = r.gback;
+    s.bback = r.bback;
+    s.multicolor = r.multicolor;
+}
+
+std::optional<std::string> validateRlt(const RltRecord& r)
+{
+    if (auto e = checkInt("type", r.type, 0, 3)) return e;
+    const bool rhodonea = r.type == rhodoneaRational || r.type == rhodoneaIrrational;
+    if (rhodonea && r.ellipse != 0)
+        return "ellipse is " + std::to_string(r.ellipse) + "; it should be 0 for type " + std::to_string(r.type);
+    if (auto e = checkInt("ellipse", r.ellipse, 0, 1)) return e;
+    if (auto e = checkInt("method", r.method, 0, 2)) return e;
+    if (auto e = checkInt("Rpct", r.Rpct, 5, 100)) return e;
+    if (auto e = checkInt("rpct", r.rpct, 5, 100)) return e;
+    if (r.type == hypotrochoid && r.Rpct == r.rpct)
+        return "hypotrochoid: R and r should not be equal (both are " + std::to_string(r.Rpct) + ")";
+    if (!(r.dpct >= 0.0 && r.dpct <= 100.0)) return "dpct is " + number(r.dpct) + "; it should be 0 to 100";
+    if (!(std::isfinite(r.inc) && r.inc > 0.0))
+        return "inc is " + number(r.inc) + "; it should be a finite number greater than 0";
+    if (r.type == rhodoneaRational) {
+        if (auto e = checkInt("kn", r.kn, 1, 16)) return *e + " for type 2";
+    } else if (r.type == rhodoneaIrrational) {
+        if (auto e = checkInt("kn", r.kn, 1, 100)) return *e + " for type 3";
+    } else if (auto e = checkAtLeast("kn", r.kn, 1)) {
+        return e;
+    }
+    if (auto e = checkInt("kd", r.kd, 1, 16)) return e;
+    if (auto e = checkInt("kindex", r.kindex, 0, static_cast<std::int32_t>(ki.size()) - 1)) return e;
+    if (auto e = checkInt("en", r.en, 1, 100)) return e;
+    if (auto e = checkInt("ed", r.ed, 1, 100)) return e;
+    if (r.en > r.ed)
+        return "en is " + std::to_string(r.en) + "; it should be at most ed, which is " + std::to_string(r.ed);
+    if (!std::isfinite(r.rottheta)) return "rottheta is " + number(r.rottheta) + "; it should be a finite number";
+    if (auto e = checkColour("fore", r.fore)) return e;
+    if (auto e = checkColour("back", r.back)) return e;
+    if (auto e = checkInt("rfore", r.rfore, 0, 255)) return e;
+    if (auto e = checkInt("gfore", r.gfore, 0, 255)) return e;
+    if (auto e = checkInt("bfore", r.bfore, 0, 255)) return e;
+    if (auto e = checkInt("rback", r.rback, 0, 255)) return e;
+    if (auto e = checkInt("gback", r.gback, 0, 255)) return e;
+    if (auto e = checkInt("bback", r.bback, 0, 255)) return e;
+    if (auto e = checkInt("multicolor", r.multicolor, 0, 1)) return e;
+    return std::nullopt;
+}
+
+}  // namespace trochograph

@@ -1,0 +1,30 @@
+// Uncompressed 24-bit Targa images of a surface.
+//
+// Layout: an 18-byte header (image type 2, 24 bits per pixel, descriptor 0x20 so that the
+// first row stored is the top one), the rows from the top, each pixel as blue, green, red,
+// then the 26-byte version 2 footer without extension or developer areas. A w x h surface
+// takes 18 + 3 w h + 26 bytes.
+#pragma once
+
+#include <filesystem>
+
+#include "byte_sink.h"
+#include "save_error.h"
+#include "surface.h"
+
+namespace trochograph {
+
+inline constexpr std::size_t targaHeaderSize = 18;
+inline constexpr std::size_t targaFooterSize = 26;
+
+// Writes the image to the sink. False when the sink fails, and, without writing anything,
+// when the surface is empty (most readers refuse a zero-sized image) or a side exceeds the
+// 16-bit fields of the header. Throws std::bad_alloc when its line buffer can't be had.
+bool encodeTarga(const Surface& surface, ByteSink& sink);
+
+// Writes the image to `path`, replacing an existing file only once the whole image has been
+// written. Returns a SaveCode: saveOk, saveCannotCreate, saveNoMemory, or saveWriteFailed
+// (also for a surface encodeTarga refuses); the message is saveerror[code - 1].
+int writetga(const Surface& surface, const std::filesystem::path& path);
+
+}  // namespace trochograph
