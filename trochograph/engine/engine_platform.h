@@ -29,7 +29,7 @@ public:
     virtual void showInformation(const std::string& text, const std::string& caption) = 0;
 };
 
-// The part of the canvas the window shows: from (0, 0) to the smaller of the canvas side
+// What the window shows of the canvas: from (0, 0) to the smaller of the canvas side
 // and the client area's right and bottom edges.
 inline Rect visibleArea(int res, const Rect& client)
 {
