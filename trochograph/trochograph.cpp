@@ -1,12 +1,18 @@
 // The interactive program's entry point; `--render` draws without a window.
+#include <QApplication>
 #include <cstdio>
 #include <string>
 #include <vector>
 
+#include "application.h"
 #include "headless_render.h"
 #include "render_options.h"
 
 namespace {
+
+const char* const usage =
+    "usage: trochograph [FILE.rlt]\n"
+    "       trochograph --render --output OUT [options]   (see trochograph --render --help)\n";
 
 int runHeadless(const std::vector<std::string>& args)
 {
@@ -35,9 +41,18 @@ int main(int argc, char** argv)
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (!args.empty() && args[0] == "--render") return runHeadless({args.begin() + 1, args.end()});
     if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {
-        std::fputs(trochograph::renderUsage, stdout);
+        std::fputs(usage, stdout);
         return 0;
     }
-    std::fputs("trochograph: the window comes in a later version; use --render (see --help)\n", stderr);
-    return 2;
+    if (args.size() > 1 || (!args.empty() && args[0].rfind("--", 0) == 0)) {
+        std::fputs(usage, stderr);
+        return 2;
+    }
+
+    QApplication app(argc, argv);
+    trochograph::StartupOptions options;
+    if (!args.empty()) options.argument = args[0];
+    trochograph::Application program(options);
+    if (!program.start()) return 0;
+    return program.exec();
 }

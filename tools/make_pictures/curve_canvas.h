@@ -1,0 +1,51 @@
+// The curve engine without a window, for drawing curves into pictures.
+#pragma once
+
+#include "curve_state.h"
+#include "engine.h"
+#include "engine_platform.h"
+#include "surface.h"
+
+namespace trochograph::pictures {
+
+class CurveCanvas {
+public:
+    // A square canvas of side `side` filled with `background`, which is also the curve
+    // state's back colour; the state otherwise starts at its defaults, with no pause
+    // between segments.
+    CurveCanvas(int side, Colorref background);
+    CurveCanvas(const CurveCanvas&) = delete;
+    CurveCanvas& operator=(const CurveCanvas&) = delete;
+
+    CurveState& state() { return engine_.state; }
+    const Surface& canvas() const { return engine_.canvas; }
+
+    // Draws the whole curve the state describes over what the canvas already holds.
+    void drawCurve();
+    // Draws the curve with its circles until theta reaches `theta` (or the curve ends),
+    // then leaves the circles' frame for that moment in the canvas.
+    void drawCurveWithCircles(double theta);
+
+private:
+    // A window exactly the canvas: the circles clip their pen-tip dot to the visible part.
+    class Platform final : public EnginePlatform {
+    public:
+        explicit Platform(int side) : window_(side, side), side_(side) {}
+        Surface& windowSurface() override { return window_; }
+        Rect clientRect() const override { return {0, 0, side_, side_}; }
+        void sleepMs(int) override {}
+        void setCursor(CursorShape) override {}
+        void showInformation(const std::string&, const std::string&) override {}
+
+    private:
+        Surface window_;
+        int side_;
+    };
+
+    void startCurve();
+
+    Platform platform_;
+    Engine engine_;
+};
+
+}  // namespace trochograph::pictures

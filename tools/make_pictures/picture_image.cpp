@@ -1,0 +1,72 @@
+#include "picture_image.h"
+
+#include <QFont>
+#include <QImageWriter>
+#include <QPainter>
+#include <QSaveFile>
+#include <QString>
+
+namespace trochograph::pictures {
+
+namespace {
+
+QColor toQColor(Colorref c) { return QColor(redOf(c), greenOf(c), blueOf(c)); }
+
+// Fonts found on a plain Debian system, by family name; the style hint picks a close
+// substitute where they are missing.
+QFont captionFont(const Caption& caption)
+{
+    const bool serif = caption.typeface == Typeface::serif;
+    QFont font(serif ? QStringLiteral("DejaVu Serif") : QStringLiteral("DejaVu Sans"));
+    font.setStyleHint(serif ? QFont::Serif : QFont::SansSerif);
+    font.setPixelSize(caption.pixelSize);
+    font.setBold(caption.bold);
+    return font;
+}
+
+}  // namespace
+
+QImage toImage(const Picture& picture)
+{
+    const Surface& s = picture.surface;
+    QImage image(s.width(), s.height(), QImage::Format_ARGB32);
+    // Without the memory for it the image is null, and writing it reports the failure.
+    if (image.isNull()) return image;
+    for (int y = 0; y < s.height(); ++y) {
+        const Colorref* in = s.row(y);
+        auto* out = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < s.width(); ++x) {
+            const Colorref c = in[x];
+            out[x] = picture.transparent == c ? qRgba(0, 0, 0, 0) : qRgb(redOf(c), greenOf(c), blueOf(c));
+        }
+    }
+    if (picture.captions.empty()) return image;
+
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    for (const Caption& caption : picture.captions) {
+        painter.setFont(captionFont(caption));
+        painter.setPen(toQColor(caption.color));
+        const Rect& b = caption.box;
+        painter.drawText(QRect(b.left, b.top, b.right - b.left, b.bottom - b.top), Qt::AlignCenter,
+                         QString::fromStdString(caption.text));
+    }
+    return image;
+}
+
+std::string writePicture(const Picture& picture, const std::filesystem::path& path)
+{
+    const QImage image = toImage(picture);
+    QSaveFile file(QString::fromStdString(path.string()));
+    if (!file.open(QIODevice::WriteOnly))
+        return "can't create " + path.string() + ": " + file.errorString().toStdString();
+    QImageWriter writer(&file, "png");
+    if (!writer.write(image)) {
+        file.cancelWriting();
+        return "can't write " + path.string() + ": " + writer.errorString().toStdString();
+    }
+    if (!file.commit()) return "can't write " + path.string() + ": " + file.errorString().toStdString();
+    return {};
+}
+
+}  // namespace trochograph::pictures

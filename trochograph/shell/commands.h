@@ -1,0 +1,54 @@
+// The main window's command ids and its menu and key tables, as data: the Qt window builds
+// its menu bar and shortcuts from them, and the tests read them.
+#pragma once
+
+#include <span>
+
+namespace trochograph {
+
+enum Command : int {
+    cmdLoadParameters = 100,
+    cmdSaveImageAndParameters = 105,
+    cmdSaveParameters = 110,
+    cmdExit = 115,
+    cmdRender = 120,
+    cmdImageType = 130,
+    cmdEllipseOptions = 135,
+    cmdChooseK = 140,  // posted only
+    cmdParameters = 145,
+    cmdAnimate = 150,
+    cmdColors = 155,
+    cmdMapFile = 160,
+    cmdDefaultPalette = 165,
+    cmdClear = 170,
+    cmdConclude = 175,
+    cmdHelpTopics = 180,
+    cmdHelpPage2 = 185,  // posted only
+    cmdFormulae = 190,
+    cmdAbout = 195,
+};
+
+// One entry of the menu bar: a pop-up with items, or an item of the bar itself.
+struct MenuItem {
+    const char* text;
+    int command;  // 0 for a pop-up
+};
+
+struct MenuEntry {
+    MenuItem item;
+    std::span<const MenuItem> popup;  // empty for an item of the bar
+};
+
+std::span<const MenuEntry> mainMenu();
+
+// Keys that stand for commands, without Shift, Ctrl or Alt.
+enum class Key { L, S, P, Escape, R, F2, F3, F4, F5, F6, F7, F8, F9, M, F10, F11, C };
+
+struct Accelerator {
+    Key key;
+    int command;
+};
+
+std::span<const Accelerator> accelerators();
+
+}  // namespace trochograph

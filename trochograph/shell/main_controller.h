@@ -1,0 +1,56 @@
+// The main window's commands, keys and mouse buttons: which are accepted when, and what
+// they do to the curve state, the canvas and the window.
+#pragma once
+
+#include "main_window_host.h"
+
+namespace trochograph {
+
+struct Engine;
+
+enum class KeyPress { pause, d, other };
+
+extern const char* const aboutCredit;
+
+class MainController {
+public:
+    MainController(Engine& engine, MainWindowHost& host);
+
+    // A menu command, an accelerator key's command or a posted one.
+    void command(int id);
+    // A key that isn't an accelerator.
+    void keyDown(KeyPress key);
+    // A left or right mouse button pressed on the client area.
+    void mouseButton();
+    void mouseMoved();
+
+    // The file and palette commands plug in here; without them those commands say so.
+    void setFileCommands(FileCommands* commands) { fileCommands_ = commands; }
+    // Whether the About window can be used; without it About shows a message box.
+    void setAboutWindowAvailable(bool available) { okabout_ = available; }
+
+    // Nothing is being drawn: most commands are accepted only then.
+    bool idle() const;
+
+private:
+    void pause();
+    void imageType();
+    void parameters();
+    void animate();
+    void colors();
+    void defaultPalette();
+    void clear();
+    void conclude();
+    void about();
+    void helpPage(int dialog, int next);
+    void fileCommand(int id);
+    void fillClientGrey();
+    void inform(const std::string& text, const char* caption = "Vell Varezuro");
+
+    Engine& engine_;
+    MainWindowHost& host_;
+    FileCommands* fileCommands_ = nullptr;
+    int okabout_ = 1;
+};
+
+}  // namespace trochograph

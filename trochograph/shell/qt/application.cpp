@@ -1,0 +1,82 @@
+#include "application.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "canvas_view.h"
+#include "engine.h"
+#include "main_window.h"
+#include "message_box.h"
+#include "picture_window.h"
+#include "rlt_file.h"
+
+namespace trochograph {
+
+Application::Application(StartupOptions options) : options_(std::move(options))
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect geometry = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
+    screen_ = {geometry.width(), geometry.height()};
+}
+
+Application::~Application() = default;
+
+void Application::showPicture(const char* name, const char* resource, int width, int height)
+{
+    if (options_.onPicture) options_.onPicture(name, window_ && window_->isVisible());
+    showTimedPicture(resource, centredPicture(screen_, width, height), options_.pictureMilliseconds);
+}
+
+bool Application::start()
+{
+    // The opening picture stands alone: the main window isn't shown before it has gone.
+    showPicture("opening", ":/pictures/splash.png", 360, 360);
+
+    window_ = std::make_unique<MainWindow>(screen_);
+    Engine& engine = window_->engine();
+    engine.rebuildCanvas(startResolution(screen_));
+    // The built-in parameters are what "restore defaults" brings back, whatever file is read.
+    engine.state.captureRestoreValues();
+    if (const std::string file = commandLineFile(options_.argument); !file.empty()) loadrlt(file, engine.state);
+    engine.state.captureDefaultPalette();
+
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen || !displayDepthSuffices(screen->depth())) {
+        showMessageBox(nullptr, {startupError(errorNoGraphics), "Error", MessageIcon::warning});
+        return false;
+    }
+    window_->show();
+    return true;
+}
+
+void Application::turn()
+{
+    const CurveState& s = window_->engine().state;
+    const bool drawing = s.okroulette || s.okintro;
+    QCoreApplication::processEvents(drawing ? QEventLoop::AllEvents
+                                            : QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    if (window_->closing()) return;
+    if (s.okroulette)
+        window_->engine().roulette();
+    else if (s.okintro)
+        window_->engine().intro();
+    window_->present();
+}
+
+int Application::exec()
+{
+    while (!window_->closing()) turn();
+    return finish();
+}
+
+int Application::finish()
+{
+    // The surfaces go with the window; nothing draws after this.
+    window_->hide();
+    window_.reset();
+    showPicture("closing", ":/pictures/farewell.png", 240, 240);
+    return 0;
+}
+
+}  // namespace trochograph

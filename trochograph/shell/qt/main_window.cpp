@@ -1,0 +1,215 @@
+#include "main_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QShortcut>
+#include <QThread>
+
+#include "canvas_view.h"
+#include "commands.h"
+#include "message_box.h"
+#include "picture_window.h"
+
+namespace trochograph {
+
+namespace {
+
+Qt::Key qtKey(Key key)
+{
+    switch (key) {
+    case Key::L: return Qt::Key_L;
+    case Key::S: return Qt::Key_S;
+    case Key::P: return Qt::Key_P;
+    case Key::Escape: return Qt::Key_Escape;
+    case Key::R: return Qt::Key_R;
+    case Key::F2: return Qt::Key_F2;
+    case Key::F3: return Qt::Key_F3;
+    case Key::F4: return Qt::Key_F4;
+    case Key::F5: return Qt::Key_F5;
+    case Key::F6: return Qt::Key_F6;
+    case Key::F7: return Qt::Key_F7;
+    case Key::F8: return Qt::Key_F8;
+    case Key::F9: return Qt::Key_F9;
+    case Key::M: return Qt::Key_M;
+    case Key::F10: return Qt::Key_F10;
+    case Key::F11: return Qt::Key_F11;
+    case Key::C: return Qt::Key_C;
+    }
+    return Qt::Key_unknown;
+}
+
+void showShape(QWidget& widget, CursorShape shape)
+{
+    widget.setCursor(shape == CursorShape::wait ? Qt::WaitCursor : Qt::CrossCursor);
+}
+
+}  // namespace
+
+// What the engine draws into and waits with.
+class MainWindow::Platform final : public EnginePlatform {
+public:
+    explicit Platform(MainWindow& window) : window_(window) {}
+    Surface& windowSurface() override { return window_.view_->surface(); }
+    Rect clientRect() const override { return {0, 0, window_.view_->width(), window_.view_->height()}; }
+    void sleepMs(int milliseconds) override { QThread::msleep(static_cast<unsigned long>(milliseconds)); }
+    void setCursor(CursorShape shape) override { showShape(*window_.view_, shape); }
+    void showInformation(const std::string& text, const std::string& caption) override
+    {
+        showMessageBox(&window_, {text, caption, MessageIcon::information});
+    }
+
+private:
+    MainWindow& window_;
+};
+
+// What the command logic asks of the window.
+class MainWindow::Host final : public MainWindowHost {
+public:
+    explicit Host(MainWindow& window) : window_(window) {}
+    MessageAnswer showMessage(const Message& message) override { return showMessageBox(&window_, message); }
+    int runDialog(int) override
+    {
+        showMessageBox(&window_, {"This dialog is not available yet.", "Vell Varezuro", MessageIcon::information});
+        return dialogCancel;
+    }
+    void postCommand(int command) override
+    {
+        QMetaObject::invokeMethod(&window_, [w = &window_, command] { w->runCommand(command); }, Qt::QueuedConnection);
+    }
+    void setCursor(CursorShape shape) override { showShape(*window_.view_, shape); }
+    void setAnimateChecked(bool checked) override
+    {
+        if (QAction* a = window_.action(cmdAnimate)) a->setChecked(checked);
+    }
+    void openAboutWindow() override { window_.openAboutWindow(); }
+    void shutdown() override { window_.close(); }
+
+private:
+    MainWindow& window_;
+};
+
+MainWindow::MainWindow(const ScreenSize& screen)
+    : screen_(screen),
+      view_(new CanvasView(this)),
+      platform_(std::make_unique<Platform>(*this)),
+      host_(std::make_unique<Host>(*this)),
+      engine_(std::make_unique<Engine>(*platform_)),
+      controller_(std::make_unique<MainController>(*engine_, *host_))
+{
+    setWindowTitle("Vell Varezuro");
+    setWindowIcon(QIcon(":/pictures/icon.png"));
+    setCentralWidget(view_);
+    view_->setCursor(Qt::CrossCursor);
+    view_->onMouseButton = [this] { controller_->mouseButton(); };
+    view_->onMouseMove = [this] { controller_->mouseMoved(); };
+    view_->onResized = [this] { repaintFromCanvas(); };
+    buildMenu();
+    buildAccelerators();
+    const Rect frame = mainWindowFrame(screen);
+    resize(frame.right - frame.left, frame.bottom - frame.top);
+    move(frame.left, frame.top);
+}
+
+MainWindow::~MainWindow() = default;
+
+QAction* MainWindow::action(int command) const
+{
+    const auto it = actions_.find(command);
+    return it == actions_.end() ? nullptr : it->second;
+}
+
+void MainWindow::buildMenu()
+{
+    for (const MenuEntry& entry : mainMenu()) {
+        if (entry.popup.empty()) {
+            QAction* a = menuBar()->addAction(QString::fromUtf8(entry.item.text));
+            const int command = entry.item.command;
+            connect(a, &QAction::triggered, this, [this, command] { runCommand(command); });
+            actions_[command] = a;
+            continue;
+        }
+        QMenu* menu = menuBar()->addMenu(QString::fromUtf8(entry.item.text));
+        for (const MenuItem& item : entry.popup) {
+            QAction* a = menu->addAction(QString::fromUtf8(item.text));
+            const int command = item.command;
+            connect(a, &QAction::triggered, this, [this, command] { runCommand(command); });
+            actions_[command] = a;
+        }
+    }
+    actions_[cmdAnimate]->setCheckable(true);
+}
+
+void MainWindow::buildAccelerators()
+{
+    // Separate from the menu, as a key table: the item texts already name their keys.
+    for (const Accelerator& a : accelerators()) {
+        auto* shortcut = new QShortcut(QKeySequence(qtKey(a.key)), this);
+        shortcut->setAutoRepeat(false);
+        const int command = a.command;
+        connect(shortcut, &QShortcut::activated, this, [this, command] { runCommand(command); });
+    }
+}
+
+void MainWindow::runCommand(int command)
+{
+    if (closing_) return;
+    controller_->command(command);
+    // A refused Animate command must not leave the menu's own toggle behind.
+    action(cmdAnimate)->setChecked(engine_->state.animate == 1);
+}
+
+void MainWindow::present() { view_->present(); }
+
+void MainWindow::repaintFromCanvas()
+{
+    Surface& window = view_->surface();
+    window.reset(std::max(view_->width(), 0), std::max(view_->height(), 0), canvasGrey);
+    window.blit({0, 0}, engine_->canvas, engine_->canvas.bounds());
+    view_->present();
+}
+
+void MainWindow::openAboutWindow()
+{
+    // Without a parent: a child window would be disabled along with the main window.
+    about_ = std::make_unique<PictureWindow>(":/pictures/about.png", centredPicture(screen_, 480, 240));
+    about_->onDismissed = [this] {
+        about_->hide();
+        setEnabled(true);
+        activateWindow();
+    };
+    setEnabled(false);
+    about_->show();
+    about_->activateWindow();
+    about_->setFocus();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    closing_ = true;
+    if (about_) about_->hide();
+    event->accept();
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Pause:
+        return controller_->keyDown(KeyPress::pause);
+    case Qt::Key_D:
+        return controller_->keyDown(KeyPress::d);
+    default:
+        controller_->keyDown(KeyPress::other);
+        QMainWindow::keyPressEvent(event);
+    }
+}
+
+void MainWindow::moveEvent(QMoveEvent* event)
+{
+    repaintFromCanvas();
+    QMainWindow::moveEvent(event);
+}
+
+}  // namespace trochograph

@@ -1,0 +1,66 @@
+// The main window: menu bar, accelerator keys, the client area showing the canvas, and the
+// engine and command logic it hosts.
+#pragma once
+
+#include <QMainWindow>
+#include <map>
+#include <memory>
+
+#include "engine.h"
+#include "main_controller.h"
+#include "startup.h"
+
+class QAction;
+
+namespace trochograph {
+
+class CanvasView;
+class PictureWindow;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainWindow(const ScreenSize& screen);
+    ~MainWindow() override;
+
+    Engine& engine() { return *engine_; }
+    MainController& controller() { return *controller_; }
+    CanvasView& view() { return *view_; }
+    // The menu action of a command, or null.
+    QAction* action(int command) const;
+    PictureWindow* aboutWindow() const { return about_.get(); }
+
+    // The window was closed, by its frame or by Exit: the render loop ends.
+    bool closing() const { return closing_; }
+
+    // Shows everything drawn into the window surface since the last call.
+    void present();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+
+private:
+    class Platform;
+    class Host;
+
+    void buildMenu();
+    void buildAccelerators();
+    void runCommand(int command);
+    // The client area shows the canvas again at 1:1, grey beyond it.
+    void repaintFromCanvas();
+    void openAboutWindow();
+
+    ScreenSize screen_;
+    CanvasView* view_;
+    std::unique_ptr<Platform> platform_;
+    std::unique_ptr<Host> host_;
+    std::unique_ptr<Engine> engine_;
+    std::unique_ptr<MainController> controller_;
+    std::map<int, QAction*> actions_;
+    std::unique_ptr<PictureWindow> about_;
+    bool closing_ = false;
+};
+
+}  // namespace trochograph
