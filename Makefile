@@ -15,8 +15,7 @@ build: deps
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
-	$(BUILD)/trochograph/trochograph --render --output trochograph-default.png
-	@echo "The default curve is in $(CURDIR)/trochograph-default.png"
+	$(BUILD)/trochograph/trochograph
 
 test: test-release test-sanitizers
 
@@ -30,6 +29,7 @@ test-sanitizers: deps
 
 bench: build
 	$(BUILD)/bench/trochograph_bench
+	$(BUILD)/bench/trochograph_window_bench
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

@@ -4,21 +4,8 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
-#include <bit>
 
 namespace trochograph {
-
-namespace {
-
-// 0x00BBGGRR words lie in memory as R, G, B, 0 on a little-endian host: RGBX8888.
-QImage imageOf(const Surface& s)
-{
-    static_assert(std::endian::native == std::endian::little, "pixel layout assumes a little-endian host");
-    return QImage(reinterpret_cast<const uchar*>(s.pixels().data()), s.width(), s.height(),
-                  static_cast<qsizetype>(s.width()) * 4, QImage::Format_RGBX8888);
-}
-
-}  // namespace
 
 CanvasView::CanvasView(QWidget* parent) : QWidget(parent)
 {
@@ -31,22 +18,34 @@ CanvasView::CanvasView(QWidget* parent) : QWidget(parent)
 void CanvasView::present()
 {
     if (changes_.empty()) return;
+    if (shown_.width() != surface_.width() || shown_.height() != surface_.height())
+        shown_ = QImage(surface_.width(), surface_.height(), QImage::Format_RGB32);
+    Rect area;
     if (changes_.all()) {
-        update();
+        area = surface_.bounds();
+        for (int y = 0; y < area.bottom; ++y) convert(y, 0, area.right);
     } else {
-        const Rect b = changes_.bounds();
-        update(b.left, b.top, b.right - b.left, b.bottom - b.top);
+        area = changes_.bounds();
+        for (const Span& run : changes_.spans()) convert(run.y, run.x0, run.x1);
     }
     changes_.clear();
+    update(area.left, area.top, area.right - area.left, area.bottom - area.top);
+}
+
+void CanvasView::convert(int y, int x0, int x1)
+{
+    const Colorref* from = surface_.row(y);
+    auto* to = reinterpret_cast<QRgb*>(shown_.scanLine(y));
+    for (int x = x0; x < x1; ++x) to[x] = qRgb(redOf(from[x]), greenOf(from[x]), blueOf(from[x]));
 }
 
 void CanvasView::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     const QRect area = event->rect();
-    // Beyond the surface (only between a resize and its handling) the window is grey.
-    if (!QRect(0, 0, surface_.width(), surface_.height()).contains(area)) painter.fillRect(area, QColor(128, 128, 128));
-    painter.drawImage(area.topLeft(), imageOf(surface_), area);
+    // Beyond the picture (only between a resize and its handling) the window is grey.
+    if (!shown_.rect().contains(area)) painter.fillRect(area, QColor(128, 128, 128));
+    painter.drawImage(area.topLeft(), shown_, area);
 }
 
 void CanvasView::resizeEvent(QResizeEvent*)

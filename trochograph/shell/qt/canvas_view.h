@@ -2,6 +2,7 @@
 // and passes mouse and resize events on.
 #pragma once
 
+#include <QImage>
 #include <QWidget>
 #include <functional>
 
@@ -31,8 +32,14 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
+    // Copies a run of the surface into the picture Qt paints from.
+    void convert(int y, int x0, int x1);
+
     Surface surface_;
     SpanRecorder changes_;
+    // The surface in the window system's own pixel format, so that painting is a plain
+    // copy: converting while painting would be repeated on every expose.
+    QImage shown_;
 };
 
 }  // namespace trochograph

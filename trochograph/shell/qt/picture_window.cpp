@@ -1,9 +1,13 @@
 #include "picture_window.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QThread>
+#include <QWindow>
 
 namespace trochograph {
 
@@ -22,8 +26,17 @@ void PictureWindow::paintEvent(QPaintEvent*)
     painter.drawImage(0, 0, picture_);
 }
 
-void PictureWindow::keyPressEvent(QKeyEvent*) { dismiss(); }
-void PictureWindow::mousePressEvent(QMouseEvent*) { dismiss(); }
+void PictureWindow::keyPressEvent(QKeyEvent* event)
+{
+    event->accept();
+    dismiss();
+}
+
+void PictureWindow::mousePressEvent(QMouseEvent* event)
+{
+    event->accept();
+    dismiss();
+}
 
 void PictureWindow::dismiss()
 {
@@ -38,8 +51,12 @@ void showTimedPicture(const QString& resource, const Rect& place, int millisecon
     PictureWindow picture(resource, place);
     QGuiApplication::setOverrideCursor(Qt::BlankCursor);
     picture.show();
+    // Let the window system map the window before it is drawn; input stays queued.
+    QElapsedTimer mapping;
+    mapping.start();
+    while (!(picture.windowHandle() && picture.windowHandle()->isExposed()) && mapping.elapsed() < 500)
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
     picture.repaint();
-    // Let the window system map and draw the window; input stays queued.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     QThread::msleep(static_cast<unsigned long>(milliseconds));
     picture.hide();

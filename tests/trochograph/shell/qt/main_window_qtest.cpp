@@ -1,0 +1,260 @@
+// The real window under the offscreen platform: start-up order, menu, keys, a curve drawn
+// from a key press, pause and resume, message boxes and the About window.
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QTimer>
+#include <QtTest>
+#include <functional>
+#include <memory>
+
+#include "application.h"
+#include "canvas_view.h"
+#include "commands.h"
+#include "main_window.h"
+#include "picture_window.h"
+#include "rlt_file.h"
+#include "scratch_dir.h"
+
+using namespace trochograph;
+
+namespace {
+
+constexpr int timeoutMs = 10000;
+
+// Closes the next modal message box, keeping its caption and text. A box that nobody
+// expected is closed too, so that a test fails instead of hanging.
+class MessageBoxCloser {
+public:
+    MessageBoxCloser()
+    {
+        timer_.setInterval(10);
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                captions.push_back(box->windowTitle());
+                texts.push_back(box->text());
+                box->done(box->standardButtons().testFlag(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Ok);
+            }
+        });
+        timer_.start();
+    }
+    QStringList captions, texts;
+
+private:
+    QTimer timer_;
+};
+
+struct Program {
+    std::vector<std::pair<std::string, bool>> pictures;
+    std::unique_ptr<Application> app;
+
+    explicit Program(std::string argument = {})
+    {
+        StartupOptions options;
+        options.argument = std::move(argument);
+        options.pictureMilliseconds = 0;
+        options.onPicture = [this](const char* name, bool visible) { pictures.emplace_back(name, visible); };
+        app = std::make_unique<Application>(options);
+    }
+    MainWindow& window() { return app->window(); }
+    CurveState& state() { return window().engine().state; }
+
+    // Turns the render loop until `done` holds; a ticking timer keeps an idle loop turning.
+    bool runUntil(const std::function<bool()>& done)
+    {
+        QTimer tick;
+        tick.start(5);
+        QElapsedTimer clock;
+        clock.start();
+        while (!done()) {
+            if (clock.elapsed() > timeoutMs) return false;
+            app->turn();
+        }
+        return true;
+    }
+    void stopIntro()
+    {
+        QTest::mouseClick(&window().view(), Qt::LeftButton);
+        QVERIFY(runUntil([&] { return state().okintro == 0; }));
+    }
+};
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startUpShowsTheOpeningPictureAloneThenTheWindow()
+    {
+        Program p;
+        QVERIFY(p.app->start());
+        QCOMPARE(p.pictures.size(), std::size_t{1});
+        QCOMPARE(QString::fromStdString(p.pictures[0].first), QString("opening"));
+        QVERIFY(!p.pictures[0].second);
+        QVERIFY(p.window().isVisible());
+        QCOMPARE(p.window().windowTitle(), QString("Vell Varezuro"));
+        QCOMPARE(p.window().pos(), QPoint(0, 0));
+        // The built-in parameters are the restore values, the intro runs first.
+        QCOMPARE(p.state().rRpct[0], 44);
+        QCOMPARE(p.state().okintro, 1);
+        QVERIFY(p.runUntil([&] { return p.state().theta > 0.1; }));
+
+        // The close box ends the loop; the closing picture follows the hidden window.
+        QTimer::singleShot(0, &p.window(), [&] { p.window().close(); });
+        QCOMPARE(p.app->exec(), 0);
+        QCOMPARE(QString::fromStdString(p.pictures.back().first), QString("closing"));
+        QVERIFY(!p.pictures.back().second);
+    }
+
+    void commandLineFileIsLoadedBeforeTheWindowShows()
+    {
+        test::ScratchDir dir;
+        CurveState saved;
+        saved.type = 2;
+        saved.kn[2] = 7;
+        QCOMPARE(writerlt(dir / "rose.rlt", saved), 0);
+        std::string quoted = (dir / "rose.rlt").string();
+        quoted.insert(quoted.begin(), '"');
+        quoted.push_back('"');
+        Program p(quoted);
+        QVERIFY(p.app->start());
+        QCOMPARE(p.state().type, 2);
+        QCOMPARE(p.state().kn[2], 7);
+        QCOMPARE(p.state().rkn[2], 5);  // restore values stay the built-in ones
+    }
+
+    void menuHasTheTextsAndCommandsOfTheTable()
+    {
+        Program p;
+        QVERIFY(p.app->start());
+        const QList<QAction*> bar = p.window().menuBar()->actions();
+        const auto table = mainMenu();
+        QCOMPARE(bar.size(), static_cast<qsizetype>(table.size()));
+        for (std::size_t i = 0; i < table.size(); ++i) {
+            QCOMPARE(bar[i]->text(), QString::fromUtf8(table[i].item.text));
+            if (table[i].popup.empty()) {
+                QCOMPARE(p.window().action(table[i].item.command), bar[i]);
+                continue;
+            }
+            const QList<QAction*> items = bar[i]->menu()->actions();
+            QCOMPARE(items.size(), static_cast<qsizetype>(table[i].popup.size()));
+            for (std::size_t j = 0; j < table[i].popup.size(); ++j) {
+                QCOMPARE(items[j]->text(), QString::fromUtf8(table[i].popup[j].text));
+                QCOMPARE(p.window().action(table[i].popup[j].command), items[j]);
+            }
+        }
+        // A menu item runs its command.
+        p.stopIntro();
+        p.window().action(cmdClear)->trigger();
+        QCOMPARE(p.state().clearflag, 1);
+    }
+
+    void curveIsDrawnEndToEndFromTheRKey()
+    {
+        Program p;
+        QVERIFY(p.app->start());
+        p.state().speed = 0;
+        QTest::keyClick(&p.window(), Qt::Key_R);
+        QCOMPARE(p.state().okroulette, 0);  // R is refused during the intro
+        p.stopIntro();
+
+        QTest::keyClick(&p.window(), Qt::Key_R);
+        QCOMPARE(p.state().okroulette, 1);
+        QCOMPARE(p.window().view().cursor().shape(), Qt::WaitCursor);
+        QVERIFY(p.runUntil([&] { return p.state().okroulette == 0; }));
+        QCOMPARE(p.window().view().cursor().shape(), Qt::CrossCursor);
+
+        // The window shows what the canvas holds.
+        const Surface& canvas = p.window().engine().canvas;
+        const Surface& shown = p.window().view().surface();
+        const int hr = p.state().halfres;
+        QCOMPARE(canvas.pixel(hr + 66, hr), builtinPalette[255]);
+        for (int y = 0; y < canvas.height() && y < shown.height(); y += 7)
+            for (int x = 0; x < canvas.width() && x < shown.width(); x += 7)
+                QCOMPARE(shown.pixel(x, y), canvas.pixel(x, y));
+    }
+
+    void pauseKeyPausesAndRResumes()
+    {
+        Program p;
+        QVERIFY(p.app->start());
+        p.state().speed = 0;
+        p.stopIntro();
+        QTest::keyClick(&p.window(), Qt::Key_R);
+        QVERIFY(p.runUntil([&] { return p.state().theta > 1.0; }));
+        QTest::keyClick(&p.window(), Qt::Key_Pause);
+        QCOMPARE(p.state().okroulette, 0);
+        QCOMPARE(p.state().okconclude, 1);
+        const double theta = p.state().theta;
+        p.app->turn();
+        QCOMPARE(p.state().theta, theta);
+
+        QTest::keyClick(&p.window(), Qt::Key_R);
+        QTest::keyClick(&p.window(), Qt::Key_Escape);  // Exit is refused while rendering...
+        QVERIFY(p.runUntil([&] { return p.state().theta > theta; }));
+        QVERIFY(!p.window().closing());
+        QTest::mouseClick(&p.window().view(), Qt::RightButton);
+        QCOMPARE(p.state().okroulette, 0);
+
+        MessageBoxCloser closer;
+        QTest::keyClick(&p.window(), Qt::Key_C);
+        QCOMPARE(closer.texts.size(), 1);
+        QVERIFY(closer.texts[0].startsWith("Rendering of the current curve is concluded."));
+        p.window().activateWindow();  // the box had the keyboard
+        QVERIFY(QTest::qWaitForWindowActive(&p.window()));
+        QTest::keyClick(&p.window(), Qt::Key_Escape);  // ...and accepted when idle
+        QVERIFY(p.window().closing());
+    }
+
+    void debugKeyAnswersWithAMessageBox()
+    {
+        Program p;
+        QVERIFY(p.app->start());
+        MessageBoxCloser closer;
+        QTest::keyClick(&p.window(), Qt::Key_D);
+        QCOMPARE(closer.captions, QStringList{"Vell Varezuro"});
+        QCOMPARE(closer.texts, QStringList{"Debugging display turned on."});
+        QCOMPARE(p.state().debug, 1);
+    }
+
+    void aboutWindowClosesAtAKeyAndFreesTheMainWindow()
+    {
+        Program p;
+        QVERIFY(p.app->start());
+        p.stopIntro();
+        QTest::keyClick(&p.window(), Qt::Key_F4);
+        PictureWindow* about = p.window().aboutWindow();
+        QVERIFY(about && about->isVisible());
+        QCOMPARE(about->size(), QSize(480, 240));
+        QVERIFY(!p.window().isEnabled());
+        QTest::keyClick(about, Qt::Key_Space);
+        QVERIFY(!about->isVisible());
+        QVERIFY(p.window().isEnabled());
+    }
+
+    void animateCheckMarkFollowsTheState()
+    {
+        Program p;
+        QVERIFY(p.app->start());
+        QAction* animate = p.window().action(cmdAnimate);
+        animate->trigger();  // refused during the intro
+        QVERIFY(!animate->isChecked());
+        p.stopIntro();
+        QTest::keyClick(&p.window(), Qt::Key_F8);
+        QVERIFY(animate->isChecked());
+        QCOMPARE(p.state().animate, 1);
+    }
+};
+
+int main(int argc, char** argv)
+{
+    QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+    QApplication app(argc, argv);
+    MainWindowTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "main_window_qtest.moc"
