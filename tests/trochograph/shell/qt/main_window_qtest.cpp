@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QTimer>
 #include <QtTest>
+#include <cstdio>
 #include <functional>
 #include <memory>
 
@@ -253,8 +254,28 @@ int main(int argc, char** argv)
 {
     QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
     QApplication app(argc, argv);
+    // A modal window that stays open for long means a test forgot it: close it and fail,
+    // rather than hang.
+    int forgotten = 0;
+    QElapsedTimer modalSince;
+    QTimer watchdog;
+    QObject::connect(&watchdog, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal) {
+            modalSince.invalidate();
+        } else if (!modalSince.isValid()) {
+            modalSince.start();
+        } else if (modalSince.elapsed() > timeoutMs) {
+            ++forgotten;
+            modal->close();
+            modalSince.invalidate();
+        }
+    });
+    watchdog.start(100);
     MainWindowTest test;
-    return QTest::qExec(&test, argc, argv);
+    const int failed = QTest::qExec(&test, argc, argv);
+    if (forgotten) std::fprintf(stderr, "%d modal window(s) left open by a test\n", forgotten);
+    return failed + forgotten;
 }
 
 #include "main_window_qtest.moc"
