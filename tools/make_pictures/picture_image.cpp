@@ -1,10 +1,10 @@
 #include "picture_image.h"
 
 #include <QFont>
-#include <QImageWriter>
 #include <QPainter>
-#include <QSaveFile>
 #include <QString>
+
+#include "png_export.h"
 
 namespace trochograph::pictures {
 
@@ -56,17 +56,7 @@ QImage toImage(const Picture& picture)
 
 std::string writePicture(const Picture& picture, const std::filesystem::path& path)
 {
-    const QImage image = toImage(picture);
-    QSaveFile file(QString::fromStdString(path.string()));
-    if (!file.open(QIODevice::WriteOnly))
-        return "can't create " + path.string() + ": " + file.errorString().toStdString();
-    QImageWriter writer(&file, "png");
-    if (!writer.write(image)) {
-        file.cancelWriting();
-        return "can't write " + path.string() + ": " + writer.errorString().toStdString();
-    }
-    if (!file.commit()) return "can't write " + path.string() + ": " + file.errorString().toStdString();
-    return {};
+    return writePng(toImage(picture), path);
 }
 
 }  // namespace trochograph::pictures

@@ -17,7 +17,11 @@ std::string writePng(const Surface& surface, const std::filesystem::path& path)
     static_assert(std::endian::native == std::endian::little, "pixel layout assumes a little-endian host");
     const QImage image(reinterpret_cast<const uchar*>(surface.pixels().data()), surface.width(), surface.height(),
                        static_cast<qsizetype>(surface.width()) * 4, QImage::Format_RGBX8888);
+    return writePng(image, path);
+}
 
+std::string writePng(const QImage& image, const std::filesystem::path& path)
+{
     QSaveFile file(QString::fromStdString(path.string()));
     if (!file.open(QIODevice::WriteOnly)) return "can't create " + path.string() + ": " + file.errorString().toStdString();
     QImageWriter writer(&file, "png");
