@@ -210,6 +210,42 @@ private slots:
         QVERIFY(p.window().closing());
     }
 
+    void acceleratorsReachTheirCommands_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("message");
+        const QString noCommand = "This command is not available yet.";
+        const QString noDialog = "This dialog is not available yet.";
+        QTest::newRow("L") << int(Qt::Key_L) << noCommand;
+        QTest::newRow("S") << int(Qt::Key_S) << noCommand;
+        QTest::newRow("P") << int(Qt::Key_P) << noCommand;
+        QTest::newRow("M") << int(Qt::Key_M) << noCommand;
+        QTest::newRow("F2") << int(Qt::Key_F2) << noDialog;
+        QTest::newRow("F3") << int(Qt::Key_F3) << noDialog;
+        QTest::newRow("F5") << int(Qt::Key_F5) << noDialog;
+        QTest::newRow("F6 without ellipse mode") << int(Qt::Key_F6) << QString();
+        QTest::newRow("F7") << int(Qt::Key_F7) << noDialog;
+        QTest::newRow("F9") << int(Qt::Key_F9) << noDialog;
+        QTest::newRow("F10") << int(Qt::Key_F10) << "Default palette restored";
+    }
+
+    void acceleratorsReachTheirCommands()
+    {
+        QFETCH(int, key);
+        QFETCH(QString, message);
+        Program p;
+        QVERIFY(p.app->start());
+        p.stopIntro();
+        MessageBoxCloser closer;
+        QTest::keyClick(&p.window(), static_cast<Qt::Key>(key));
+        QCOMPARE(closer.texts, message.isEmpty() ? QStringList{} : QStringList{message});
+        // With Shift the key is not an accelerator.
+        p.window().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&p.window()));
+        QTest::keyClick(&p.window(), static_cast<Qt::Key>(key), Qt::ShiftModifier);
+        QCOMPARE(closer.texts.size(), message.isEmpty() ? 0 : 1);
+    }
+
     void debugKeyAnswersWithAMessageBox()
     {
         Program p;
