@@ -1,7 +1,7 @@
 // Cost of one renderer step, by canvas side, with and without the animated circles.
 #include <benchmark/benchmark.h>
 
-#include "bench_platform.h"
+#include "quiet_platform.h"
 
 namespace trochograph::bench {
 namespace {
@@ -9,7 +9,7 @@ namespace {
 // Arguments: canvas side, animate, frame mode (0 incremental, 1 whole canvas).
 void rendererStep(benchmark::State& run)
 {
-    BenchPlatform platform(1920, 1042);
+    QuietPlatform platform(1920, 1042);  // a typical desktop window
     Engine engine(platform);
     engine.rebuildCanvas(static_cast<int>(run.range(0)));
     CurveState& s = engine.state;
@@ -38,7 +38,7 @@ BENCHMARK(rendererStep)
 // canvases of different sides: what a frame costs beyond drawing the circles.
 void circleFrameFixedSize(benchmark::State& run)
 {
-    BenchPlatform platform(1920, 1042);
+    QuietPlatform platform(1920, 1042);  // a typical desktop window
     Engine engine(platform);
     engine.rebuildCanvas(static_cast<int>(run.range(0)));
     CurveState& s = engine.state;

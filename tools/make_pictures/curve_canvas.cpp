@@ -4,7 +4,7 @@
 
 namespace trochograph::pictures {
 
-CurveCanvas::CurveCanvas(int side, Colorref background) : platform_(side), engine_(platform_)
+CurveCanvas::CurveCanvas(int side, Colorref background) : platform_(side, side), engine_(platform_)
 {
     engine_.rebuildCanvas(side);
     engine_.canvas.fillRect(engine_.canvas.bounds(), background);

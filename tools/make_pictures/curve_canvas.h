@@ -3,7 +3,7 @@
 
 #include "curve_state.h"
 #include "engine.h"
-#include "engine_platform.h"
+#include "quiet_platform.h"
 #include "surface.h"
 
 namespace trochograph::pictures {
@@ -27,24 +27,10 @@ public:
     void drawCurveWithCircles(double theta);
 
 private:
-    // A window exactly the canvas: the circles clip their pen-tip dot to the visible part.
-    class Platform final : public EnginePlatform {
-    public:
-        explicit Platform(int side) : window_(side, side), side_(side) {}
-        Surface& windowSurface() override { return window_; }
-        Rect clientRect() const override { return {0, 0, side_, side_}; }
-        void sleepMs(int) override {}
-        void setCursor(CursorShape) override {}
-        void showInformation(const std::string&, const std::string&) override {}
-
-    private:
-        Surface window_;
-        int side_;
-    };
-
     void startCurve();
 
-    Platform platform_;
+    // A window exactly the canvas: the circles clip their pen-tip dot to the visible part.
+    QuietPlatform platform_;
     Engine engine_;
 };
 

@@ -7,29 +7,16 @@
 #include <stdexcept>
 
 #include "engine.h"
-#include "engine_platform.h"
 #include "load_result.h"
 #include "map_palette.h"
 #include "png_export.h"
+#include "quiet_platform.h"
 #include "rlt_file.h"
 #include "targa.h"
 
 namespace trochograph {
 
 namespace {
-
-// No window, no pause, no message box.
-class HeadlessPlatform final : public EnginePlatform {
-public:
-    Surface& windowSurface() override { return window_; }
-    Rect clientRect() const override { return {}; }
-    void sleepMs(int) override {}
-    void setCursor(CursorShape) override {}
-    void showInformation(const std::string&, const std::string&) override {}
-
-private:
-    Surface window_;
-};
 
 std::string lowerExtension(const std::filesystem::path& p)
 {
@@ -49,7 +36,7 @@ RenderOutcome renderHeadless(const RenderOptions& options)
     if (ext != ".tga" && ext != ".png") return fail(output.string() + ": the output must end in .tga or .png");
 
     try {
-        HeadlessPlatform platform;
+        QuietPlatform platform;  // no window, no pause, no message box
         Engine engine(platform);
         CurveState& s = engine.state;
 

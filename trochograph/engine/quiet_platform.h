@@ -1,15 +1,17 @@
-// A platform for benchmarks: a window of a typical desktop size and no pauses.
+// A platform for drawing without anyone watching: the headless renderer, the picture
+// tool, benchmarks. It never pauses and never asks; its window surface has a chosen
+// client size, 0 x 0 for no window at all.
 #pragma once
 
 #include "engine.h"
 #include "engine_platform.h"
 #include "surface.h"
 
-namespace trochograph::bench {
+namespace trochograph {
 
-class BenchPlatform final : public EnginePlatform {
+class QuietPlatform final : public EnginePlatform {
 public:
-    BenchPlatform(int clientWidth, int clientHeight)
+    explicit QuietPlatform(int clientWidth = 0, int clientHeight = 0)
         : window_(clientWidth, clientHeight, canvasGrey), client_{0, 0, clientWidth, clientHeight}
     {
     }
@@ -24,4 +26,4 @@ private:
     Rect client_;
 };
 
-}  // namespace trochograph::bench
+}  // namespace trochograph
