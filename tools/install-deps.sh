@@ -6,6 +6,8 @@ packages=(
   g++ make cmake pkg-config
   libgtest-dev libbenchmark-dev
   qt6-base-dev
+  fonts-liberation2  # the dialogs' and help pages' typefaces, in the widths they were laid out for
+  locales-all        # a decimal-comma locale for the tests of number formatting
 )
 
 missing=()

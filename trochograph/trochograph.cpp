@@ -19,11 +19,11 @@ int runHeadless(const std::vector<std::string>& args)
     using namespace trochograph;
     const ParsedRenderOptions parsed = parseRenderOptions(args);
     if (!parsed.options) {
-        std::fprintf(stderr, "trochograph: %s\n%s", parsed.error.c_str(), renderUsage);
+        std::fprintf(stderr, "trochograph: %s\n%s", parsed.error.c_str(), renderUsage().c_str());
         return 2;
     }
     if (parsed.options->help) {
-        std::fputs(renderUsage, stdout);
+        std::fputs(renderUsage().c_str(), stdout);
         return 0;
     }
     const RenderOutcome outcome = renderHeadless(*parsed.options);

@@ -3,8 +3,9 @@
 #include <algorithm>
 #include <cassert>
 #include <cmath>
-#include <cstdio>
+#include <string>
 
+#include "c_numbers.h"
 #include "circle_animation.h"
 #include "curve_state.h"
 #include "engine_platform.h"
@@ -205,15 +206,16 @@ void Renderer::setUpEllipse()
 void Renderer::showClosure()
 {
     const CurveState& s = state_;
-    char text[160];
+    std::string text;
     if (s.type == epitrochoid || s.type == hypotrochoid) {
-        std::snprintf(text, sizeof text, "revolutions: %d\nrotations: %d", revolutions_, rotations_);
+        text = "revolutions: " + decimalText(revolutions_) + "\nrotations: " + decimalText(rotations_);
     } else if (s.type == rhodoneaRational) {
         const bool bothOdd = s.kn[2] % 2 == 1 && s.kd[2] % 2 == 1;
-        std::snprintf(text, sizeof text, "kn: %d\nkd: %d\nk: %.10f\ntotal radians: %d * PI", s.kn[2], s.kd[2], s.k,
-                      bothOdd ? s.kd[2] : 2 * s.kd[2]);
+        text = "kn: " + decimalText(s.kn[2]) + "\nkd: " + decimalText(s.kd[2]) + "\nk: " + fixedText(s.k, 10) +
+               "\ntotal radians: " + decimalText(bothOdd ? s.kd[2] : 2 * s.kd[2]) + " * PI";
     } else {
-        std::snprintf(text, sizeof text, "k: %.10f\nkn: %d\ntotal radians: %.d * PI", s.k, s.kn[3], 2 * s.kn[3]);
+        text = "k: " + fixedText(s.k, 10) + "\nkn: " + decimalText(s.kn[3]) +
+               "\ntotal radians: " + decimalTextOrEmpty(2LL * s.kn[3]) + " * PI";
     }
     platform_.showInformation(text, "Vell Varezuro");
 }

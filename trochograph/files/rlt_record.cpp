@@ -7,6 +7,7 @@
 #include <numbers>
 #include <type_traits>
 
+#include "parameter_limits.h"
 #include "trunc_int.h"
 
 namespace trochograph {
@@ -82,11 +83,11 @@ std::string hex(std::uint32_t v)
     return s;
 }
 
-std::optional<std::string> checkInt(const char* name, std::int32_t v, std::int32_t lo, std::int32_t hi)
+std::optional<std::string> checkInt(const char* name, std::int32_t v, Range<int> range)
 {
-    if (v >= lo && v <= hi) return std::nullopt;
-    return std::string(name) + " is " + std::to_string(v) + "; it should be " + std::to_string(lo) + " to " +
-           std::to_string(hi);
+    if (range.contains(v)) return std::nullopt;
+    return std::string(name) + " is " + std::to_string(v) + "; it should be " + std::to_string(range.low) + " to " +
+           std::to_string(range.high);
 }
 
 std::optional<std::string> checkAtLeast(const char* name, std::int32_t v, std::int32_t lo)
@@ -192,42 +193,44 @@ void applyRlt(const RltRecord& r, CurveState& s)
 
 std::optional<std::string> validateRlt(const RltRecord& r)
 {
-    if (auto e = checkInt("type", r.type, 0, 3)) return e;
+    if (auto e = checkInt("type", r.type, {0, curveTypeCount - 1})) return e;
     const bool rhodonea = r.type == rhodoneaRational || r.type == rhodoneaIrrational;
     if (rhodonea && r.ellipse != 0)
         return "ellipse is " + std::to_string(r.ellipse) + "; it should be 0 for type " + std::to_string(r.type);
-    if (auto e = checkInt("ellipse", r.ellipse, 0, 1)) return e;
-    if (auto e = checkInt("method", r.method, 0, 2)) return e;
-    if (auto e = checkInt("Rpct", r.Rpct, 5, 100)) return e;
-    if (auto e = checkInt("rpct", r.rpct, 5, 100)) return e;
+    if (auto e = checkInt("ellipse", r.ellipse, {0, 1})) return e;
+    if (auto e = checkInt("method", r.method, {actualEllipse, circleVaryingD})) return e;
+    if (auto e = checkInt("Rpct", r.Rpct, limits::radiusPercent)) return e;
+    if (auto e = checkInt("rpct", r.rpct, limits::radiusPercent)) return e;
     if (r.type == hypotrochoid && r.Rpct == r.rpct)
         return "hypotrochoid: R and r should not be equal (both are " + std::to_string(r.Rpct) + ")";
-    if (!(r.dpct >= 0.0 && r.dpct <= 100.0)) return "dpct is " + number(r.dpct) + "; it should be 0 to 100";
+    if (!limits::distancePercent.contains(r.dpct))
+        return "dpct is " + number(r.dpct) + "; it should be " + number(limits::distancePercent.low) + " to " +
+               number(limits::distancePercent.high);
     if (!(std::isfinite(r.inc) && r.inc > 0.0))
         return "inc is " + number(r.inc) + "; it should be a finite number greater than 0";
-    if (r.type == rhodoneaRational) {
-        if (auto e = checkInt("kn", r.kn, 1, 16)) return *e + " for type 2";
-    } else if (r.type == rhodoneaIrrational) {
-        if (auto e = checkInt("kn", r.kn, 1, 100)) return *e + " for type 3";
+    if (const auto kn = limits::kn(r.type)) {
+        if (auto e = checkInt("kn", r.kn, *kn)) return *e + " for type " + std::to_string(r.type);
     } else if (auto e = checkAtLeast("kn", r.kn, 1)) {
+        // Unused by the trochoids, but a file with a count below 1 was not written by us.
         return e;
     }
-    if (auto e = checkInt("kd", r.kd, 1, 16)) return e;
-    if (auto e = checkInt("kindex", r.kindex, 0, static_cast<std::int32_t>(ki.size()) - 1)) return e;
-    if (auto e = checkInt("en", r.en, 1, 100)) return e;
-    if (auto e = checkInt("ed", r.ed, 1, 100)) return e;
+    if (auto e = checkInt("kd", r.kd, limits::petalFactor)) return e;
+    if (auto e = checkInt("kindex", r.kindex, limits::kindex)) return e;
+    if (auto e = checkInt("en", r.en, limits::axis)) return e;
+    if (auto e = checkInt("ed", r.ed, limits::axis)) return e;
     if (r.en > r.ed)
         return "en is " + std::to_string(r.en) + "; it should be at most ed, which is " + std::to_string(r.ed);
     if (!std::isfinite(r.rottheta)) return "rottheta is " + number(r.rottheta) + "; it should be a finite number";
     if (auto e = checkColour("fore", r.fore)) return e;
     if (auto e = checkColour("back", r.back)) return e;
-    if (auto e = checkInt("rfore", r.rfore, 0, 255)) return e;
-    if (auto e = checkInt("gfore", r.gfore, 0, 255)) return e;
-    if (auto e = checkInt("bfore", r.bfore, 0, 255)) return e;
-    if (auto e = checkInt("rback", r.rback, 0, 255)) return e;
-    if (auto e = checkInt("gback", r.gback, 0, 255)) return e;
-    if (auto e = checkInt("bback", r.bback, 0, 255)) return e;
-    if (auto e = checkInt("multicolor", r.multicolor, 0, 1)) return e;
+    const struct {
+        const char* name;
+        std::int32_t value;
+    } components[] = {{"rfore", r.rfore}, {"gfore", r.gfore}, {"bfore", r.bfore},
+                      {"rback", r.rback}, {"gback", r.gback}, {"bback", r.bback}};
+    for (const auto& c : components)
+        if (auto e = checkInt(c.name, c.value, limits::colorComponent)) return e;
+    if (auto e = checkInt("multicolor", r.multicolor, {0, 1})) return e;
     return std::nullopt;
 }
 

@@ -1,7 +1,6 @@
 #include "main_controller.h"
 
-#include <cstdio>
-
+#include "c_numbers.h"
 #include "commands.h"
 #include "engine.h"
 
@@ -76,9 +75,7 @@ void MainController::keyDown(KeyPress key)
         } else if (s.okroulette) {
             pause();
             if (s.debug && s.type == rhodoneaIrrational) {
-                char text[64];
-                std::snprintf(text, sizeof text, "theta: %.15f", s.theta);
-                host_.showMessage({text, "Vell Varezuro", MessageIcon::none});
+                host_.showMessage({"theta: " + fixedText(s.theta, 15), "Vell Varezuro", MessageIcon::none});
             }
         }
     } else if (key == KeyPress::d && !s.okroulette) {

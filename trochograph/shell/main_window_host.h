@@ -5,36 +5,11 @@
 
 #include <string>
 
+#include "dialog_template.h"
 #include "engine_platform.h"
+#include "message.h"
 
 namespace trochograph {
-
-enum class MessageIcon { none, information, warning };
-enum class MessageButtons { ok, yesNo };
-enum class MessageAnswer { ok, yes, no };
-
-struct Message {
-    std::string text;
-    std::string caption;
-    MessageIcon icon = MessageIcon::information;
-    MessageButtons buttons = MessageButtons::ok;
-    bool ownedByMainWindow = false;
-    friend bool operator==(const Message&, const Message&) = default;
-};
-
-// The modal dialogs, by template number, and what they end with.
-enum Dialog : int {
-    dialogImageType = 200,
-    dialogEllipseOptions = 300,
-    dialogChooseK = 400,
-    dialogParameters = 500,
-    dialogColors = 600,
-    dialogHelpPage1 = 700,
-    dialogHelpPage2 = 800,
-    dialogFormulae = 900,
-};
-constexpr int dialogOk = 1;
-constexpr int dialogCancel = 2;
 
 class MainWindowHost {
 public:

@@ -4,21 +4,30 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "c_numbers.h"
+#include "parameter_limits.h"
+
 namespace trochograph {
 
-const char* const renderUsage =
-    "usage: trochograph --render --output OUT [--params FILE.rlt] [--palette FILE.map]\n"
-    "                   [--size N] [--line-width N] [--scale X] [--rounding N] [--animate]\n"
-    "\n"
-    "Draws one whole curve without a window and writes it to OUT (.tga or .png).\n"
-    "  --output OUT       the picture to write; its extension picks the format\n"
-    "  --params FILE      curve parameters from a .rlt file\n"
-    "  --palette FILE     colours from a Fractint MAP palette\n"
-    "  --size N           canvas side in pixels, 100 to 9600 (default 600)\n"
-    "  --line-width N     pen width in pixels, 1 to 5\n"
-    "  --scale X          scale factor of the curve, 0.1 to 5.0\n"
-    "  --rounding N       ellipse circumference rounding to the nearest 1/N, 0 (none) to 10\n"
-    "  --animate          draw with the animated circles; the last ones stay in the picture\n";
+std::string renderUsage()
+{
+    using namespace limits;
+    auto range = [](Range<int> r) { return decimalText(r.low) + " to " + decimalText(r.high); };
+    return "usage: trochograph --render --output OUT [--params FILE.rlt] [--palette FILE.map]\n"
+           "                   [--size N] [--line-width N] [--scale X] [--rounding N] [--animate]\n"
+           "\n"
+           "Draws one whole curve without a window and writes it to OUT (.tga or .png).\n"
+           "  --output OUT       the picture to write; its extension picks the format\n"
+           "  --params FILE      curve parameters from a .rlt file\n"
+           "  --palette FILE     colours from a Fractint MAP palette\n"
+           "  --size N           canvas side in pixels, " + range(resolution) + " (default 600)\n"
+           "  --line-width N     pen width in pixels, " + range(lineWidth) + "\n"
+           "  --scale X          scale factor of the curve, " + fixedText(scale.low, 1) + " to " +
+           fixedText(scale.high, 1) + "\n"
+           "  --rounding N       ellipse circumference rounding to the nearest 1/N, " + decimalText(rounding.low) +
+           " (none) to " + decimalText(rounding.high) + "\n"
+           "  --animate          draw with the animated circles; the last ones stay in the picture\n";
+}
 
 namespace {
 
@@ -65,13 +74,14 @@ ParsedRenderOptions parseRenderOptions(const std::vector<std::string>& args)
         if (i + 1 >= args.size()) return failure(name + " needs a value");
         const std::string& value = args[++i];
 
-        auto wholeIn = [&](long low, long high) -> std::optional<int> {
+        auto wholeIn = [&](Range<int> range) -> std::optional<int> {
             const auto v = wholeNumber(value);
-            if (!v || *v < low || *v > high) return std::nullopt;
+            if (!v || !range.contains(*v)) return std::nullopt;
             return static_cast<int>(*v);
         };
-        auto outOfRange = [&](const char* range) {
-            return failure(name + " takes " + range + ", not '" + value + "'");
+        auto outOfRange = [&](Range<int> range) {
+            return failure(name + " takes a whole number from " + decimalText(range.low) + " to " +
+                           decimalText(range.high) + ", not '" + value + "'");
         };
 
         if (name == "--output") {
@@ -81,18 +91,20 @@ ParsedRenderOptions parseRenderOptions(const std::vector<std::string>& args)
         } else if (name == "--palette") {
             o.palette = value;
         } else if (name == "--size") {
-            const auto v = wholeIn(100, 9600);
-            if (!v) return outOfRange("a whole number from 100 to 9600");
+            const auto v = wholeIn(limits::resolution);
+            if (!v) return outOfRange(limits::resolution);
             o.size = *v;
         } else if (name == "--line-width") {
-            o.lineWidth = wholeIn(1, 5);
-            if (!o.lineWidth) return outOfRange("a whole number from 1 to 5");
+            o.lineWidth = wholeIn(limits::lineWidth);
+            if (!o.lineWidth) return outOfRange(limits::lineWidth);
         } else if (name == "--rounding") {
-            o.rounding = wholeIn(0, 10);
-            if (!o.rounding) return outOfRange("a whole number from 0 to 10");
+            o.rounding = wholeIn(limits::rounding);
+            if (!o.rounding) return outOfRange(limits::rounding);
         } else {
             const auto v = realNumber(value);
-            if (!v || *v < 0.1 || *v > 5.0) return outOfRange("a number from 0.1 to 5.0");
+            if (!v || !limits::scale.contains(*v))
+                return failure(name + " takes a number from " + fixedText(limits::scale.low, 1) + " to " +
+                               fixedText(limits::scale.high, 1) + ", not '" + value + "'");
             o.scale = *v;
         }
     }

@@ -27,6 +27,6 @@ struct ParsedRenderOptions {
 // `args` are the arguments after --render.
 ParsedRenderOptions parseRenderOptions(const std::vector<std::string>& args);
 
-extern const char* const renderUsage;
+std::string renderUsage();
 
 }  // namespace trochograph

@@ -10,6 +10,8 @@
 
 #include "canvas_view.h"
 #include "commands.h"
+#include "form_dialog.h"
+#include "forms.h"
 #include "message_box.h"
 #include "picture_window.h"
 
@@ -70,10 +72,12 @@ class MainWindow::Host final : public MainWindowHost {
 public:
     explicit Host(MainWindow& window) : window_(window) {}
     MessageAnswer showMessage(const Message& message) override { return showMessageBox(&window_, message); }
-    int runDialog(int) override
+    int runDialog(int dialog) override
     {
-        showMessageBox(&window_, {"This dialog is not available yet.", "Vell Varezuro", MessageIcon::information});
-        return dialogCancel;
+        const std::unique_ptr<Form> form = makeForm(dialog, window_.engine().state);
+        if (!form) return dialogCancel;
+        FormDialog box(*form, &window_);
+        return box.exec();
     }
     void postCommand(int command) override
     {

@@ -13,7 +13,7 @@ MessageAnswer showMessageBox(QWidget* owner, const Message& message)
     const bool yesNo = message.buttons == MessageButtons::yesNo;
     QMessageBox box(icon, QString::fromStdString(message.caption), QString::fromStdString(message.text),
                     yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
-                    message.ownedByMainWindow ? owner : nullptr);
+                    message.owned ? owner : nullptr);
     // Boxes without an owner still stop the whole program until they are answered.
     box.setWindowModality(Qt::ApplicationModal);
     const int answer = box.exec();

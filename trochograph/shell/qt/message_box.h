@@ -7,7 +7,7 @@ class QWidget;
 
 namespace trochograph {
 
-// Modal; `owner` is used only when the message is owned by the main window.
+// Modal; `owner` is the window raising it, used only when the message is owned.
 MessageAnswer showMessageBox(QWidget* owner, const Message& message);
 
 }  // namespace trochograph

@@ -1,0 +1,27 @@
+#include "forms.h"
+
+#include "choose_k_form.h"
+#include "colors_form.h"
+#include "ellipse_options_form.h"
+#include "help_pages.h"
+#include "image_type_form.h"
+#include "parameters_form.h"
+
+namespace trochograph {
+
+std::unique_ptr<Form> makeForm(int dialog, CurveState& state)
+{
+    switch (dialog) {
+    case dialogImageType: return std::make_unique<ImageTypeForm>(state);
+    case dialogEllipseOptions: return std::make_unique<EllipseOptionsForm>(state);
+    case dialogChooseK: return std::make_unique<ChooseKForm>(state);
+    case dialogParameters: return std::make_unique<ParametersForm>(state);
+    case dialogColors: return std::make_unique<ColorsForm>(state);
+    case dialogHelpPage1: return std::make_unique<PageForm>(helpPage1, true);
+    case dialogHelpPage2: return std::make_unique<PageForm>(helpPage2, true);
+    case dialogFormulae: return std::make_unique<PageForm>(formulaPage, false);
+    default: return nullptr;
+    }
+}
+
+}  // namespace trochograph

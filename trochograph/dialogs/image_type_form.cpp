@@ -1,0 +1,62 @@
+#include "image_type_form.h"
+
+#include "curve_state.h"
+
+namespace trochograph {
+
+namespace {
+
+constexpr int frame = 210, firstType = 220, lastType = 223, ellipseBox = 230;
+
+constexpr ControlTemplate controls[] = {
+    {ControlKind::button, dialogOk, "OK", 16, 130, 50, 14},
+    {ControlKind::button, dialogCancel, "Cancel", 97, 130, 50, 14},
+    {ControlKind::groupBox, frame, "", 8, 4, 148, 97},
+    {ControlKind::radio, firstType + epitrochoid, "Epicycloid / Epitrochoid", 16, 17, 120, 12},
+    {ControlKind::radio, firstType + hypotrochoid, "Hypocycloid / Hypotrochoid", 16, 37, 120, 12},
+    {ControlKind::radio, firstType + rhodoneaRational, "Rhodonea - rational k", 16, 57, 120, 12},
+    {ControlKind::radio, firstType + rhodoneaIrrational, "Rhodonea - irrational k", 16, 77, 120, 12},
+    {ControlKind::checkBox, ellipseBox, "simulate moving ellipse", 16, 110, 120, 12},
+};
+
+// Only the trochoids can roll an ellipse.
+bool takesEllipse(int type) { return type == epitrochoid || type == hypotrochoid; }
+
+}  // namespace
+
+const DialogTemplate ImageTypeForm::layout{
+    dialogImageType, "Choose Image Type", "MS Sans Serif", 8, 0, 0, 163, 152, controls};
+
+ImageTypeForm::ImageTypeForm(CurveState& state) : Form(layout), state_(state)
+{
+    select(firstType + state.type);
+    check(ellipseBox, state.ellipse == 1);
+    // Disabling keeps the tick, which OK then ignores for the roses.
+    enable(ellipseBox, takesEllipse(state.type));
+}
+
+void ImageTypeForm::clicked(int id)
+{
+    if (id >= firstType && id <= lastType) enable(ellipseBox, takesEllipse(id - firstType));
+}
+
+FormResult ImageTypeForm::press(int id, const Confirm&)
+{
+    if (id == dialogCancel) return FormResult::ended(dialogCancel);
+    if (id != dialogOk) return FormResult::stays();
+    CurveState& s = state_;
+    const int ellipse = checked(ellipseBox) ? 1 : 0;
+    // Another moving piece means another curve.
+    if (ellipse != s.ellipse) s.newcurve = 1;
+    s.ellipse = ellipse;
+    const int chosen = selected(firstType, lastType);
+    if (chosen >= 0 && chosen - firstType != s.type) {
+        s.newcurve = 1;
+        s.theta = 0.0;
+    }
+    if (chosen >= 0) s.type = chosen - firstType;
+    if (!takesEllipse(s.type)) s.ellipse = 0;
+    return FormResult::ended(dialogOk);
+}
+
+}  // namespace trochograph

@@ -1,0 +1,230 @@
+#include "form_dialog.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <algorithm>
+
+#include "message_box.h"
+
+namespace trochograph {
+
+namespace {
+
+// Dialog units of a font: a quarter of its average character width across, an eighth of
+// its height down, with the average taken over the 52 letters and rounded.
+class DialogUnits {
+public:
+    explicit DialogUnits(const QFont& font)
+    {
+        const QFontMetrics metrics(font);
+        const int letters = metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+        charWidth_ = (letters / 26 + 1) / 2;
+        charHeight_ = metrics.height();
+    }
+    int x(int units) const { return (units * charWidth_ + 2) / 4; }
+    int y(int units) const { return (units * charHeight_ + 4) / 8; }
+    QRect rect(int left, int top, int width, int height) const { return {x(left), y(top), x(width), y(height)}; }
+
+private:
+    int charWidth_ = 1;
+    int charHeight_ = 1;
+};
+
+QFont formFont(const DialogTemplate& layout)
+{
+    // The families the layouts were made for, then fonts of the same widths found on
+    // free systems, then any font of the same kind.
+    const bool serif = QString::fromLatin1(layout.font).contains(QLatin1String("Times"));
+    QFont font;
+    font.setFamilies(serif ? QStringList{QString::fromLatin1(layout.font), QStringLiteral("Liberation Serif")}
+                           : QStringList{QString::fromLatin1(layout.font), QStringLiteral("Microsoft Sans Serif"),
+                                         QStringLiteral("Liberation Sans")});
+    font.setStyleHint(serif ? QFont::Serif : QFont::SansSerif);
+    font.setPointSize(layout.pointSize);
+    return font;
+}
+
+QString richText(const char* name)
+{
+    QFile file(QStringLiteral(":/help/") + QString::fromLatin1(name));
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return QString::fromUtf8(file.readAll());
+}
+
+QString controlName(const char* kind, int id) { return QString::fromLatin1(kind) + QString::number(id); }
+
+}  // namespace
+
+FormDialog::FormDialog(Form& form, QWidget* owner) : QDialog(owner), form_(form)
+{
+    const DialogTemplate& layout = form.layout();
+    setObjectName(controlName("dialog", layout.id));
+    if (layout.caption) {
+        setWindowTitle(QString::fromUtf8(layout.caption));
+        setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::CustomizeWindowHint |
+                       Qt::WindowCloseButtonHint);
+    } else {
+        setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    }
+    setFont(formFont(layout));
+    build();
+    refreshStates();
+}
+
+void FormDialog::build()
+{
+    const DialogTemplate& layout = form_.layout();
+    const DialogUnits units(font());
+    QRect extent = units.rect(0, 0, layout.width, layout.height);
+    QWidget* previous = nullptr;
+    QWidget* first = nullptr;
+    int index = 0;
+    for (const ControlTemplate& control : layout.controls) {
+        QWidget* widget = makeControl(control, index++);
+        QRect place = units.rect(control.x, control.y, control.width, control.height);
+        if (control.kind == ControlKind::picture) {
+            const auto* picture = static_cast<QLabel*>(widget);
+            place.setSize(picture->pixmap().isNull() ? QSize(control.width, control.height) : picture->pixmap().size());
+        } else if (control.kind == ControlKind::label || control.kind == ControlKind::radio ||
+                   control.kind == ControlKind::checkBox) {
+            // Text wider than its place in this font runs on rather than being cut off.
+            place.setWidth(std::max(place.width(), widget->sizeHint().width()));
+        }
+        widget->setGeometry(place);
+        extent = extent.united(place);
+        if (control.kind == ControlKind::groupBox) widget->lower();
+        if (widget->focusPolicy() != Qt::NoFocus) {
+            if (previous) setTabOrder(previous, widget);
+            if (!first) first = widget;
+            previous = widget;
+        }
+    }
+    // Controls that reach past the form's edge in this font widen the form to hold them.
+    const int width = extent.right() + 1, height = extent.bottom() + 1;
+    const int margin = units.x(6);
+    setFixedSize(width > units.x(layout.width) ? width + margin : width,
+                 height > units.y(layout.height) ? height + margin : height);
+    if (!layout.caption && parentWidget())
+        move(parentWidget()->geometry().topLeft() + QPoint(units.x(layout.x), units.y(layout.y)));
+    // The first control, a push button, has the keyboard when the form opens.
+    if (first) first->setFocus();
+}
+
+QWidget* FormDialog::makeControl(const ControlTemplate& control, int index)
+{
+    const QString text = QString::fromUtf8(control.text);
+    const int id = control.id;
+    QWidget* widget = nullptr;
+    switch (control.kind) {
+    case ControlKind::button: {
+        auto* button = new QPushButton(text, this);
+        button->setObjectName(controlName("button", id));
+        button->setDefault(id == dialogOk);
+        connect(button, &QPushButton::clicked, this, [this, id] { press(id); });
+        widget = button;
+        break;
+    }
+    case ControlKind::groupBox:
+        widget = new QGroupBox(text, this);
+        widget->setObjectName(controlName("group", id));
+        break;
+    case ControlKind::radio: {
+        // Exclusive by the form, not by Qt, so that every button is a tab stop of its own.
+        auto* radio = new QRadioButton(text, this);
+        radio->setAutoExclusive(false);
+        radio->setObjectName(controlName("radio", id));
+        connect(radio, &QRadioButton::clicked, this, [this, id] {
+            form_.click(id);
+            refreshStates();
+        });
+        widget = radio;
+        break;
+    }
+    case ControlKind::checkBox: {
+        auto* box = new QCheckBox(text, this);
+        box->setObjectName(controlName("check", id));
+        connect(box, &QCheckBox::clicked, this, [this, id] {
+            form_.click(id);
+            refreshStates();
+        });
+        widget = box;
+        break;
+    }
+    case ControlKind::edit: {
+        auto* edit = new QLineEdit(QString::fromStdString(form_.text(id)), this);
+        edit->setObjectName(controlName("edit", id));
+        connect(edit, &QLineEdit::textEdited, this, [this, id](const QString& typed) { form_.type(id, typed.toStdString()); });
+        widget = edit;
+        break;
+    }
+    case ControlKind::label: {
+        auto* label = new QLabel(id ? QString::fromStdString(form_.text(id)) : text, this);
+        label->setTextFormat(Qt::PlainText);
+        label->setObjectName(id ? controlName("label", id) : controlName("static", index));
+        widget = label;
+        break;
+    }
+    case ControlKind::textBlock: {
+        auto* block = new QLabel(richText(control.text), this);
+        block->setTextFormat(Qt::RichText);
+        block->setWordWrap(true);
+        block->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        block->setObjectName(controlName("text", index));
+        widget = block;
+        break;
+    }
+    case ControlKind::picture: {
+        auto* picture = new QLabel(this);
+        picture->setPixmap(QPixmap(QStringLiteral(":/pictures/") + QString::fromLatin1(control.text)));
+        picture->setObjectName(controlName("picture", id));
+        widget = picture;
+        break;
+    }
+    }
+    if (id) controls_[id] = widget;
+    return widget;
+}
+
+void FormDialog::refreshStates()
+{
+    for (const ControlTemplate& control : form_.layout().controls) {
+        if (!control.id) continue;
+        QWidget* widget = controls_.at(control.id);
+        widget->setEnabled(form_.enabled(control.id));
+        if (control.kind == ControlKind::radio || control.kind == ControlKind::checkBox)
+            static_cast<QAbstractButton*>(widget)->setChecked(form_.checked(control.id));
+        else if (control.kind == ControlKind::label)
+            static_cast<QLabel*>(widget)->setText(QString::fromStdString(form_.text(control.id)));
+    }
+}
+
+void FormDialog::press(int id)
+{
+    const FormResult result =
+        form_.press(id, [this](const Message& question) { return showMessageBox(this, question) == MessageAnswer::yes; });
+    // The form keeps the user's texts: a failed OK leaves them as typed.
+    refreshStates();
+    if (result.error) showMessageBox(this, *result.error);
+    if (result.end) done(*result.end);
+}
+
+void FormDialog::reject() { press(dialogCancel); }
+
+void FormDialog::paintEvent(QPaintEvent* event)
+{
+    QDialog::paintEvent(event);
+    if (form_.layout().caption) return;
+    // A page without a title bar still needs an edge against what lies behind it.
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::Dark));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+}  // namespace trochograph

@@ -1,0 +1,34 @@
+// A modal dialog built from a form's layout: its controls placed in dialog units of its
+// own font, showing what the form holds, telling the form what the user types and
+// clicks, and ending when a button of the form says so.
+#pragma once
+
+#include <QDialog>
+#include <map>
+
+#include "form.h"
+
+namespace trochograph {
+
+class FormDialog : public QDialog {
+    Q_OBJECT
+public:
+    FormDialog(Form& form, QWidget* owner);
+
+protected:
+    // The keyboard's cancel key and the close box press button 2.
+    void reject() override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void build();
+    QWidget* makeControl(const ControlTemplate& control, int index);
+    void press(int id);
+    // Shows the form's ticks and enabled states; texts are the user's once shown.
+    void refreshStates();
+
+    Form& form_;
+    std::map<int, QWidget*> controls_;
+};
+
+}  // namespace trochograph

@@ -1,0 +1,25 @@
+// Numbers as text the way the C locale writes and reads them, whatever locale the process
+// runs in: a decimal point, never a comma, so that every user sees and types the same.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace trochograph {
+
+// printf's "%d".
+std::string decimalText(long long value);
+// printf's "%.d": as "%d", but 0 is the empty text.
+std::string decimalTextOrEmpty(long long value);
+// printf's "%.*f" with `decimals` digits after the point.
+std::string fixedText(double value, int decimals);
+
+// strtol in base 10 with a 32-bit long: leading white space and a sign are accepted, the
+// text after the number is ignored, a text without a number reads 0, and values beyond the
+// int range saturate at its ends.
+int readInt(std::string_view text);
+// strtod: as readInt, with decimals, exponents, hexadecimal numbers, "inf" and "nan";
+// an overflow reads as an infinity, an underflow as zero.
+double readReal(std::string_view text);
+
+}  // namespace trochograph

@@ -1,0 +1,53 @@
+// The accepted range of every parameter a user can set, in one place: the parameter
+// dialogs, the parameter files and the command line check against these.
+#pragma once
+
+#include <limits>
+#include <optional>
+
+#include "curve_state.h"
+
+namespace trochograph {
+
+// Bounds included. A NaN lies in no range.
+template <typename T>
+struct Range {
+    T low;
+    T high;
+    template <typename V>
+    constexpr bool contains(V v) const
+    {
+        return v >= low && v <= high;
+    }
+};
+
+namespace limits {
+constexpr Range<int> resolution{100, 9600};  // canvas side in pixels
+constexpr Range<int> lineWidth{1, 5};        // pixels
+constexpr Range<int> radiusPercent{5, 100};  // R and r, in percent of halfres
+constexpr Range<double> distancePercent{0.0, 100.0};  // d, in percent of halfres
+constexpr Range<double> scale{0.1, 5.0};
+constexpr Range<double> offsetAngle{0.0, 359.0};  // degrees
+constexpr Range<int> relativeSpeed{1, 10};        // 10 draws without pausing
+constexpr Range<int> petalFactor{1, 16};          // kn and kd of the rational rose
+constexpr Range<int> circuits{1, 100};            // kn of the irrational rose
+constexpr Range<int> axis{1, 100};                // en and ed, the ellipse's axis ratio
+constexpr Range<int> rounding{0, 10};             // 0 for none
+constexpr Range<int> colorComponent{0, 255};
+constexpr Range<int> kindex{0, static_cast<int>(ki.size()) - 1};
+
+// kn counts petals or circuits of the roses; the trochoids don't use it, so any value goes.
+constexpr std::optional<Range<int>> kn(int type)
+{
+    if (type == rhodoneaRational) return petalFactor;
+    if (type == rhodoneaIrrational) return circuits;
+    return std::nullopt;
+}
+}  // namespace limits
+
+// The pause after each point for a relative speed 1 to 10: 17 ms down to 1 ms, and none
+// at 10; and back.
+constexpr int speedDelay(int relativeSpeed) { return relativeSpeed == 10 ? 0 : 19 - 2 * relativeSpeed; }
+constexpr int relativeSpeed(int delay) { return delay == 0 ? 10 : (19 - delay) >> 1; }
+
+}  // namespace trochograph
