@@ -17,7 +17,16 @@ CanvasView::CanvasView(QWidget* parent) : QWidget(parent)
 
 void CanvasView::present()
 {
-    if (changes_.empty()) return;
+    const Rect area = convertChanges();
+    if (area.empty()) return;
+    const QRect changed(area.left, area.top, area.right - area.left, area.bottom - area.top);
+    presented_ += changed;
+    update(changed);
+}
+
+Rect CanvasView::convertChanges()
+{
+    if (changes_.empty()) return {};
     if (shown_.width() != surface_.width() || shown_.height() != surface_.height())
         shown_ = QImage(surface_.width(), surface_.height(), QImage::Format_RGB32);
     Rect area;
@@ -29,7 +38,7 @@ void CanvasView::present()
         for (const Span& run : changes_.spans()) convert(run.y, run.x0, run.x1);
     }
     changes_.clear();
-    update(area.left, area.top, area.right - area.left, area.bottom - area.top);
+    return area;
 }
 
 void CanvasView::convert(int y, int x0, int x1)
@@ -41,6 +50,14 @@ void CanvasView::convert(int y, int x0, int x1)
 
 void CanvasView::paintEvent(QPaintEvent* event)
 {
+    // Whatever present() didn't ask for was exposed by the window system.
+    const QRegion exposed = event->region() - presented_;
+    presented_ -= event->region();
+    if (onExposed)
+        for (const QRect& r : exposed) onExposed({r.left(), r.top(), r.right() + 1, r.bottom() + 1});
+    // Changes beyond this paint, the exposed parts' among them, get a paint of their own.
+    present();
+
     QPainter painter(this);
     const QRect area = event->rect();
     // Beyond the picture (only between a resize and its handling) the window is grey.

@@ -1,8 +1,11 @@
 // The main window's client area: presents the window surface that the engine draws into,
-// and passes mouse and resize events on.
+// and passes mouse and resize events on. What the window system asks to be painted again
+// (the window uncovered or restored) is first brought back from its source, so that only
+// the render loop's own updates are painted from what was last shown.
 #pragma once
 
 #include <QImage>
+#include <QRegion>
 #include <QWidget>
 #include <functional>
 
@@ -24,6 +27,9 @@ public:
     std::function<void()> onMouseButton;
     std::function<void()> onMouseMove;
     std::function<void()> onResized;
+    // Puts `area` of the surface back as it should be; called before an exposed part of
+    // the window is painted.
+    std::function<void(const Rect& area)> onExposed;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -32,6 +38,9 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
+    // Brings what was drawn into the surface since the last call into the picture Qt
+    // paints from; returns the area it touched.
+    Rect convertChanges();
     // Copies a run of the surface into the picture Qt paints from.
     void convert(int y, int x0, int x1);
 
@@ -40,6 +49,8 @@ private:
     // The surface in the window system's own pixel format, so that painting is a plain
     // copy: converting while painting would be repeated on every expose.
     QImage shown_;
+    // Areas present() has asked to be painted and that haven't been yet.
+    QRegion presented_;
 };
 
 }  // namespace trochograph

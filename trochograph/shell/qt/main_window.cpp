@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QShortcut>
 #include <QThread>
+#include <QWindow>
 
 #include "canvas_view.h"
 #include "commands.h"
@@ -110,6 +111,7 @@ MainWindow::MainWindow(const ScreenSize& screen)
     view_->onMouseButton = [this] { controller_->mouseButton(); };
     view_->onMouseMove = [this] { controller_->mouseMoved(); };
     view_->onResized = [this] { repaintFromCanvas(); };
+    view_->onExposed = [this](const Rect& area) { repaintFromCanvas(area); };
     buildMenu();
     buildAccelerators();
     const Rect frame = mainWindowFrame(screen);
@@ -175,10 +177,26 @@ void MainWindow::repaintFromCanvas()
     view_->present();
 }
 
+void MainWindow::repaintFromCanvas(const Rect& area)
+{
+    Surface& window = view_->surface();
+    const Rect target = area.intersected(window.bounds());
+    if (target.empty()) return;
+    const Rect fromCanvas = target.intersected(engine_->canvas.bounds());
+    if (fromCanvas.empty()) return window.fillRect(target, canvasGrey);
+    // Grey right of and below the canvas, so that each pixel is written once.
+    window.fillRect({fromCanvas.right, target.top, target.right, target.bottom}, canvasGrey);
+    window.fillRect({target.left, fromCanvas.bottom, fromCanvas.right, target.bottom}, canvasGrey);
+    window.blit({fromCanvas.left, fromCanvas.top}, engine_->canvas, fromCanvas);
+}
+
 void MainWindow::openAboutWindow()
 {
-    // Without a parent: a child window would be disabled along with the main window.
+    // Owned by the main window as far as the window manager knows, so that it stays in
+    // front of it; but not its child, which would be disabled along with it.
     about_ = std::make_unique<PictureWindow>(":/pictures/about.png", centredPicture(screen_, 480, 240));
+    about_->winId();
+    about_->windowHandle()->setTransientParent(windowHandle());
     about_->onDismissed = [this] {
         about_->hide();
         setEnabled(true);

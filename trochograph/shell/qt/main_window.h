@@ -48,8 +48,9 @@ private:
     void buildMenu();
     void buildAccelerators();
     void runCommand(int command);
-    // The client area shows the canvas again at 1:1, grey beyond it.
+    // The client area shows the canvas again at 1:1, grey beyond it: all of it, or `area`.
     void repaintFromCanvas();
+    void repaintFromCanvas(const Rect& area);
     void openAboutWindow();
 
     ScreenSize screen_;

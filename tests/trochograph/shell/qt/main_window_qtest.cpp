@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QTimer>
@@ -17,35 +18,15 @@
 #include "main_window.h"
 #include "picture_window.h"
 #include "rlt_file.h"
+#include "qt_modal.h"
 #include "scratch_dir.h"
 
 using namespace trochograph;
+using trochograph::test::ModalScript;
 
 namespace {
 
-constexpr int timeoutMs = 10000;
-
-// Closes the next modal message box, keeping its caption and text. A box that nobody
-// expected is closed too, so that a test fails instead of hanging.
-class MessageBoxCloser {
-public:
-    MessageBoxCloser()
-    {
-        timer_.setInterval(10);
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                captions.push_back(box->windowTitle());
-                texts.push_back(box->text());
-                box->done(box->standardButtons().testFlag(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Ok);
-            }
-        });
-        timer_.start();
-    }
-    QStringList captions, texts;
-
-private:
-    QTimer timer_;
-};
+constexpr int timeoutMs = trochograph::test::modalTimeoutMs;
 
 struct Program {
     std::vector<std::pair<std::string, bool>> pictures;
@@ -200,10 +181,10 @@ private slots:
         QTest::mouseClick(&p.window().view(), Qt::RightButton);
         QCOMPARE(p.state().okroulette, 0);
 
-        MessageBoxCloser closer;
+        ModalScript closer;
         QTest::keyClick(&p.window(), Qt::Key_C);
-        QCOMPARE(closer.texts.size(), 1);
-        QVERIFY(closer.texts[0].startsWith("Rendering of the current curve is concluded."));
+        QCOMPARE(closer.seen.size(), 1);
+        QVERIFY(closer.seen[0].startsWith("Rendering of the current curve is concluded."));
         p.window().activateWindow();  // the box had the keyboard
         QVERIFY(QTest::qWaitForWindowActive(&p.window()));
         QTest::keyClick(&p.window(), Qt::Key_Escape);  // ...and accepted when idle
@@ -213,47 +194,46 @@ private slots:
     void acceleratorsReachTheirCommands_data()
     {
         QTest::addColumn<int>("key");
-        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("opens");
         const QString noCommand = "This command is not available yet.";
-        const QString noDialog = "This dialog is not available yet.";
         QTest::newRow("L") << int(Qt::Key_L) << noCommand;
         QTest::newRow("S") << int(Qt::Key_S) << noCommand;
         QTest::newRow("P") << int(Qt::Key_P) << noCommand;
         QTest::newRow("M") << int(Qt::Key_M) << noCommand;
-        QTest::newRow("F2") << int(Qt::Key_F2) << noDialog;
-        QTest::newRow("F3") << int(Qt::Key_F3) << noDialog;
-        QTest::newRow("F5") << int(Qt::Key_F5) << noDialog;
+        QTest::newRow("F2") << int(Qt::Key_F2) << "dialog700";
+        QTest::newRow("F3") << int(Qt::Key_F3) << "dialog900";
+        QTest::newRow("F5") << int(Qt::Key_F5) << "dialog200";
         QTest::newRow("F6 without ellipse mode") << int(Qt::Key_F6) << QString();
-        QTest::newRow("F7") << int(Qt::Key_F7) << noDialog;
-        QTest::newRow("F9") << int(Qt::Key_F9) << noDialog;
+        QTest::newRow("F7") << int(Qt::Key_F7) << "dialog500";
+        QTest::newRow("F9") << int(Qt::Key_F9) << "dialog600";
         QTest::newRow("F10") << int(Qt::Key_F10) << "Default palette restored";
     }
 
     void acceleratorsReachTheirCommands()
     {
         QFETCH(int, key);
-        QFETCH(QString, message);
+        QFETCH(QString, opens);
         Program p;
         QVERIFY(p.app->start());
         p.stopIntro();
-        MessageBoxCloser closer;
+        ModalScript closer;
         QTest::keyClick(&p.window(), static_cast<Qt::Key>(key));
-        QCOMPARE(closer.texts, message.isEmpty() ? QStringList{} : QStringList{message});
+        QCOMPARE(closer.seen, opens.isEmpty() ? QStringList{} : QStringList{opens});
         // With Shift the key is not an accelerator.
         p.window().activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&p.window()));
         QTest::keyClick(&p.window(), static_cast<Qt::Key>(key), Qt::ShiftModifier);
-        QCOMPARE(closer.texts.size(), message.isEmpty() ? 0 : 1);
+        QCOMPARE(closer.seen.size(), opens.isEmpty() ? 0 : 1);
     }
 
     void debugKeyAnswersWithAMessageBox()
     {
         Program p;
         QVERIFY(p.app->start());
-        MessageBoxCloser closer;
+        ModalScript closer;
         QTest::keyClick(&p.window(), Qt::Key_D);
         QCOMPARE(closer.captions, QStringList{"Vell Varezuro"});
-        QCOMPARE(closer.texts, QStringList{"Debugging display turned on."});
+        QCOMPARE(closer.seen, QStringList{"Debugging display turned on."});
         QCOMPARE(p.state().debug, 1);
     }
 
@@ -269,6 +249,137 @@ private slots:
         QVERIFY(!p.window().isEnabled());
         QTest::keyClick(about, Qt::Key_Space);
         QVERIFY(!about->isVisible());
+        QVERIFY(p.window().isEnabled());
+    }
+
+    void imageTypeLeadsToTheKDialogAndOnceToEllipseOptions()
+    {
+        Program p;
+        QVERIFY(p.app->start());
+        p.stopIntro();
+        using test::click;
+        {
+            // The irrational rose: its k follows, and its first choice draws 21 circuits.
+            ModalScript script({[](QWidget* d) { click(d, "radio223"); click(d, "button1"); },
+                                [](QWidget* d) { click(d, "radio425"); click(d, "button1"); }});
+            QTest::keyClick(&p.window(), Qt::Key_F5);
+            QVERIFY(p.runUntil([&] { return script.done() && !QApplication::activeModalWidget(); }));
+            p.app->turn();
+            QCOMPARE(script.seen, (QStringList{"dialog200", "dialog400"}));
+            QCOMPARE(p.state().type, 3);
+            QCOMPARE(p.state().kn[3], 21);
+            QCOMPARE(p.state().kindex, 5.0);
+        }
+
+        // The ellipse mode, chosen the first time, brings its options; the second time not.
+        for (const QStringList& expected : {QStringList{"dialog200", "dialog300"}, QStringList{"dialog200"}}) {
+            ModalScript trochoid({[](QWidget* d) {
+                click(d, "radio221");
+                if (!d->findChild<QAbstractButton*>("check230")->isChecked()) click(d, "check230");
+                click(d, "button1");
+            }});
+            p.window().activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&p.window()));
+            QTest::keyClick(&p.window(), Qt::Key_F5);
+            QVERIFY(p.runUntil([&] { return trochoid.done() && !QApplication::activeModalWidget(); }));
+            for (int i = 0; i < 3; ++i) p.app->turn();
+            QCOMPARE(trochoid.seen, expected);
+            QCOMPARE(p.state().ellipse, 1);
+        }
+    }
+
+    void helpPagesLeadToEachOtherUntilClosed()
+    {
+        Program p;
+        QVERIFY(p.app->start());
+        p.stopIntro();
+        using test::click;
+        ModalScript script({[](QWidget* d) { click(d, "button1"); },   // Next
+                            [](QWidget* d) { click(d, "button1"); },   // Previous
+                            [](QWidget* d) { click(d, "button1"); },   // Next
+                            [](QWidget* d) { QTest::keyClick(d, Qt::Key_Escape); }});
+        QTest::keyClick(&p.window(), Qt::Key_F2);
+        QVERIFY(p.runUntil([&] { return script.done() && !QApplication::activeModalWidget(); }));
+        for (int i = 0; i < 3; ++i) p.app->turn();
+        QCOMPARE(script.seen, (QStringList{"dialog700", "dialog800", "dialog700", "dialog800"}));
+    }
+
+    void parametersWithANewResolutionRebuildTheCanvas()
+    {
+        Program p;
+        QVERIFY(p.app->start());
+        p.stopIntro();
+        {
+            ModalScript script({[](QWidget* d) {
+                auto* edit = d->findChild<QLineEdit*>("edit510");
+                edit->selectAll();
+                QTest::keyClicks(edit, "320");
+                QTest::keyClick(edit, Qt::Key_Return);
+            }});
+            QTest::keyClick(&p.window(), Qt::Key_F7);
+            QCOMPARE(script.seen, QStringList{"dialog500"});
+            QCOMPARE(p.state().res, 320);
+            QCOMPARE(p.window().engine().canvas.width(), 320);
+            QCOMPARE(p.state().newdimensions, 0);
+            QCOMPARE(p.state().firstloop, 1);
+        }
+
+        // With the restore box ticked, the current type's defaults come back after OK.
+        p.state().Rpct[0] = 50;
+        ModalScript restore({[](QWidget* d) { test::click(d, "check595"); test::click(d, "button1"); }});
+        p.window().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&p.window()));
+        QTest::keyClick(&p.window(), Qt::Key_F7);
+        QCOMPARE(p.state().Rpct[0], 44);
+        QCOMPARE(p.state().restore, 0);
+    }
+
+    void colorsWithANewBackgroundStartANewPicture()
+    {
+        Program p;
+        QVERIFY(p.app->start());
+        p.stopIntro();
+        p.state().firstloop = 0;
+        ModalScript script({[](QWidget* d) {
+            auto* blue = d->findChild<QLineEdit*>("edit635");
+            blue->selectAll();
+            QTest::keyClicks(blue, "255");
+            test::click(d, "button1");
+        }});
+        QTest::keyClick(&p.window(), Qt::Key_F9);
+        QCOMPARE(script.seen, QStringList{"dialog600"});
+        QCOMPARE(p.state().back, Colorref{0x00FF0000});
+        QCOMPARE(p.state().firstloop, 1);
+        QCOMPARE(p.state().newcurve, 1);
+    }
+
+    void anExposedWindowIsPaintedFromTheCanvas()
+    {
+        Program p;
+        QVERIFY(p.app->start());
+        p.stopIntro();
+        p.app->turn();
+        Surface& shown = p.window().view().surface();
+        Surface& canvas = p.window().engine().canvas;
+        // An overlay only in the window, a segment only in the canvas: neither survives.
+        shown.fillRect({10, 10, 20, 20}, 0x000000FF);
+        canvas.fillRect({30, 30, 40, 40}, 0x00FF0000);
+        p.window().view().update();
+        QVERIFY(p.runUntil([&] { return shown.pixel(35, 35) == 0x00FF0000; }));
+        QCOMPARE(shown.pixel(15, 15), canvas.pixel(15, 15));
+        if (shown.width() > canvas.width()) QCOMPARE(shown.pixel(canvas.width(), 5), canvasGrey);
+    }
+
+    void aboutWindowStaysInFrontOfTheMainWindow()
+    {
+        Program p;
+        QVERIFY(p.app->start());
+        p.stopIntro();
+        QTest::keyClick(&p.window(), Qt::Key_F4);
+        PictureWindow* about = p.window().aboutWindow();
+        QVERIFY(about && about->windowHandle());
+        QCOMPARE(about->windowHandle()->transientParent(), p.window().windowHandle());
+        QTest::mouseClick(about, Qt::LeftButton);
         QVERIFY(p.window().isEnabled());
     }
 
@@ -290,28 +401,8 @@ int main(int argc, char** argv)
 {
     QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
     QApplication app(argc, argv);
-    // A modal window that stays open for long means a test forgot it: close it and fail,
-    // rather than hang.
-    int forgotten = 0;
-    QElapsedTimer modalSince;
-    QTimer watchdog;
-    QObject::connect(&watchdog, &QTimer::timeout, [&] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal) {
-            modalSince.invalidate();
-        } else if (!modalSince.isValid()) {
-            modalSince.start();
-        } else if (modalSince.elapsed() > timeoutMs) {
-            ++forgotten;
-            modal->close();
-            modalSince.invalidate();
-        }
-    });
-    watchdog.start(100);
     MainWindowTest test;
-    const int failed = QTest::qExec(&test, argc, argv);
-    if (forgotten) std::fprintf(stderr, "%d modal window(s) left open by a test\n", forgotten);
-    return failed + forgotten;
+    return trochograph::test::runQtTests(test, argc, argv);
 }
 
 #include "main_window_qtest.moc"

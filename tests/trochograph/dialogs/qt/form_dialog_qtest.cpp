@@ -1,0 +1,227 @@
+// The dialogs as a user meets them: their controls, texts, focus and keys, and what they
+// hand to the forms behind them.
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+#include <memory>
+
+#include "curve_state.h"
+#include "form_dialog.h"
+#include "forms.h"
+#include "qt_modal.h"
+
+using namespace trochograph;
+using test::click;
+using test::ModalScript;
+
+namespace {
+
+// A dialog shown without a modal loop of its own, so that the test can drive it.
+struct OpenDialog {
+    CurveState state;
+    std::unique_ptr<Form> form;
+    std::unique_ptr<FormDialog> dialog;
+
+    explicit OpenDialog(int id, const std::function<void(CurveState&)>& prepare = {})
+    {
+        if (prepare) prepare(state);
+        form = makeForm(id, state);
+        dialog = std::make_unique<FormDialog>(*form, nullptr);
+        dialog->show();
+        dialog->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+    }
+    template <typename T>
+    T* get(const char* name) const
+    {
+        T* widget = dialog->findChild<T*>(QString::fromLatin1(name));
+        if (!widget) qWarning("no control %s", name);
+        return widget;
+    }
+    void retype(const char* name, const QString& text)
+    {
+        auto* edit = get<QLineEdit>(name);
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Delete);
+        QTest::keyClicks(edit, text);
+    }
+    bool ended() const { return !dialog->isVisible(); }
+};
+
+}  // namespace
+
+class FormDialogTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void opensWithTheFormsControlsAndOkFocused_data()
+    {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QString>("caption");
+        for (const auto& [id, caption] : {std::pair{dialogImageType, "Choose Image Type"},
+                                          {dialogEllipseOptions, "Ellipse Options"},
+                                          {dialogChooseK, "Choose Value of ' k '"},
+                                          {dialogParameters, " Image Parameters"},
+                                          {dialogColors, "Choose Colors ( 0 - 255 )"},
+                                          {dialogHelpPage1, ""},
+                                          {dialogHelpPage2, ""},
+                                          {dialogFormulae, ""}})
+            QTest::newRow(caption[0] ? caption : QByteArray::number(id).constData()) << int(id) << QString(caption);
+    }
+
+    void opensWithTheFormsControlsAndOkFocused()
+    {
+        QFETCH(int, id);
+        QFETCH(QString, caption);
+        OpenDialog d(id);
+        QCOMPARE(d.dialog->windowTitle(), caption);
+        QCOMPARE(bool(d.dialog->windowFlags() & Qt::FramelessWindowHint), caption.isEmpty());
+        QCOMPARE(QApplication::focusWidget()->objectName(), QString("button1"));
+        QVERIFY(d.get<QPushButton>("button1")->isDefault());
+        const QRect inside = d.dialog->rect();
+        for (const ControlTemplate& c : d.form->layout().controls) {
+            if (!c.id) continue;
+            const char* kind = c.kind == ControlKind::button     ? "button"
+                               : c.kind == ControlKind::groupBox ? "group"
+                               : c.kind == ControlKind::radio    ? "radio"
+                               : c.kind == ControlKind::checkBox ? "check"
+                               : c.kind == ControlKind::edit     ? "edit"
+                               : c.kind == ControlKind::label    ? "label"
+                                                                 : "picture";
+            const QByteArray name = QByteArray(kind) + QByteArray::number(c.id);
+            QWidget* w = d.get<QWidget>(name.constData());
+            QVERIFY2(w, name.constData());
+            QVERIFY2(inside.contains(w->geometry()), name.constData());
+            QCOMPARE(w->isEnabled(), d.form->enabled(c.id));
+            if (auto* edit = qobject_cast<QLineEdit*>(w)) QCOMPARE(edit->text().toStdString(), d.form->text(c.id));
+            if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+                QCOMPARE(button->text(), QString::fromUtf8(c.text));
+                QCOMPARE(button->isChecked(), d.form->checked(c.id));
+            }
+            if (auto* label = qobject_cast<QLabel*>(w); label && c.kind == ControlKind::label)
+                QCOMPARE(label->text().toStdString(), d.form->text(c.id));
+            if (c.kind == ControlKind::picture) {
+                QCOMPARE(w->size(), QSize(c.width, c.height));
+                QVERIFY2(!static_cast<QLabel*>(w)->pixmap().isNull(), c.text);
+            }
+        }
+    }
+
+    void tabVisitsEveryControlInLayoutOrder()
+    {
+        OpenDialog d(dialogImageType);
+        const QStringList order = {"button2", "radio220", "radio221", "radio222", "radio223", "check230", "button1"};
+        for (const QString& next : order) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget()->objectName(), next);
+        }
+        // Space on a radio button chooses it, and the form reacts.
+        for (int i = 0; i < 4; ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QString("radio222"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QVERIFY(d.get<QRadioButton>("radio222")->isChecked());
+        QVERIFY(!d.get<QRadioButton>("radio220")->isChecked());
+        QVERIFY(!d.get<QCheckBox>("check230")->isEnabled());
+        click(d.dialog.get(), "radio221");
+        QVERIFY(d.get<QCheckBox>("check230")->isEnabled());
+        QVERIFY(!d.get<QRadioButton>("radio222")->isChecked());
+        // A second click on the ticked button leaves it ticked.
+        click(d.dialog.get(), "radio221");
+        QVERIFY(d.get<QRadioButton>("radio221")->isChecked());
+    }
+
+    void typingAndReturnReachTheForm()
+    {
+        OpenDialog d(dialogParameters);
+        d.retype("edit545", "7");
+        QTest::keyClick(d.get<QLineEdit>("edit545"), Qt::Key_Return);
+        QVERIFY(d.ended());
+        QCOMPARE(d.dialog->result(), dialogOk);
+        QCOMPARE(d.state.speed, 5);
+    }
+
+    void aFailedRuleIsReportedAndTheDialogStaysWithTheTexts()
+    {
+        OpenDialog d(dialogParameters);
+        d.retype("edit510", "99");
+        QPointer<QWidget> owner;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        ModalScript script({[&](QWidget* box) {
+            owner = box->parentWidget();
+            icon = static_cast<QMessageBox*>(box)->icon();
+            static_cast<QMessageBox*>(box)->accept();
+        }});
+        click(d.dialog.get(), "button1");
+        QCOMPARE(script.seen, QStringList{"resolution range: 100 - 9600 pixels"});
+        QCOMPARE(script.captions, QStringList{"Parameter Error"});
+        QCOMPARE(icon, QMessageBox::Warning);
+        QCOMPARE(owner.data(), d.dialog.get());
+        QVERIFY(!d.ended());
+        QCOMPARE(d.get<QLineEdit>("edit510")->text(), QString("99"));
+        QTest::keyClick(d.dialog.get(), Qt::Key_Escape);
+        QVERIFY(d.ended());
+        QCOMPARE(d.dialog->result(), dialogCancel);
+    }
+
+    void theBorderQuestionLetsTheUserGoBack()
+    {
+        OpenDialog d(dialogParameters);
+        d.retype("edit530", "45");
+        ModalScript script({[](QWidget* box) { static_cast<QMessageBox*>(box)->done(QMessageBox::No); },
+                            [](QWidget* box) { static_cast<QMessageBox*>(box)->done(QMessageBox::Yes); }});
+        click(d.dialog.get(), "button1");
+        QVERIFY(!d.ended());
+        QCOMPARE(d.state.dpct[0], 33.0);
+        click(d.dialog.get(), "button1");
+        QVERIFY(d.ended());
+        QCOMPARE(d.state.dpct[0], 45.0);
+        QCOMPARE(script.captions, (QStringList{"Vell Varezuro", "Vell Varezuro"}));
+        QVERIFY(script.seen[0].startsWith("Part(s) of curve may lie outside of"));
+    }
+
+    void escapeClosesAHelpPageButNotTheFormulaPage()
+    {
+        OpenDialog help(dialogHelpPage2);
+        QTest::keyClick(help.dialog.get(), Qt::Key_Escape);
+        QVERIFY(help.ended());
+        QCOMPARE(help.dialog->result(), dialogCancel);
+
+        OpenDialog formulae(dialogFormulae);
+        QTest::keyClick(formulae.dialog.get(), Qt::Key_Escape);
+        QVERIFY(!formulae.ended());
+        QTest::keyClick(formulae.dialog.get(), Qt::Key_Return);
+        QVERIFY(formulae.ended());
+        QCOMPARE(formulae.dialog->result(), dialogOk);
+    }
+
+    void helpPagesShowTheirProse()
+    {
+        for (const auto& [id, heading] : {std::pair{dialogHelpPage1, "Vell Varezuro Help - Page 1"},
+                                          {dialogHelpPage2, "Vell Varezuro Help - Page 2"}}) {
+            OpenDialog d(id);
+            const QList<QLabel*> labels = d.dialog->findChildren<QLabel*>(QRegularExpression("^text"));
+            QCOMPARE(labels.size(), id == dialogHelpPage1 ? 4 : 3);
+            QVERIFY(labels[0]->text().contains(heading));
+            for (QLabel* block : labels) {
+                QVERIFY(!block->text().isEmpty());
+                QVERIFY(d.dialog->rect().contains(block->geometry()));
+            }
+        }
+    }
+};
+
+int main(int argc, char** argv)
+{
+    QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+    QApplication app(argc, argv);
+    FormDialogTest test;
+    return trochograph::test::runQtTests(test, argc, argv);
+}
+
+#include "form_dialog_qtest.moc"
