@@ -54,12 +54,8 @@ FormResult EllipseOptionsForm::press(int id, const Confirm&)
         s.theta = 0.0;
         setDistanceToFocus(s);
     }
-    const int chosen = selected(firstMethod, lastMethod);
-    if (chosen >= 0 && chosen - firstMethod != s.method) {
-        s.newcurve = 1;
-        s.theta = 0.0;
-    }
-    if (chosen >= 0) s.method = chosen - firstMethod;
+    if (const int chosen = selected(firstMethod, lastMethod); chosen >= 0)
+        s.setRestarting(s.method, chosen - firstMethod);
     return FormResult::ended(dialogOk);
 }
 

@@ -49,12 +49,7 @@ FormResult ImageTypeForm::press(int id, const Confirm&)
     // Another moving piece means another curve.
     if (ellipse != s.ellipse) s.newcurve = 1;
     s.ellipse = ellipse;
-    const int chosen = selected(firstType, lastType);
-    if (chosen >= 0 && chosen - firstType != s.type) {
-        s.newcurve = 1;
-        s.theta = 0.0;
-    }
-    if (chosen >= 0) s.type = chosen - firstType;
+    if (const int chosen = selected(firstType, lastType); chosen >= 0) s.setRestarting(s.type, chosen - firstType);
     if (!takesEllipse(s.type)) s.ellipse = 0;
     return FormResult::ended(dialogOk);
 }

@@ -161,11 +161,7 @@ FormResult ParametersForm::ok(const Confirm& confirm)
 
     const double factor = real(scale);
     if (!limits::scale.contains(factor)) return fail(scaleError);
-    if (factor != s.scale[t]) {
-        s.newcurve = 1;
-        s.theta = 0.0;
-    }
-    s.scale[t] = factor;
+    s.setRestarting(s.scale[t], factor);
 
     const double degrees = real(angle);
     if (!limits::offsetAngle.contains(degrees)) return fail(angleError);
@@ -179,19 +175,11 @@ FormResult ParametersForm::ok(const Confirm& confirm)
     const int knValue = whole(kn);
     if (const auto range = limits::kn(t); range && !range->contains(knValue))
         return fail(t == rhodoneaIrrational ? circuitError : petalError);
-    if (knValue != s.kn[t]) {
-        s.newcurve = 1;
-        s.theta = 0.0;
-    }
-    s.kn[t] = knValue;
+    s.setRestarting(s.kn[t], knValue);
 
     const int kdValue = whole(kd);
     if (!limits::petalFactor.contains(kdValue)) return fail(petalError);
-    if (kdValue != s.kd[t]) {
-        s.newcurve = 1;
-        s.theta = 0.0;
-    }
-    s.kd[t] = kdValue;
+    s.setRestarting(s.kd[t], kdValue);
 
     const int minor = whole(en);
     if (!limits::axis.contains(minor)) return fail(axisError);

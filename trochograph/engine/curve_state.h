@@ -125,6 +125,16 @@ struct CurveState {
     void restoreCurrentType();
     void captureDefaultPalette() { crdefault = crpalette; }
     void restoreDefaultPalette() { crpalette = crdefault; }
+    // Stores `value` in `field`; a different value starts a new curve from its beginning.
+    template <typename T>
+    void setRestarting(T& field, T value)
+    {
+        if (field != value) {
+            newcurve = 1;
+            theta = 0.0;
+        }
+        field = value;
+    }
     // Sets res and halfres together.
     void setResolution(int side)
     {

@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <algorithm>
 
 #include "message_box.h"
@@ -111,8 +112,16 @@ void FormDialog::build()
     const int margin = units.x(6);
     setFixedSize(width > units.x(layout.width) ? width + margin : width,
                  height > units.y(layout.height) ? height + margin : height);
-    if (!layout.caption && parentWidget())
-        move(parentWidget()->geometry().topLeft() + QPoint(units.x(layout.x), units.y(layout.y)));
+    if (!layout.caption && parentWidget()) {
+        // From the owner's corner, but kept on its screen where the page fits there.
+        QPoint at = parentWidget()->geometry().topLeft() + QPoint(units.x(layout.x), units.y(layout.y));
+        if (const QScreen* screen = parentWidget()->screen()) {
+            const QRect free = screen->availableGeometry();
+            at.setX(std::max(free.left(), std::min(at.x(), free.right() + 1 - this->width())));
+            at.setY(std::max(free.top(), std::min(at.y(), free.bottom() + 1 - this->height())));
+        }
+        move(at);
+    }
     // The first control, a push button, has the keyboard when the form opens.
     if (first) first->setFocus();
 }
@@ -135,26 +144,20 @@ QWidget* FormDialog::makeControl(const ControlTemplate& control, int index)
         widget = new QGroupBox(text, this);
         widget->setObjectName(controlName("group", id));
         break;
-    case ControlKind::radio: {
-        // Exclusive by the form, not by Qt, so that every button is a tab stop of its own.
-        auto* radio = new QRadioButton(text, this);
-        radio->setAutoExclusive(false);
-        radio->setObjectName(controlName("radio", id));
-        connect(radio, &QRadioButton::clicked, this, [this, id] {
-            form_.click(id);
-            refreshStates();
-        });
-        widget = radio;
-        break;
-    }
+    case ControlKind::radio:
     case ControlKind::checkBox: {
-        auto* box = new QCheckBox(text, this);
-        box->setObjectName(controlName("check", id));
-        connect(box, &QCheckBox::clicked, this, [this, id] {
+        const bool radio = control.kind == ControlKind::radio;
+        QAbstractButton* button = radio ? static_cast<QAbstractButton*>(new QRadioButton(text, this))
+                                        : new QCheckBox(text, this);
+        // Radio buttons are exclusive by the form, not by Qt, so that every one of them is
+        // a tab stop of its own.
+        button->setAutoExclusive(false);
+        button->setObjectName(controlName(radio ? "radio" : "check", id));
+        connect(button, &QAbstractButton::clicked, this, [this, id] {
             form_.click(id);
             refreshStates();
         });
-        widget = box;
+        widget = button;
         break;
     }
     case ControlKind::edit: {
