@@ -33,6 +33,15 @@ void CurveCanvas::drawCurve()
     while (engine_.state.okroulette) engine_.roulette();
 }
 
+void CurveCanvas::drawCurveUntil(double theta)
+{
+    CurveState& s = engine_.state;
+    startCurve();
+    while (s.okroulette && s.theta < theta) engine_.roulette();
+    s.okroulette = 0;
+    s.newcurve = 1;
+}
+
 void CurveCanvas::drawCurveWithCircles(double theta)
 {
     CurveState& s = engine_.state;

@@ -22,6 +22,8 @@ public:
 
     // Draws the whole curve the state describes over what the canvas already holds.
     void drawCurve();
+    // Draws the curve until theta reaches `theta` or the curve ends, whichever comes first.
+    void drawCurveUntil(double theta);
     // Draws the curve with its circles until theta reaches `theta` (or the curve ends),
     // then leaves the circles' frame for that moment in the canvas.
     void drawCurveWithCircles(double theta);

@@ -22,6 +22,8 @@ struct Caption {
     Colorref color = 0x00FFFFFF;
     bool bold = false;
     Typeface typeface = Typeface::sans;
+    // The help pictures set the names of variables in italic serif.
+    bool italic = false;
 };
 
 struct Picture {

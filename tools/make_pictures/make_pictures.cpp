@@ -46,6 +46,11 @@ int main(int argc, char** argv)
         {"about.png", drawAbout},
         {"icon.png", [] { return drawIcon(64); }},
         {"icon-32.png", [] { return drawIcon(32); }},
+        {"help1.png", drawHelpRollingCircles},
+        {"help2.png", drawHelpRose},
+        {"help3.png", drawHelpCurveSets},
+        {"help4.png", drawHelpRollingEllipses},
+        {"help5.png", drawHelpRounding},
     };
     int status = 0;
     for (const auto& p : pictures) {

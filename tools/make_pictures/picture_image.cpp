@@ -21,6 +21,7 @@ QFont captionFont(const Caption& caption)
     font.setStyleHint(serif ? QFont::Serif : QFont::SansSerif);
     font.setPixelSize(caption.pixelSize);
     font.setBold(caption.bold);
+    font.setItalic(caption.italic);
     return font;
 }
 
@@ -29,7 +30,8 @@ QFont captionFont(const Caption& caption)
 QImage toImage(const Picture& picture)
 {
     const Surface& s = picture.surface;
-    QImage image(s.width(), s.height(), QImage::Format_ARGB32);
+    // Without a clear colour the picture is opaque and becomes a 24-bit PNG.
+    QImage image(s.width(), s.height(), picture.transparent ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     // Without the memory for it the image is null, and writing it reports the failure.
     if (image.isNull()) return image;
     for (int y = 0; y < s.height(); ++y) {

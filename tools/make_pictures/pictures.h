@@ -14,4 +14,18 @@ Picture drawAbout();
 // side x side: a small rosette on a dark disc, transparent around it.
 Picture drawIcon(int side);
 
+// The help pages' pictures, on a dark ground with labelled construction lines.
+// 720 x 200: a cycloid, an epitrochoid and a hypotrochoid with the circles that draw them.
+Picture drawHelpRollingCircles();
+// 200 x 200: the rose with R = 6, k = 2 over the same curve drawn as a hypotrochoid.
+Picture drawHelpRose();
+// 400 x 130: sets of hypotrochoids made by changing the scale, d and the rotation offset.
+Picture drawHelpCurveSets();
+// 760 x 230: an ellipse rolling on a line, wavy rings round a circle, and the geometry of
+// an ellipse rolling round a circle.
+Picture drawHelpRollingEllipses();
+// 490 x 240: an ellipse's centre rolling round a circle, with the circumference ratio as it
+// is and rounded.
+Picture drawHelpRounding();
+
 }  // namespace trochograph::pictures

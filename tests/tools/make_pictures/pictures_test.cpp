@@ -46,6 +46,11 @@ TEST(Pictures, HaveTheirSizesAndAreTheSameEveryTime)
         {drawAbout, 480, 240},
         {[] { return drawIcon(64); }, 64, 64},
         {[] { return drawIcon(32); }, 32, 32},
+        {drawHelpRollingCircles, 720, 200},
+        {drawHelpRose, 200, 200},
+        {drawHelpCurveSets, 400, 130},
+        {drawHelpRollingEllipses, 760, 230},
+        {drawHelpRounding, 490, 240},
     };
     for (const auto& c : cases) {
         const Picture first = c.draw();

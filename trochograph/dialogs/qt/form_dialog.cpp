@@ -98,6 +98,8 @@ void FormDialog::build()
             // Text wider than its place in this font runs on rather than being cut off.
             place.setWidth(std::max(place.width(), widget->sizeHint().width()));
         }
+        // Prose keeps a gap from a picture beside it.
+        if (control.kind == ControlKind::textBlock) widget->setContentsMargins(0, 0, units.x(4), 0);
         widget->setGeometry(place);
         extent = extent.united(place);
         if (control.kind == ControlKind::groupBox) widget->lower();
