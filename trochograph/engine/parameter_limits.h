@@ -2,7 +2,6 @@
 // dialogs, the parameter files and the command line check against these.
 #pragma once
 
-#include <limits>
 #include <optional>
 
 #include "curve_state.h"

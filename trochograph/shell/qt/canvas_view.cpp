@@ -15,13 +15,19 @@ CanvasView::CanvasView(QWidget* parent) : QWidget(parent)
     surface_.attach(changes_);
 }
 
-void CanvasView::present()
+namespace {
+
+QRect toQRect(const Rect& r) { return {r.left, r.top, r.right - r.left, r.bottom - r.top}; }
+
+}  // namespace
+
+void CanvasView::present() { schedule(toQRect(convertChanges())); }
+
+void CanvasView::schedule(const QRegion& region)
 {
-    const Rect area = convertChanges();
-    if (area.empty()) return;
-    const QRect changed(area.left, area.top, area.right - area.left, area.bottom - area.top);
-    presented_ += changed;
-    update(changed);
+    if (region.isEmpty()) return;
+    presented_ += region;
+    update(region);
 }
 
 Rect CanvasView::convertChanges()
@@ -55,8 +61,8 @@ void CanvasView::paintEvent(QPaintEvent* event)
     presented_ -= event->region();
     if (onExposed)
         for (const QRect& r : exposed) onExposed({r.left(), r.top(), r.right() + 1, r.bottom() + 1});
-    // Changes beyond this paint, the exposed parts' among them, get a paint of their own.
-    present();
+    // Drawing not yet presented that lies outside this paint gets a paint of its own.
+    schedule(QRegion(toQRect(convertChanges())) - event->region());
 
     QPainter painter(this);
     const QRect area = event->rect();

@@ -41,6 +41,8 @@ private:
     // Brings what was drawn into the surface since the last call into the picture Qt
     // paints from; returns the area it touched.
     Rect convertChanges();
+    // Asks for a paint of `region` from what is shown.
+    void schedule(const QRegion& region);
     // Copies a run of the surface into the picture Qt paints from.
     void convert(int y, int x0, int x1);
 
