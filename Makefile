@@ -2,8 +2,9 @@
 JOBS ?= $(shell nproc)
 BUILD ?= build
 ASAN_BUILD ?= build-asan
+CORE_BUILD ?= build-core
 
-.PHONY: all deps build run test test-release test-sanitizers bench clean
+.PHONY: all deps build run test test-core test-release test-sanitizers bench clean
 
 all: build
 
@@ -17,7 +18,13 @@ build: deps
 run: build
 	$(BUILD)/trochograph/trochograph
 
-test: test-release test-sanitizers
+test: test-core test-release test-sanitizers
+
+# The core alone, configured without Qt: it fails to build if anything there needs Qt.
+test-core: deps
+	cmake -S . -B $(CORE_BUILD) -DCMAKE_BUILD_TYPE=Release -DTROCHOGRAPH_QT=OFF -DTROCHOGRAPH_BENCH=OFF
+	cmake --build $(CORE_BUILD) -j $(JOBS)
+	ctest --test-dir $(CORE_BUILD) --output-on-failure -j $(JOBS)
 
 test-release: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
@@ -32,4 +39,4 @@ bench: build
 	$(BUILD)/bench/trochograph_window_bench
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(CORE_BUILD)

@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(
   g++ make cmake pkg-config
   libgtest-dev libbenchmark-dev
+  libpng-dev         # the PNG encoder of the headless renderer and the picture tool
   qt6-base-dev
   fonts-liberation2  # the dialogs' and help pages' typefaces, in the widths they were laid out for
   locales-all        # a decimal-comma locale for the tests of number formatting

@@ -6,6 +6,7 @@
 
 #include "application.h"
 #include "headless_render.h"
+#include "interrupt_cleanup.h"
 #include "render_options.h"
 
 namespace {
@@ -18,8 +19,9 @@ int runHeadless(const std::vector<std::string>& args)
 {
     using namespace trochograph;
     const ParsedRenderOptions parsed = parseRenderOptions(args);
+    // One line naming the problem; the usage is one --help away.
     if (!parsed.options) {
-        std::fprintf(stderr, "trochograph: %s\n%s", parsed.error.c_str(), renderUsage().c_str());
+        std::fprintf(stderr, "trochograph: %s\n", parsed.error.c_str());
         return 2;
     }
     if (parsed.options->help) {
@@ -38,6 +40,8 @@ int runHeadless(const std::vector<std::string>& args)
 
 int main(int argc, char** argv)
 {
+    // An interrupted save, of a picture or of parameters, leaves no temporary file behind.
+    trochograph::removeTemporaryFilesOnInterrupt();
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (!args.empty() && args[0] == "--render") return runHeadless({args.begin() + 1, args.end()});
     if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {

@@ -58,7 +58,15 @@ QImage toImage(const Picture& picture)
 
 std::string writePicture(const Picture& picture, const std::filesystem::path& path)
 {
-    return writePng(toImage(picture), path);
+    // Opaque pictures as RGB, the others as RGBA: both layouts are plain bytes in PNG order,
+    // and ARGB32 is not premultiplied, so the samples carry over unchanged.
+    const QImage bytes =
+        toImage(picture).convertToFormat(picture.transparent ? QImage::Format_RGBA8888 : QImage::Format_RGB888);
+    if (bytes.isNull()) return path.string() + ": not enough memory for the picture";
+    const PngPixels pixels{bytes.width(), bytes.height(), picture.transparent.has_value(), bytes.constBits(),
+                           static_cast<std::ptrdiff_t>(bytes.bytesPerLine())};
+    const SaveResult saved = writePng(pixels, path);
+    return saved ? std::string() : path.string() + ": " + saved.message;
 }
 
 }  // namespace trochograph::pictures

@@ -13,7 +13,9 @@ namespace trochograph::pictures {
 
 QImage toImage(const Picture& picture);
 
-// Writes atomically; returns an empty string on success, else what went wrong.
+// Writes the PNG file atomically with the program's own encoder: 24-bit for an opaque
+// picture, 32-bit with alpha for one with a clear colour. Returns an empty string on
+// success, else one line naming the file and what went wrong.
 std::string writePicture(const Picture& picture, const std::filesystem::path& path);
 
 }  // namespace trochograph::pictures

@@ -2,11 +2,11 @@
 
 #include <cmath>
 #include <cstdlib>
-#include <numbers>
 
 #include "c_numbers.h"
 #include "curve_state.h"
 #include "parameter_limits.h"
+#include "rotate.h"
 #include "trunc_int.h"
 
 namespace trochograph {
@@ -83,8 +83,6 @@ constexpr ControlTemplate controls[] = {
     label(0), label(1), label(2), label(3), label(4), label(5), label(6),
     label(7), label(8), label(9), label(10), label(11), label(12),
 };
-
-constexpr double twoPi = 2.0 * std::numbers::pi;
 
 }  // namespace
 

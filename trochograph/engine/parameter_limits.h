@@ -2,9 +2,11 @@
 // dialogs, the parameter files and the command line check against these.
 #pragma once
 
+#include <limits>
 #include <optional>
 
 #include "curve_state.h"
+#include "rotate.h"
 
 namespace trochograph {
 
@@ -20,6 +22,18 @@ struct Range {
     }
 };
 
+// Low bound included, high bound excluded: for angles, whose high end is the low end again.
+template <typename T>
+struct HalfOpenRange {
+    T low;
+    T high;
+    template <typename V>
+    constexpr bool contains(V v) const
+    {
+        return v >= low && v < high;
+    }
+};
+
 namespace limits {
 constexpr Range<int> resolution{100, 9600};  // canvas side in pixels
 constexpr Range<int> lineWidth{1, 5};        // pixels
@@ -27,6 +41,11 @@ constexpr Range<int> radiusPercent{5, 100};  // R and r, in percent of halfres
 constexpr Range<double> distancePercent{0.0, 100.0};  // d, in percent of halfres
 constexpr Range<double> scale{0.1, 5.0};
 constexpr Range<double> offsetAngle{0.0, 359.0};  // degrees
+constexpr HalfOpenRange<double> rotation{0.0, twoPi};  // the same offset in radians
+// The renderer's angle step, radians; any finite step above the low end. The program
+// writes 0.01; at the low end the longest curve, about 200 pi, takes some 6.3 million
+// steps, and far below it theta would stop growing and the curve never end.
+constexpr Range<double> increment{1e-4, std::numeric_limits<double>::max()};
 constexpr Range<int> relativeSpeed{1, 10};        // 10 draws without pausing
 constexpr Range<int> petalFactor{1, 16};          // kn and kd of the rational rose
 constexpr Range<int> circuits{1, 100};            // kn of the irrational rose

@@ -180,11 +180,13 @@ void Renderer::setUpEllipse()
         const double circ = pi * (3 * (s.a + s.b) - std::sqrt((s.a + 3 * s.b) * (3 * s.a + s.b)));
         const double Rcirc = twoPi * s.R;
         circratio_ = Rcirc / circ;
-        // Round the ratio to the nearest 1 / rounding, an exact half going up.
+        // Round the ratio to the nearest 1 / rounding, an exact half going up. An ellipse
+        // much larger than the fixed circle would round to 0, which has no closure: the
+        // curve would end after one dot. It gets the smallest step, 1 / rounding, instead.
         const double t1 = s.rounding * circratio_;
         const double fl = std::floor(t1);
         const double cl = std::ceil(t1);
-        const double t2 = cl - t1 > t1 - fl ? fl : cl;
+        const double t2 = std::max(cl - t1 > t1 - fl ? fl : cl, 1.0);
         circratio_ = t2 / s.rounding;
         const int g = gcd(truncToInt(t2), s.rounding);
         revolutions_ = s.rounding / g;

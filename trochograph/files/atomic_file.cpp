@@ -4,9 +4,15 @@
 #include <cerrno>
 #include <chrono>
 #include <cstdint>
+#include <fcntl.h>
+#include <optional>
 #include <random>
 #include <string>
+#include <sys/stat.h>
 #include <system_error>
+#include <unistd.h>
+
+#include "interrupt_cleanup.h"
 
 namespace trochograph {
 
@@ -37,55 +43,122 @@ std::filesystem::path temporaryName()
     return name + ".tmp";
 }
 
+struct Target {
+    std::filesystem::path path;    // links followed
+    std::optional<mode_t> mode;    // the permission bits of an existing file
+    int error = 0;                 // why there can be no file at `path`
+};
+
+// The file that writing to `target` would change: symbolic links are followed to the end of
+// their chain, as opening the name for writing would. The name is looked up now, so that a
+// name too long or a path through a plain file is refused before anything is written.
+Target resolve(const std::filesystem::path& target)
+{
+    constexpr int maxLinks = 40;  // the kernel's own limit on a chain of links
+    if (target.empty()) return {target, std::nullopt, ENOENT};
+    std::filesystem::path p = target;
+    for (int link = 0; link <= maxLinks; ++link) {
+        struct stat st {};
+        if (::lstat(p.c_str(), &st) != 0) {
+            // No file yet (or a dangling link's target): a new file is made there.
+            if (errno == ENOENT) return {p, std::nullopt, 0};
+            return {p, std::nullopt, errno};
+        }
+        if (S_ISDIR(st.st_mode)) return {p, std::nullopt, EISDIR};
+        if (!S_ISLNK(st.st_mode)) return {p, st.st_mode & 07777, 0};
+        std::error_code ec;
+        const std::filesystem::path next = std::filesystem::read_symlink(p, ec);
+        if (ec) return {p, std::nullopt, ec.value()};
+        p = next.is_absolute() ? next : p.parent_path() / next;
+    }
+    return {p, std::nullopt, ELOOP};
+}
+
+// errno after a failed call, or a general I/O error when the call left it unset.
+int lastError() { return errno != 0 ? errno : EIO; }
+
 }  // namespace
 
 AtomicFileSink::~AtomicFileSink() { discard(); }
 
+void AtomicFileSink::fail(Failure step, int error)
+{
+    if (failure_ != Failure::none) return;
+    failure_ = step;
+    error_ = error;
+}
+
 bool AtomicFileSink::open(const std::filesystem::path& target)
 {
     discard();
-    failed_ = false;
-    target_ = target;
-    const std::filesystem::path dir = target.parent_path();
-    // Exclusive creation ("x") never opens an existing file; on a clash try another name.
+    failure_ = Failure::none;
+    error_ = 0;
+    const Target resolved = resolve(target);
+    if (resolved.error != 0) {
+        fail(Failure::create, resolved.error);
+        return false;
+    }
+    target_ = resolved.path;
+    const std::filesystem::path dir = target_.parent_path();
+    // Exclusive creation never opens an existing file; on a clash try another name. The
+    // name is registered before the file exists, so that no moment leaves it unregistered.
     for (int attempt = 0; attempt < 16; ++attempt) {
         std::filesystem::path candidate = dir / temporaryName();
+        slot_ = registerTemporaryFile(candidate);
         errno = 0;
-        if (std::FILE* f = std::fopen(candidate.c_str(), "wbx")) {
-            file_ = f;
+        const int fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        const int openError = lastError();
+        if (fd >= 0) {
+            // A failure here keeps the umask's mode, which is no reason to refuse the save.
+            if (resolved.mode) (void)::fchmod(fd, *resolved.mode);
+            file_ = ::fdopen(fd, "wb");
             temp_ = std::move(candidate);
-            return true;
+            if (file_) return true;
+            fail(Failure::create, lastError());
+            ::close(fd);
+            discard();
+            return false;
         }
-        if (errno != EEXIST) break;
+        unregisterTemporaryFile(slot_);
+        slot_ = -1;
+        if (openError != EEXIST) {
+            fail(Failure::create, openError);
+            return false;
+        }
     }
+    fail(Failure::create, EEXIST);
     return false;
 }
 
 bool AtomicFileSink::write(std::span<const std::uint8_t> bytes)
 {
-    if (!file_ || failed_) return false;
-    if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) failed_ = true;
-    return !failed_;
+    if (!file_ || failure_ != Failure::none) return false;
+    errno = 0;
+    if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size())
+        fail(Failure::write, lastError());
+    return failure_ == Failure::none;
 }
 
 bool AtomicFileSink::commit()
 {
     if (!file_) return false;
-    bool ok = !failed_ && std::fflush(file_) == 0 && !std::ferror(file_);
+    errno = 0;
+    if (std::fflush(file_) != 0 || std::ferror(file_)) fail(Failure::write, lastError());
     // fclose can report the first failure of a delayed write, so its result counts too.
-    ok = std::fclose(file_) == 0 && ok;
+    errno = 0;
+    if (std::fclose(file_) != 0) fail(Failure::write, lastError());
     file_ = nullptr;
-    if (ok) {
-        std::error_code ec;
-        std::filesystem::rename(temp_, target_, ec);
-        ok = !ec;
-    }
-    if (ok) {
-        temp_.clear();
-    } else {
+    if (failure_ == Failure::none && ::rename(temp_.c_str(), target_.c_str()) != 0)
+        fail(Failure::replace, lastError());
+    if (failure_ != Failure::none) {
         discard();
+        return false;
     }
-    return ok;
+    // Renamed: the temporary name is the target's now and must not be removed.
+    unregisterTemporaryFile(slot_);
+    slot_ = -1;
+    temp_.clear();
+    return true;
 }
 
 void AtomicFileSink::discard()
@@ -95,10 +168,11 @@ void AtomicFileSink::discard()
         file_ = nullptr;
     }
     if (!temp_.empty()) {
-        std::error_code ec;
-        std::filesystem::remove(temp_, ec);
+        ::unlink(temp_.c_str());
         temp_.clear();
     }
+    unregisterTemporaryFile(slot_);
+    slot_ = -1;
 }
 
 }  // namespace trochograph

@@ -9,6 +9,9 @@ namespace trochograph {
 namespace {
 
 constexpr int maxLines = 256;
+// Real palette lines are a few dozen characters; the bound keeps a file that is no palette
+// (a device, a binary file, a stream without line ends) from filling the memory.
+constexpr std::size_t maxLineLength = 64 * 1024;
 
 bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
 
@@ -53,17 +56,42 @@ std::optional<std::string> parseLine(std::string_view line, std::array<std::uint
     return std::nullopt;
 }
 
+enum class Line { read, tooLong, end };
+
+// Reads one line into `buffer`, which has room for maxLineLength + 1 characters (the last
+// for a CR) and a terminator, and points `line` at it without its LF or CR LF. A line
+// without an end is read no further than the buffer goes.
+Line readLine(std::istream& in, std::string& buffer, std::string_view& line)
+{
+    in.getline(buffer.data(), static_cast<std::streamsize>(buffer.size()), '\n');
+    const bool atEnd = in.eof();
+    if (in.bad()) return Line::end;  // the caller asks the stream why
+    if (in.fail()) return atEnd ? Line::end : Line::tooLong;  // full buffer, no LF in sight
+    // The count includes the LF, if there was one; the characters may hold NULs.
+    line = std::string_view(buffer.data(), static_cast<std::size_t>(in.gcount()) - (atEnd ? 0 : 1));
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    return line.size() > maxLineLength ? Line::tooLong : Line::read;
+}
+
+std::string lineError(int n, const std::string& problem)
+{
+    return "palette line " + std::to_string(n + 1) + " " + problem;
+}
+
 }  // namespace
 
 MapParse parseMap(std::istream& in)
 {
     MapTable table;
     for (auto& entry : table) entry = {1, 1, 1};
-    std::string line;
-    for (int n = 0; n < maxLines && std::getline(in, line); ++n) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (auto problem = parseLine(line, table[n]))
-            return {std::nullopt, "palette line " + std::to_string(n + 1) + " " + *problem};
+    std::string buffer(maxLineLength + 2, '\0');
+    std::string_view line;
+    for (int n = 0; n < maxLines; ++n) {
+        const Line got = readLine(in, buffer, line);
+        if (got == Line::end) break;
+        if (got == Line::tooLong)
+            return {std::nullopt, lineError(n, "is longer than " + std::to_string(maxLineLength) + " characters")};
+        if (auto problem = parseLine(line, table[n])) return {std::nullopt, lineError(n, *problem)};
     }
     if (in.bad()) return {std::nullopt, "the palette file could not be read"};
     return {table, {}};

@@ -6,7 +6,11 @@
 // Line n (from 0) gives entry n; only the first 256 lines are read. Entries without a line
 // are 1, 1, 1, so an empty file is a valid palette. A line among the first 256 that doesn't
 // start with three integers in the int range, an empty line included, makes the whole file
-// invalid. Lines may be of any length and end in LF or CR LF.
+// invalid, and so does one longer than 65536 characters. Lines end in LF or CR LF.
+//
+// Reading stops after 256 lines or at the first line over the limit, so whatever the file
+// holds (a device, an endless stream) it costs at most about 16 MiB of reading and 64 KiB
+// of memory.
 #pragma once
 
 #include <array>

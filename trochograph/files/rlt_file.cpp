@@ -7,20 +7,23 @@
 #include <string>
 #include <system_error>
 
-#include "atomic_file.h"
 #include "rlt_record.h"
+#include "save_file.h"
 
 namespace trochograph {
 
 namespace {
 
 // The whole file's size in words, for a file that is too long; reading it all would only
-// waste time on something that is plainly not a parameter file.
+// waste time on something that is plainly not a parameter file. Files such as those under
+// /proc report a size of 0 however much they hold, so a size that contradicts what was
+// read is not believed.
 std::string sizeOfLongFile(const std::filesystem::path& path)
 {
     std::error_code ec;
     const auto size = std::filesystem::file_size(path, ec);
-    return ec ? std::string("more than ") + std::to_string(rltSize) + " bytes" : std::to_string(size) + " bytes";
+    if (ec || size <= rltSize) return "longer than " + std::to_string(rltSize) + " bytes";
+    return std::to_string(size) + " bytes";
 }
 
 }  // namespace
@@ -50,13 +53,10 @@ LoadResult loadrlt(const std::filesystem::path& path, CurveState& state)
     return {};
 }
 
-int writerlt(const std::filesystem::path& path, const CurveState& state)
+SaveResult writerlt(const std::filesystem::path& path, const CurveState& state)
 {
     const auto bytes = encodeRlt(rltFromState(state));
-    AtomicFileSink file;
-    if (!file.open(path)) return saveCannotCreate;
-    if (!file.write(bytes) || !file.commit()) return saveWriteFailed;
-    return saveOk;
+    return saveFile(path, [&](ByteSink& sink) { return sink.write(bytes); });
 }
 
 std::filesystem::path rltPathFor(const std::filesystem::path& imagePath)

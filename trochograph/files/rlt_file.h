@@ -14,8 +14,8 @@ namespace trochograph {
 LoadResult loadrlt(const std::filesystem::path& path, CurveState& state);
 
 // Saves the current parameters, replacing an existing file only once the record is
-// completely written. Returns saveOk, saveCannotCreate or saveWriteFailed.
-int writerlt(const std::filesystem::path& path, const CurveState& state);
+// completely written. The code is saveOk, saveCannotCreate or saveWriteFailed.
+SaveResult writerlt(const std::filesystem::path& path, const CurveState& state);
 
 // The parameter file saved alongside an image: the image's extension replaced by ".rlt"
 // (rose.tga -> rose.rlt), or ".rlt" appended when the name has no extension or already

@@ -3,7 +3,6 @@
 #include <bit>
 #include <cassert>
 #include <charconv>
-#include <cmath>
 #include <numbers>
 #include <type_traits>
 
@@ -73,6 +72,14 @@ std::string number(double v)
     char buf[32];
     const auto res = std::to_chars(buf, buf + sizeof buf, v);
     return std::string(buf, res.ptr);
+}
+
+// A range's end in plain decimals, 0.0001 rather than 1e-04, as a user would type it.
+std::string bound(double v)
+{
+    char buf[64];
+    const auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed);
+    return res.ec == std::errc{} ? std::string(buf, res.ptr) : number(v);
 }
 
 std::string hex(std::uint32_t v)
@@ -204,10 +211,11 @@ std::optional<std::string> validateRlt(const RltRecord& r)
     if (r.type == hypotrochoid && r.Rpct == r.rpct)
         return "hypotrochoid: R and r should not be equal (both are " + std::to_string(r.Rpct) + ")";
     if (!limits::distancePercent.contains(r.dpct))
-        return "dpct is " + number(r.dpct) + "; it should be " + number(limits::distancePercent.low) + " to " +
-               number(limits::distancePercent.high);
-    if (!(std::isfinite(r.inc) && r.inc > 0.0))
-        return "inc is " + number(r.inc) + "; it should be a finite number greater than 0";
+        return "dpct is " + number(r.dpct) + "; it should be " + bound(limits::distancePercent.low) + " to " +
+               bound(limits::distancePercent.high);
+    if (!limits::increment.contains(r.inc))
+        return "inc is " + number(r.inc) + "; it should be a finite number of at least " +
+               bound(limits::increment.low);
     if (const auto kn = limits::kn(r.type)) {
         if (auto e = checkInt("kn", r.kn, *kn)) return *e + " for type " + std::to_string(r.type);
     } else if (auto e = checkAtLeast("kn", r.kn, 1)) {
@@ -220,7 +228,9 @@ std::optional<std::string> validateRlt(const RltRecord& r)
     if (auto e = checkInt("ed", r.ed, limits::axis)) return e;
     if (r.en > r.ed)
         return "en is " + std::to_string(r.en) + "; it should be at most ed, which is " + std::to_string(r.ed);
-    if (!std::isfinite(r.rottheta)) return "rottheta is " + number(r.rottheta) + "; it should be a finite number";
+    if (!limits::rotation.contains(r.rottheta))
+        return "rottheta is " + number(r.rottheta) + "; it should be at least " + bound(limits::rotation.low) +
+               " and less than " + bound(limits::rotation.high);
     if (auto e = checkColour("fore", r.fore)) return e;
     if (auto e = checkColour("back", r.back)) return e;
     const struct {

@@ -1,7 +1,9 @@
-// The result codes of the file writers and the messages shown for them.
+// What the file writers report: a code for the window, which shows the fixed text of
+// saveerror, and one line with the real reason for the command line.
 #pragma once
 
 #include <array>
+#include <string>
 
 namespace trochograph {
 
@@ -14,5 +16,15 @@ enum SaveCode : int {
 
 // The message for code c (1 to 3) is saveerror[c - 1].
 extern const std::array<const char*, 3> saveerror;
+
+// The same shape as LoadResult: a code to branch on and a message, empty when saved. The
+// message says why in one line without the file's name ("can't create the file: No such
+// file or directory"); the caller puts the name in front.
+struct [[nodiscard]] SaveResult {
+    SaveCode code = saveOk;
+    std::string message;
+
+    explicit operator bool() const { return code == saveOk; }
+};
 
 }  // namespace trochograph

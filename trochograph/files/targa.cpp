@@ -5,10 +5,9 @@
 #include <bit>
 #include <cstdint>
 #include <cstring>
-#include <new>
 #include <vector>
 
-#include "atomic_file.h"
+#include "save_file.h"
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -85,13 +84,19 @@ void convertRow(const Colorref* in, int width, std::uint8_t* out)
     }
 }
 
+// Most readers refuse a zero-sized image, and the header has 16 bits for each side.
+bool fitsTarga(const Surface& s)
+{
+    return s.width() > 0 && s.height() > 0 && s.width() <= maxTargaSide && s.height() <= maxTargaSide;
+}
+
 }  // namespace
 
 bool encodeTarga(const Surface& surface, ByteSink& sink)
 {
+    if (!fitsTarga(surface)) return false;
     const int width = surface.width();
     const int height = surface.height();
-    if (width <= 0 || height <= 0 || width > maxTargaSide || height > maxTargaSide) return false;
 
     std::array<std::uint8_t, targaHeaderSize> header{};
     header[2] = 2;  // uncompressed true colour
@@ -117,16 +122,10 @@ bool encodeTarga(const Surface& surface, ByteSink& sink)
     return sink.write(footer);
 }
 
-int writetga(const Surface& surface, const std::filesystem::path& path)
+SaveResult writetga(const Surface& surface, const std::filesystem::path& path)
 {
-    AtomicFileSink file;
-    if (!file.open(path)) return saveCannotCreate;
-    try {
-        if (!encodeTarga(surface, file)) return saveWriteFailed;
-    } catch (const std::bad_alloc&) {
-        return saveNoMemory;
-    }
-    return file.commit() ? saveOk : saveWriteFailed;
+    if (!fitsTarga(surface)) return {saveWriteFailed, "a Targa picture must be 1 to 65535 pixels wide and high"};
+    return saveFile(path, [&](ByteSink& sink) { return encodeTarga(surface, sink); });
 }
 
 }  // namespace trochograph

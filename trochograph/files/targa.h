@@ -23,8 +23,8 @@ inline constexpr std::size_t targaFooterSize = 26;
 bool encodeTarga(const Surface& surface, ByteSink& sink);
 
 // Writes the image to `path`, replacing an existing file only once the whole image has been
-// written. Returns a SaveCode: saveOk, saveCannotCreate, saveNoMemory, or saveWriteFailed
-// (also for a surface encodeTarga refuses); the message is saveerror[code - 1].
-int writetga(const Surface& surface, const std::filesystem::path& path);
+// written. The code is saveOk, saveCannotCreate, saveNoMemory, or saveWriteFailed (also,
+// before anything is created, for a surface encodeTarga refuses).
+SaveResult writetga(const Surface& surface, const std::filesystem::path& path);
 
 }  // namespace trochograph

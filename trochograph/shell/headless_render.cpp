@@ -63,12 +63,8 @@ RenderOutcome renderHeadless(const RenderOptions& options)
         s.okroulette = 1;
         while (s.okroulette) engine.roulette();
 
-        if (ext == ".png") {
-            const std::string error = writePng(engine.canvas, output);
-            if (!error.empty()) return fail(error);
-        } else if (const int code = writetga(engine.canvas, output); code != 0) {
-            return fail(output.string() + ": " + saveerror[code - 1]);
-        }
+        const SaveResult saved = ext == ".png" ? writePng(engine.canvas, output) : writetga(engine.canvas, output);
+        if (!saved) return fail(output.string() + ": " + saved.message);
     } catch (const std::bad_alloc&) {
         return fail("not enough memory for a " + std::to_string(options.size) + " x " +
                     std::to_string(options.size) + " canvas");

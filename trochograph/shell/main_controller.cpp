@@ -213,10 +213,7 @@ void MainController::helpPage(int dialog, int next)
 
 void MainController::fileCommand(int id)
 {
-    if (!fileCommands_) {
-        inform("This command is not available yet.");
-        return;
-    }
+    if (!fileCommands_) return;
     switch (id) {
     case cmdLoadParameters:
         return fileCommands_->loadParameters();

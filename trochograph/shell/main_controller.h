@@ -24,7 +24,7 @@ public:
     void mouseButton();
     void mouseMoved();
 
-    // The file and palette commands plug in here; without them those commands say so.
+    // The file and palette commands plug in here; without them those commands do nothing.
     void setFileCommands(FileCommands* commands) { fileCommands_ = commands; }
     // Whether the About window can be used; without it About shows a message box.
     void setAboutWindowAvailable(bool available) { okabout_ = available; }

@@ -98,6 +98,40 @@ TEST_F(RendererTest, ActualEllipseRoundsTheCircumferenceRatio)
     EXPECT_EQ(engine.renderer.rotations(), 259);
 }
 
+// A fixed circle far smaller than the ellipse: R 5 %, a circle of r 100 % (en = ed), so the
+// ratio is 0.05. Rounded to 0 it would have no closure and the curve would be one dot; it
+// takes the smallest step of the rounding instead, and the curve runs and closes.
+TEST_F(RendererTest, ActualEllipseNeverRoundsTheRatioToZero)
+{
+    struct Case {
+        int rounding;
+        int revolutions, rotations;
+        int calls;
+    };
+    for (const Case c : {Case{1, 1, 1, 629}, Case{4, 4, 1, 2514}, Case{10, 10, 1, 6284},
+                         Case{noRounding, 20, 1, 12567}}) {  // 0.05 is a whole number of 1/100
+        SCOPED_TRACE(c.rounding);
+        s.type = 0;
+        s.Rpct[0] = 5;
+        s.rpct[0] = 100;
+        s.ellipse = 1;
+        s.method = actualEllipse;
+        s.en = s.ed = 100;
+        s.rounding = c.rounding;
+        s.newcurve = 1;
+        s.okroulette = 1;
+        engine.roulette();
+        const Point first = s.pt[1];
+        EXPECT_EQ(engine.renderer.revolutions(), c.revolutions);
+        EXPECT_EQ(engine.renderer.rotations(), c.rotations);
+        EXPECT_DOUBLE_EQ(s.st[0], c.revolutions * twoPi);
+        EXPECT_EQ(renderWholeCurve(engine) + 1, c.calls);
+        // The last point comes back to the first, less than one step short of it.
+        EXPECT_NEAR(s.pt[1].x, first.x, 3);
+        EXPECT_NEAR(s.pt[1].y, first.y, 3);
+    }
+}
+
 TEST_F(RendererTest, ConstantCircleMethodLiftsAZeroPenDistance)
 {
     s.type = 0;

@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstring>
+#include <iterator>
 
 #include "scratch_dir.h"
 
@@ -75,15 +77,96 @@ TEST(AtomicFile, AbandonedOrDiscardedWritesLeaveTheTargetAlone)
 TEST(AtomicFile, AFailedRenameRemovesTheTemporaryFile)
 {
     ScratchDir dir;
-    // A non-empty directory can't be replaced by a file.
-    std::filesystem::create_directory(dir / "target");
-    test::writeBytes(dir / "target" / "inside", "x");
     AtomicFileSink sink;
     ASSERT_TRUE(sink.open(dir / "target"));
     ASSERT_TRUE(sink.write(bytes("data")));
+    // A non-empty directory that appears meanwhile can't be replaced by a file.
+    std::filesystem::create_directory(dir / "target");
+    test::writeBytes(dir / "target" / "inside", "x");
     EXPECT_FALSE(sink.commit());
+    EXPECT_EQ(sink.failure(), AtomicFileSink::Failure::replace);
+    EXPECT_NE(sink.error(), 0);
     EXPECT_TRUE(std::filesystem::is_directory(dir / "target"));
     EXPECT_EQ(dir.entries(), std::vector<std::string>{"target"});
+}
+
+// What can't be written is refused at open, before a large picture has been encoded for
+// nothing, with the reason for the user.
+TEST(AtomicFile, RefusesImpossibleTargetsAtOpenWithTheirReason)
+{
+    ScratchDir dir;
+    std::filesystem::create_directory(dir / "folder");
+    test::writeBytes(dir / "plain", "x");
+    std::filesystem::create_symlink("loop", dir / "loop");
+    const std::pair<std::filesystem::path, int> cases[] = {
+        {dir / "missing" / "target", ENOENT},
+        {dir / "folder", EISDIR},
+        {dir / "plain" / "target", ENOTDIR},
+        {dir / (std::string(300, 'n') + ".tga"), ENAMETOOLONG},
+        {dir / "loop", ELOOP},
+        {"", ENOENT},
+    };
+    for (const auto& [target, error] : cases) {
+        AtomicFileSink sink;
+        EXPECT_FALSE(sink.open(target)) << target;
+        EXPECT_EQ(sink.failure(), AtomicFileSink::Failure::create) << target;
+        EXPECT_EQ(sink.error(), error) << target;
+    }
+    EXPECT_EQ(dir.entries().size(), 3u);
+}
+
+// Links are written through, however they are chained, relative or absolute: the file
+// they lead to is replaced, beside which the temporary file is made, and the links stay.
+TEST(AtomicFile, WritesThroughSymbolicLinksToTheFileTheyLeadTo)
+{
+    ScratchDir dir;
+    std::filesystem::create_directory(dir / "pictures");
+    test::writeBytes(dir / "pictures" / "rose.tga", "old");
+    std::filesystem::create_symlink(dir / "pictures" / "rose.tga", dir / "absolute");
+    std::filesystem::create_symlink("absolute", dir / "relative");
+    std::filesystem::create_symlink("pictures/new.tga", dir / "dangling");
+    for (const char* link : {"relative", "absolute"}) {
+        AtomicFileSink sink;
+        ASSERT_TRUE(sink.open(dir / link));
+        EXPECT_EQ(sink.temporaryPath().parent_path(), dir / "pictures");
+        ASSERT_TRUE(sink.write(bytes(link)));
+        ASSERT_TRUE(sink.commit());
+        EXPECT_EQ(contents(dir / "pictures" / "rose.tga"), link);
+    }
+    // A link to a file not there yet makes the file.
+    AtomicFileSink sink;
+    ASSERT_TRUE(sink.open(dir / "dangling"));
+    ASSERT_TRUE(sink.write(bytes("new")));
+    ASSERT_TRUE(sink.commit());
+    EXPECT_EQ(contents(dir / "pictures" / "new.tga"), "new");
+
+    for (const char* link : {"relative", "absolute", "dangling"}) EXPECT_TRUE(std::filesystem::is_symlink(dir / link));
+    EXPECT_EQ(dir.entries().size(), 4u);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir / "pictures"), {}), 2);
+}
+
+TEST(AtomicFile, AReplacedFileKeepsItsPermissionBits)
+{
+    using std::filesystem::perms;
+    ScratchDir dir;
+    for (const perms mode : {perms::owner_read | perms::owner_write,
+                             perms::owner_read | perms::owner_write | perms::group_read,
+                             perms::owner_read | perms::group_read | perms::others_read,
+                             perms::owner_all | perms::group_read | perms::group_exec}) {
+        test::writeBytes(dir / "target", "old");
+        std::filesystem::permissions(dir / "target", mode);
+        std::filesystem::create_symlink("target", dir / "link");
+        for (const char* name : {"target", "link"}) {
+            AtomicFileSink sink;
+            ASSERT_TRUE(sink.open(dir / name));
+            ASSERT_TRUE(sink.write(bytes("new")));
+            ASSERT_TRUE(sink.commit());
+            EXPECT_EQ(std::filesystem::status(dir / "target").permissions(), mode) << name;
+        }
+        EXPECT_EQ(contents(dir / "target"), "new");
+        std::filesystem::remove(dir / "target");
+        std::filesystem::remove(dir / "link");
+    }
 }
 
 TEST(AtomicFile, CannotOpenWhereNoFileCanBeCreated)

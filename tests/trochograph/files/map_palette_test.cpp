@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <streambuf>
+
 #include "scratch_dir.h"
 
 namespace trochograph {
@@ -89,6 +91,83 @@ TEST(MapPalette, LongLinesAreOneEntry)
     EXPECT_EQ(t[2], (Entry{1, 1, 1}));
 }
 
+// A line holds up to 64 KiB before its line end; one character more refuses the file.
+TEST(MapPalette, LinesLongerThan64KiBRefuseTheFile)
+{
+    const std::size_t limit = 64 * 1024;
+    auto line = [](std::size_t length) { return "1 2 3 " + std::string(length - 6, 'x'); };
+    for (const std::string& text : {line(limit) + "\n", line(limit) + "\r\n", line(limit)})
+        EXPECT_EQ(parsed(text)[0], (Entry{1, 2, 3}));
+    const std::pair<std::string, std::string> refused[] = {
+        {line(limit + 1) + "\n", "palette line 1 is longer than 65536 characters"},
+        {line(limit + 1), "palette line 1 is longer than 65536 characters"},
+        {line(limit + 1) + "\r\n", "palette line 1 is longer"},
+        {lines(3) + line(limit + 2) + "\n", "palette line 4 is longer"},
+        {lines(255) + std::string(200000, '\0'), "palette line 256 is longer"},
+    };
+    for (const auto& [text, expected] : refused) {
+        const std::string error = refusal(text);
+        EXPECT_NE(error.find(expected), std::string::npos) << error;
+    }
+    // Lines after the 256th are never looked at, however long.
+    EXPECT_EQ(parsed(lines(256) + std::string(200000, 'x')), parsed(lines(256)));
+    EXPECT_EQ(parsed(lines(289) + line(limit + 1) + "\n" + lines(10)), parsed(lines(256)));
+}
+
+// An endless stream: `head` once, then `unit` over and over. It gives up after far more
+// than any palette read needs, so that a reader without a bound fails instead of hanging.
+class EndlessStream : public std::streambuf {
+public:
+    EndlessStream(std::string head, const std::string& unit) : chunk_(std::move(head))
+    {
+        while (block_.size() < 4096) block_ += unit;
+    }
+    std::size_t handedOut = 0;
+    bool exhausted = false;
+
+protected:
+    int_type underflow() override
+    {
+        if (handedOut > 64u << 20) {
+            exhausted = true;
+            return traits_type::eof();
+        }
+        if (handedOut > 0 || chunk_.empty()) chunk_ = block_;
+        setg(chunk_.data(), chunk_.data(), chunk_.data() + chunk_.size());
+        handedOut += chunk_.size();
+        return traits_type::to_int_type(chunk_[0]);
+    }
+
+private:
+    std::string chunk_, block_;
+};
+
+TEST(MapPalette, EndlessInputIsReadOnlyAsFarAsAPaletteGoes)
+{
+    struct Case {
+        std::string head, unit;
+        std::string error;  // empty: the palette loads
+        std::size_t mostRead;
+    };
+    const Case cases[] = {
+        {"", std::string(1, '\0'), "palette line 1 is longer than 65536 characters", 70000},
+        {lines(10), "x", "palette line 11 is longer than 65536 characters", 70000},
+        {"", "7 8 9\n", "", 8192},
+        {lines(300), "\n", "", 8192},  // an empty line after the 256th doesn't count
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.error);
+        EndlessStream source(c.head, c.unit);
+        std::istream in(&source);
+        const MapParse p = parseMap(in);
+        EXPECT_FALSE(source.exhausted);
+        EXPECT_LE(source.handedOut, c.mostRead);
+        EXPECT_EQ(p.error.empty(), c.error.empty());
+        EXPECT_NE(p.error.find(c.error), std::string::npos) << p.error;
+        EXPECT_EQ(p.table.has_value(), c.error.empty());
+    }
+}
+
 TEST(MapPalette, ABadLineRefusesTheFileAndNamesTheLine)
 {
     const std::pair<std::string, std::string> cases[] = {
@@ -123,6 +202,7 @@ TEST(MapPalette, OpeningAFileFillsTheScratchTableOnlyOnSuccess)
         {"two_numbers.map", "line 2"},
         {"overflow.map", "line 2"},
         {"words_first.map", "line 1"},
+        {"long_line_2.map", "line 2 is longer than 65536 characters"},
     };
     for (const auto& [file, expected] : refused) {
         const LoadResult r = OpenMapFile(maps / file, s);
@@ -132,6 +212,14 @@ TEST(MapPalette, OpeningAFileFillsTheScratchTableOnlyOnSuccess)
     }
     for (const auto& path : {dir / "missing.map", dir.path()}) {
         EXPECT_EQ(OpenMapFile(path, s).code, LoadResult::cannotOpen) << path;
+        EXPECT_EQ(s.paltemp, before);
+    }
+
+    // A device that never ends, such as a link to /dev/zero given as a palette.
+    if (std::filesystem::exists("/dev/zero")) {
+        const LoadResult r = OpenMapFile("/dev/zero", s);
+        EXPECT_EQ(r.code, LoadResult::invalid);
+        EXPECT_EQ(r.message, "palette line 1 is longer than 65536 characters");
         EXPECT_EQ(s.paltemp, before);
     }
 

@@ -35,7 +35,7 @@ TEST(RltFile, SavedParametersLoadBackIntoAnotherState)
     saved.fore = 0x00123456, saved.rfore = 0x56, saved.gfore = 0x34, saved.bfore = 0x12;
     saved.back = 0x00654321, saved.rback = 0x21, saved.gback = 0x43, saved.bback = 0x65, saved.multicolor = 0;
     saved.kindex = 3.7;  // stored truncated
-    ASSERT_EQ(writerlt(dir / "curve.rlt", saved), saveOk);
+    ASSERT_EQ(writerlt(dir / "curve.rlt", saved).code, saveOk);
     const auto bytes = test::readBytes(dir / "curve.rlt");
     ASSERT_EQ(bytes.size(), 100u);
     EXPECT_EQ(bytes[44], 3);
@@ -56,7 +56,7 @@ TEST(RltFile, LoadingAnotherTypeChangesOnlyThatTypesEntries)
     CurveState other;
     other.type = hypotrochoid;
     other.Rpct[1] = 70, other.rpct[1] = 30, other.dpct[1] = 5.5, other.kn[1] = 4, other.kd[1] = 2;
-    ASSERT_EQ(writerlt(dir / "h.rlt", other), saveOk);
+    ASSERT_EQ(writerlt(dir / "h.rlt", other).code, saveOk);
 
     CurveState s;
     s.theta = 1.25;
@@ -95,6 +95,9 @@ TEST(RltFile, RefusedFilesLeaveTheStateAsItWas)
         {"hypotrochoid_equal_radii.rlt", "hypotrochoid: R and r should not be equal"},
         {"ellipse_rhodonea.rlt", "ellipse is 1"},
         {"inc_zero.rlt", "inc is 0"},
+        {"inc_denormal.rlt", "inc is 5e-324"},
+        {"rottheta_two_pi.rlt", "rottheta is 6.283185307179586"},
+        {"rottheta_negative.rlt", "rottheta is -0.5"},
         {"fore_high_byte.rlt", "fore is 0x01000000"},
         {"kn_17_type_2.rlt", "kn is 17"},
     };
@@ -130,13 +133,13 @@ TEST(RltFile, SavingReplacesAnExistingFileAndLeavesNothingElse)
     test::writeBytes(dir / "p.rlt", "an older and longer file than a parameter record, to be replaced entirely..."
                                     "..............................................................");
     CurveState s;
-    ASSERT_EQ(writerlt(dir / "p.rlt", s), saveOk);
+    ASSERT_EQ(writerlt(dir / "p.rlt", s).code, saveOk);
     const auto bytes = test::readBytes(dir / "p.rlt");
     const auto expected = encodeRlt(rltFromState(s));
     EXPECT_TRUE(std::equal(bytes.begin(), bytes.end(), expected.begin(), expected.end()));
     EXPECT_EQ(dir.entries(), std::vector<std::string>{"p.rlt"});
 
-    EXPECT_EQ(writerlt(dir / "no-such-dir" / "p.rlt", s), saveCannotCreate);
+    EXPECT_EQ(writerlt(dir / "no-such-dir" / "p.rlt", s).code, saveCannotCreate);
     EXPECT_EQ(dir.entries(), std::vector<std::string>{"p.rlt"});
 }
 

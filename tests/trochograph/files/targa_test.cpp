@@ -4,11 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include "failing_sink.h"
 #include "scratch_dir.h"
 
 namespace trochograph {
 namespace {
 
+using test::FailingSink;
 using test::ScratchDir;
 
 std::vector<std::uint8_t> encode(const Surface& s)
@@ -25,21 +27,6 @@ Colorref decodedPixel(const std::vector<std::uint8_t>& tga, int x, int y)
     const std::size_t at = targaHeaderSize + 3 * (static_cast<std::size_t>(y) * width + x);
     return rgb(tga[at + 2], tga[at + 1], tga[at]);
 }
-
-// Accepts `goodWrites` writes, then fails every one; counts the calls.
-class FailingSink final : public ByteSink {
-public:
-    explicit FailingSink(int goodWrites) : goodWrites_(goodWrites) {}
-    bool write(std::span<const std::uint8_t>) override
-    {
-        ++calls;
-        return calls <= goodWrites_;
-    }
-    int calls = 0;
-
-private:
-    int goodWrites_;
-};
 
 TEST(Targa, HeaderFooterAndSizeOfA600SquareCanvas)
 {
@@ -117,13 +104,13 @@ TEST(Targa, WriterCodesAndMessages)
 {
     ScratchDir dir;
     const Surface s(5, 3, 0x00336699);
-    ASSERT_EQ(writetga(s, dir / "a.tga"), saveOk);
+    ASSERT_EQ(writetga(s, dir / "a.tga").code, saveOk);
     EXPECT_EQ(test::readBytes(dir / "a.tga"), encode(s));
 
-    EXPECT_EQ(writetga(s, dir / "missing" / "a.tga"), saveCannotCreate);
+    EXPECT_EQ(writetga(s, dir / "missing" / "a.tga").code, saveCannotCreate);
 
     // A refused image leaves the existing file as it was, and no temporary file.
-    EXPECT_EQ(writetga(Surface(0, 0), dir / "a.tga"), saveWriteFailed);
+    EXPECT_EQ(writetga(Surface(0, 0), dir / "a.tga").code, saveWriteFailed);
     EXPECT_EQ(test::readBytes(dir / "a.tga"), encode(s));
     EXPECT_EQ(dir.entries(), std::vector<std::string>{"a.tga"});
 

@@ -1,55 +1,27 @@
+// The program's --render command line, run as its own process: the pictures it writes,
+// the single line it prints for bad input or a failed write, and what an interrupted save
+// leaves behind.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <array>
+#include <csignal>
 #include <cstdio>
+#include <poll.h>
+#include <spawn.h>
+#include <sys/inotify.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include "circle_animation.h"
 #include "palette.h"
-#include "render_options.h"
 #include "scratch_dir.h"
+#include "small_tmpfs.h"
+
+extern char** environ;
 
 namespace trochograph::test {
 namespace {
-
-TEST(RenderOptions, AcceptsEveryOptionWithinItsRange)
-{
-    const auto parsed = parseRenderOptions({"--output", "a.tga", "--params", "p.rlt", "--palette", "m.map", "--size",
-                                            "9600", "--line-width", "5", "--scale", "0.1", "--rounding", "0",
-                                            "--animate"});
-    ASSERT_TRUE(parsed.options) << parsed.error;
-    const RenderOptions& o = *parsed.options;
-    EXPECT_EQ(o.output, "a.tga");
-    EXPECT_EQ(o.params, "p.rlt");
-    EXPECT_EQ(o.palette, "m.map");
-    EXPECT_EQ(o.size, 9600);
-    EXPECT_EQ(o.lineWidth, 5);
-    EXPECT_EQ(o.scale, 0.1);
-    EXPECT_EQ(o.rounding, 0);
-    EXPECT_TRUE(o.animate);
-}
-
-TEST(RenderOptions, RefusesBadArgumentsWithAMessageNamingThem)
-{
-    const std::pair<std::vector<std::string>, std::string> cases[] = {
-        {{}, "--output is missing"},
-        {{"--output"}, "--output needs a value"},
-        {{"--output", "a.tga", "--colour", "red"}, "unknown option '--colour'"},
-        {{"--output", "a.tga", "--size", "99"}, "--size takes a whole number from 100 to 9600, not '99'"},
-        {{"--output", "a.tga", "--size", "9601"}, "--size takes a whole number from 100 to 9600, not '9601'"},
-        {{"--output", "a.tga", "--size", "640px"}, "--size takes a whole number from 100 to 9600, not '640px'"},
-        {{"--output", "a.tga", "--line-width", "0"}, "--line-width takes a whole number from 1 to 5, not '0'"},
-        {{"--output", "a.tga", "--scale", "5.01"}, "--scale takes a number from 0.1 to 5.0, not '5.01'"},
-        {{"--output", "a.tga", "--scale", "nan"}, "--scale takes a number from 0.1 to 5.0, not 'nan'"},
-        {{"--output", "a.tga", "--rounding", "11"}, "--rounding takes a whole number from 0 to 10, not '11'"},
-    };
-    for (const auto& [args, message] : cases) {
-        const auto parsed = parseRenderOptions(args);
-        EXPECT_FALSE(parsed.options);
-        EXPECT_EQ(parsed.error, message);
-    }
-}
 
 struct ProgramRun {
     int exitCode = -1;
@@ -67,6 +39,13 @@ ProgramRun runProgram(const std::string& arguments)
     const int status = pclose(pipe);
     run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return run;
+}
+
+// What the README promises for bad input: one line, naming the program.
+bool isOneLine(const std::string& output)
+{
+    return output.rfind("trochograph: ", 0) == 0 && std::count(output.begin(), output.end(), '\n') == 1 &&
+           output.back() == '\n';
 }
 
 std::string quoted(const std::filesystem::path& p)
@@ -155,12 +134,14 @@ TEST(RenderCommand, RefusesBadInputWithoutTouchingTheOutput)
         {"--params " + data("rlt/type_7.rlt"), "type_7.rlt: type is 7"},
         {"--params " + data("rlt/truncated_57.rlt"), "truncated_57.rlt: "},
         {"--palette " + data("map/second_line_empty.map"), "second_line_empty.map: "},
+        // Its size reads as 0, but it holds more.
+        {"--params /proc/cpuinfo", "/proc/cpuinfo: not a parameter file: longer than 100 bytes, a parameter file has 100"},
     };
     for (const auto& [arguments, message] : cases) {
         const ProgramRun run = runProgram("--render --output " + quoted(out) + " " + arguments);
         EXPECT_NE(run.exitCode, 0) << arguments;
         EXPECT_NE(run.output.find(message), std::string::npos) << run.output;
-        EXPECT_EQ(std::count(run.output.begin(), run.output.end(), '\n') >= 1, true);
+        EXPECT_TRUE(isOneLine(run.output)) << run.output;
     }
     const auto kept = readBytes(out);
     EXPECT_EQ(std::string(kept.begin(), kept.end()), "precious");
@@ -169,12 +150,79 @@ TEST(RenderCommand, RefusesBadInputWithoutTouchingTheOutput)
     const ProgramRun badFormat = runProgram("--render --output " + quoted(dir / "curve.bmp"));
     EXPECT_NE(badFormat.exitCode, 0);
     EXPECT_NE(badFormat.output.find("must end in .tga or .png"), std::string::npos);
+    EXPECT_TRUE(isOneLine(badFormat.output)) << badFormat.output;
     for (const char* name : {"nowhere/curve.tga", "nowhere/curve.png"}) {
         const ProgramRun unwritable = runProgram("--render --output " + quoted(dir / name));
         EXPECT_NE(unwritable.exitCode, 0) << unwritable.output;
-        EXPECT_NE(unwritable.output.find("nowhere"), std::string::npos) << unwritable.output;
+        EXPECT_EQ(unwritable.output,
+                  "trochograph: " + (dir / name).string() + ": can't create the file: No such file or directory\n");
     }
     EXPECT_EQ(dir.entries(), std::vector<std::string>{"keep.tga"});
+}
+
+// Each failure to write says why, in one line, for both formats; none leaves a file.
+TEST(RenderCommand, FailedWritesPrintOneLineWithTheReason)
+{
+    ScratchDir dir;
+    const std::string longName = std::string(256, 'n');
+    for (const char* ext : {".tga", ".png"}) {
+        const auto out = dir / (longName + ext);
+        const ProgramRun run = runProgram("--render --size 100 --output " + quoted(out));
+        EXPECT_NE(run.exitCode, 0);
+        EXPECT_EQ(run.output, "trochograph: " + out.string() + ": can't create the file: File name too long\n");
+    }
+    EXPECT_TRUE(dir.entries().empty());
+
+    SmallTmpfs readOnly("size=64k,ro");
+    if (readOnly.available()) {
+        const ProgramRun run = runProgram("--render --size 100 --output " + quoted(readOnly / "a.png"));
+        EXPECT_EQ(run.output,
+                  "trochograph: " + (readOnly / "a.png").string() + ": can't create the file: Read-only file system\n");
+    }
+    SmallTmpfs full("size=64k");
+    if (!full.available()) GTEST_SKIP() << full.why();
+    writeBytes(full / "old.png", "old");
+    full.fill("filler");
+    for (const char* name : {"old.png", "old.tga"}) {
+        const ProgramRun run = runProgram("--render --size 300 --output " + quoted(full / name));
+        EXPECT_NE(run.exitCode, 0);
+        EXPECT_EQ(run.output,
+                  "trochograph: " + (full / name).string() + ": can't write the file: No space left on device\n");
+    }
+    const auto old = readBytes(full / "old.png");
+    EXPECT_EQ(std::string(old.begin(), old.end()), "old");
+    auto entries = full.entries();
+    std::sort(entries.begin(), entries.end());
+    EXPECT_EQ(entries, (std::vector<std::string>{"filler", "old.png"}));
+}
+
+// SIGTERM while the largest canvas is being written: the program dies of the signal, the
+// old picture stays and the temporary file of about 276 MB goes. The kill is sent the
+// moment the temporary file is created, as inotify reports it.
+TEST(RenderCommand, AnInterruptedSaveLeavesNoTemporaryFile)
+{
+    ScratchDir dir;
+    writeBytes(dir / "big.tga", "old");
+    const int watch = inotify_init1(IN_CLOEXEC);
+    ASSERT_GE(watch, 0);
+    ASSERT_GE(inotify_add_watch(watch, dir.path().c_str(), IN_CREATE), 0);
+
+    const std::string out = (dir / "big.tga").string();
+    const char* argv[] = {TROCHOGRAPH_BINARY, "--render", "--size", "9600", "--output", out.c_str(), nullptr};
+    pid_t pid = -1;
+    ASSERT_EQ(posix_spawn(&pid, TROCHOGRAPH_BINARY, nullptr, nullptr, const_cast<char**>(argv), environ), 0);
+    // The time-out only keeps a broken program from hanging the test.
+    pollfd ready{watch, POLLIN, 0};
+    const bool created = poll(&ready, 1, 300'000) == 1;
+    kill(pid, SIGTERM);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    close(watch);
+    ASSERT_TRUE(created) << "no temporary file appeared";
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM) << status;
+    EXPECT_EQ(dir.entries(), std::vector<std::string>{"big.tga"});
+    const auto old = readBytes(dir / "big.tga");
+    EXPECT_EQ(std::string(old.begin(), old.end()), "old");
 }
 
 TEST(RenderCommand, HelpPrintsTheUsage)

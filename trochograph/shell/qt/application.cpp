@@ -6,6 +6,7 @@
 
 #include "canvas_view.h"
 #include "engine.h"
+#include "file_flows.h"
 #include "main_window.h"
 #include "message_box.h"
 #include "picture_window.h"
@@ -38,7 +39,13 @@ bool Application::start()
     engine.rebuildCanvas(startResolution(screen_));
     // The built-in parameters are what "restore defaults" brings back, whatever file is read.
     engine.state.captureRestoreValues();
-    if (const std::string file = commandLineFile(options_.argument); !file.empty()) loadrlt(file, engine.state);
+    // The file the program was started with is read quietly; a refused one is reported
+    // once the window is up, so the user learns why the built-in curve appears instead.
+    bool refused = false;
+    if (const std::string file = commandLineFile(options_.argument); !file.empty()) {
+        refused = !loadrlt(file, engine.state);
+        window_->files().proposeParameterFile(file);
+    }
     engine.state.captureDefaultPalette();
 
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -47,6 +54,10 @@ bool Application::start()
         return false;
     }
     window_->show();
+    if (refused)
+        QMetaObject::invokeMethod(window_.get(), [w = window_.get()] {
+            showMessageBox(w, {"Error opening RLT file", "RLT file error", MessageIcon::warning, MessageButtons::ok, true});
+        }, Qt::QueuedConnection);
     return true;
 }
 

@@ -2,15 +2,21 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QShortcut>
+#include <QEventLoop>
 #include <QThread>
+#include <exception>
+#include <thread>
 #include <QWindow>
 
 #include "canvas_view.h"
 #include "commands.h"
+#include "file_dialog.h"
+#include "file_flows.h"
 #include "form_dialog.h"
 #include "forms.h"
 #include "message_box.h"
@@ -44,6 +50,14 @@ Qt::Key qtKey(Key key)
     return Qt::Key_unknown;
 }
 
+// The folder the file dialogs start in: the current one, if there is such a thing.
+std::filesystem::path startFolder()
+{
+    std::error_code ec;
+    std::filesystem::path folder = std::filesystem::current_path(ec);
+    return ec ? std::filesystem::path(".") : folder;
+}
+
 void showShape(QWidget& widget, CursorShape shape)
 {
     widget.setCursor(shape == CursorShape::wait ? Qt::WaitCursor : Qt::CrossCursor);
@@ -68,11 +82,16 @@ private:
     MainWindow& window_;
 };
 
-// What the command logic asks of the window.
-class MainWindow::Host final : public MainWindowHost {
+// What the command logic and the file commands ask of the window.
+class MainWindow::Host final : public MainWindowHost, public FileWindow {
 public:
     explicit Host(MainWindow& window) : window_(window) {}
-    MessageAnswer showMessage(const Message& message) override { return showMessageBox(&window_, message); }
+    MessageAnswer showMessage(const Message& message) override
+    {
+        // What was drawn into the window (a palette preview, say) shows behind the box.
+        window_.present();
+        return showMessageBox(&window_, message);
+    }
     int runDialog(int dialog) override
     {
         const std::unique_ptr<Form> form = makeForm(dialog, window_.engine().state);
@@ -92,6 +111,17 @@ public:
     void openAboutWindow() override { window_.openAboutWindow(); }
     void shutdown() override { window_.close(); }
 
+    std::optional<std::filesystem::path> chooseFile(FileDialogKind kind, const std::filesystem::path& proposed) override
+    {
+        return runFileDialog(&window_, kind, proposed);
+    }
+    void repaintNow() override
+    {
+        window_.present();
+        window_.view_->repaint();
+    }
+    void whileBusy(const std::function<void()>& work) override { window_.whileBusy(work); }
+
 private:
     MainWindow& window_;
 };
@@ -102,8 +132,10 @@ MainWindow::MainWindow(const ScreenSize& screen)
       platform_(std::make_unique<Platform>(*this)),
       host_(std::make_unique<Host>(*this)),
       engine_(std::make_unique<Engine>(*platform_)),
-      controller_(std::make_unique<MainController>(*engine_, *host_))
+      controller_(std::make_unique<MainController>(*engine_, *host_)),
+      files_(std::make_unique<FileFlows>(*engine_, *host_, startFolder()))
 {
+    controller_->setFileCommands(files_.get());
     setWindowTitle("Vell Varezuro");
     setWindowIcon(QIcon(":/pictures/icon.png"));
     setCentralWidget(view_);
@@ -168,6 +200,30 @@ void MainWindow::runCommand(int command)
 }
 
 void MainWindow::present() { view_->present(); }
+
+void MainWindow::whileBusy(const std::function<void()>& work)
+{
+    // The work runs beside the event loop, which keeps painting but takes no input; the
+    // canvas can't change meanwhile, since nothing draws while a command runs.
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    setEnabled(false);
+    std::exception_ptr failure;
+    QEventLoop waiting;
+    std::thread worker([&] {
+        try {
+            work();
+        } catch (...) {
+            failure = std::current_exception();
+        }
+        // Queued, so that it ends the loop even if the loop has not started yet.
+        QMetaObject::invokeMethod(&waiting, &QEventLoop::quit, Qt::QueuedConnection);
+    });
+    waiting.exec(QEventLoop::ExcludeUserInputEvents);
+    worker.join();
+    setEnabled(true);
+    QGuiApplication::restoreOverrideCursor();
+    if (failure) std::rethrow_exception(failure);
+}
 
 void MainWindow::repaintFromCanvas()
 {

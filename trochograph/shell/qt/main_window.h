@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -15,6 +16,7 @@ class QAction;
 namespace trochograph {
 
 class CanvasView;
+class FileFlows;
 class PictureWindow;
 
 class MainWindow : public QMainWindow {
@@ -35,6 +37,10 @@ public:
 
     // Shows everything drawn into the window surface since the last call.
     void present();
+    // Runs `work` with the wait cursor and without input, painting meanwhile.
+    void whileBusy(const std::function<void()>& work);
+
+    FileFlows& files() { return *files_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -59,6 +65,7 @@ private:
     std::unique_ptr<Host> host_;
     std::unique_ptr<Engine> engine_;
     std::unique_ptr<MainController> controller_;
+    std::unique_ptr<FileFlows> files_;
     std::map<int, QAction*> actions_;
     std::unique_ptr<PictureWindow> about_;
     bool closing_ = false;

@@ -97,7 +97,7 @@ private slots:
         CurveState saved;
         saved.type = 2;
         saved.kn[2] = 7;
-        QCOMPARE(writerlt(dir / "rose.rlt", saved), 0);
+        QCOMPARE(writerlt(dir / "rose.rlt", saved).code, saveOk);
         std::string quoted = (dir / "rose.rlt").string();
         quoted.insert(quoted.begin(), '"');
         quoted.push_back('"');
@@ -106,6 +106,69 @@ private slots:
         QCOMPARE(p.state().type, 2);
         QCOMPARE(p.state().kn[2], 7);
         QCOMPARE(p.state().rkn[2], 5);  // restore values stay the built-in ones
+    }
+
+    void aRefusedStartFileIsReportedOnceTheWindowIsUp()
+    {
+        test::ScratchDir dir;
+        test::writeBytes(dir / "damaged.rlt", "not a parameter file");
+        Program p((dir / "damaged.rlt").string());
+        ModalScript script;
+        QVERIFY(p.app->start());
+        QVERIFY(p.runUntil([&] { return !script.seen.isEmpty(); }));
+        QCOMPARE(script.seen, QStringList{"Error opening RLT file"});
+        QCOMPARE(script.captions, QStringList{"RLT file error"});
+        QCOMPARE(p.state().type, 0);
+    }
+
+    void savedImageAndParametersLoadBackToTheSamePicture()
+    {
+        test::ScratchDir dir;
+        Program p;
+        QVERIFY(p.app->start());
+        p.state().speed = 0;
+        p.stopIntro();
+        auto draw = [&] {
+            QTest::keyClick(&p.window(), Qt::Key_R);
+            QVERIFY(p.runUntil([&] { return p.state().okroulette == 0; }));
+        };
+        // Types a name into the (Qt) file dialog and accepts it.
+        auto typeName = [](const std::filesystem::path& path) {
+            return [name = QString::fromStdString(path.string())](QWidget* dialog) {
+                auto* edit = dialog->findChild<QLineEdit*>("fileNameEdit");
+                QVERIFY(edit);
+                edit->setText(name);
+                QTest::keyClick(edit, Qt::Key_Return);
+            };
+        };
+        auto command = [&](Qt::Key key) {
+            p.window().activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&p.window()));
+            QTest::keyClick(&p.window(), key);
+        };
+        draw();
+        const Surface drawn = p.window().engine().canvas;
+        {
+            ModalScript script({typeName(dir / "picture")});
+            command(Qt::Key_S);
+            QCOMPARE(script.seen, (QStringList{"QFileDialog", "Image saved as picture.tga",
+                                               "Parameters saved as picture.rlt\n\nLoad via ' File ' menu or by double-clicking."}));
+        }
+        QCOMPARE(test::readBytes(dir / "picture.tga").size(), std::size_t{18 + 3 * 600 * 600 + 26});
+
+        p.state().Rpct[0] = 30;
+        command(Qt::Key_F11);
+        draw();
+        QVERIFY(!(p.window().engine().canvas == drawn));
+        {
+            ModalScript script({typeName(dir / "picture.rlt")});
+            command(Qt::Key_L);
+            QCOMPARE(script.seen, (QStringList{"QFileDialog", "Parameter file  picture.rlt  loaded."}));
+        }
+        QCOMPARE(p.state().Rpct[0], 44);
+        command(Qt::Key_F11);
+        draw();
+        QVERIFY(p.window().engine().canvas == drawn);
     }
 
     void menuHasTheTextsAndCommandsOfTheTable()
@@ -195,11 +258,10 @@ private slots:
     {
         QTest::addColumn<int>("key");
         QTest::addColumn<QString>("opens");
-        const QString noCommand = "This command is not available yet.";
-        QTest::newRow("L") << int(Qt::Key_L) << noCommand;
-        QTest::newRow("S") << int(Qt::Key_S) << noCommand;
-        QTest::newRow("P") << int(Qt::Key_P) << noCommand;
-        QTest::newRow("M") << int(Qt::Key_M) << noCommand;
+        QTest::newRow("L") << int(Qt::Key_L) << "QFileDialog";
+        QTest::newRow("S") << int(Qt::Key_S) << "QFileDialog";
+        QTest::newRow("P") << int(Qt::Key_P) << "QFileDialog";
+        QTest::newRow("M") << int(Qt::Key_M) << "QFileDialog";
         QTest::newRow("F2") << int(Qt::Key_F2) << "dialog700";
         QTest::newRow("F3") << int(Qt::Key_F3) << "dialog900";
         QTest::newRow("F5") << int(Qt::Key_F5) << "dialog200";

@@ -1,0 +1,234 @@
+// The file and palette commands with a fake window and real files: what they write, what
+// they say, where each dialog starts, and the palette preview.
+#include "file_flows.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <functional>
+
+#include "commands.h"
+#include "map_palette.h"
+#include "palette_preview.h"
+#include "scratch_dir.h"
+#include "trochograph/engine/fake_platform.h"
+
+namespace trochograph::test {
+namespace {
+
+class FakeFileWindow final : public FileWindow {
+public:
+    std::optional<std::filesystem::path> chooseFile(FileDialogKind kind, const std::filesystem::path& proposed) override
+    {
+        asked.emplace_back(kind, proposed);
+        if (choices.empty()) return std::nullopt;
+        auto choice = choices.front();
+        choices.pop_front();
+        return choice;
+    }
+    MessageAnswer showMessage(const Message& message) override
+    {
+        messages.push_back(message);
+        if (whileAsked) whileAsked();
+        if (message.buttons == MessageButtons::ok) return MessageAnswer::ok;
+        return answerYes ? MessageAnswer::yes : MessageAnswer::no;
+    }
+    void postCommand(int command) override { posted.push_back(command); }
+    void repaintNow() override { ++repaints; }
+    void whileBusy(const std::function<void()>& work) override
+    {
+        ++busy;
+        work();
+    }
+
+    std::deque<std::optional<std::filesystem::path>> choices;  // nothing: cancelled
+    std::vector<std::pair<FileDialogKind, std::filesystem::path>> asked;
+    std::vector<Message> messages;
+    std::function<void()> whileAsked;
+    bool answerYes = true;
+    std::vector<int> posted;
+    int repaints = 0;
+    int busy = 0;
+};
+
+Message information(std::string text, std::string caption = "Vell Varezuro")
+{
+    return {std::move(text), std::move(caption), MessageIcon::information};
+}
+Message ownedWarning(std::string text, std::string caption)
+{
+    return {std::move(text), std::move(caption), MessageIcon::warning, MessageButtons::ok, true};
+}
+
+struct FileFlowsTest : ::testing::Test {
+    ScratchDir dir;
+    FakePlatform platform{800, 500};
+    Engine engine{platform};
+    CurveState& s = engine.state;
+    FakeFileWindow window;
+    FileFlows files{engine, window, dir.path()};
+
+    void choose(const std::filesystem::path& path) { window.choices.push_back(path); }
+};
+
+TEST_F(FileFlowsTest, SavesTheImageThenItsParametersUnderTheImagesName)
+{
+    engine.canvas.fillRect({0, 0, 1, 1}, 0x000000FF);
+    const struct {
+        const char* typed;
+        const char* image;
+        const char* parameters;
+    } cases[] = {{"rose", "rose.tga", "rose.rlt"}, {"rose.tga", "rose.tga", "rose.rlt"}, {"rose.bmp", "rose.bmp", "rose.rlt"}};
+    for (const auto& c : cases) {
+        window.messages.clear();
+        choose(dir / c.typed);
+        files.saveImageAndParameters();
+        EXPECT_EQ(window.messages, (std::vector<Message>{
+                                       information(std::string("Image saved as ") + c.image),
+                                       information(std::string("Parameters saved as ") + c.parameters +
+                                                   "\n\nLoad via ' File ' menu or by double-clicking."),
+                                   }));
+        const auto image = readBytes(dir / c.image);
+        ASSERT_EQ(image.size(), 18u + 3u * 600 * 600 + 26u) << c.typed;
+        EXPECT_EQ(image[18 + 2], 0xFF) << "the top-left pixel is red";
+        EXPECT_EQ(readBytes(dir / c.parameters).size(), 100u);
+        EXPECT_EQ(files.lastPath(FileDialogKind::saveImage), dir / c.image);
+        EXPECT_EQ(files.lastPath(FileDialogKind::saveParameters), dir / c.parameters);
+    }
+    EXPECT_EQ(window.busy, 3);
+    EXPECT_EQ(window.repaints, 3);
+}
+
+TEST_F(FileFlowsTest, AFailedImageSaveWritesNoParameters)
+{
+    choose(dir / "missing" / "x.tga");
+    files.saveImageAndParameters();
+    EXPECT_EQ(window.messages, std::vector<Message>{ownedWarning("Error opening file.", "Save file error")});
+    EXPECT_TRUE(dir.entries().empty());
+}
+
+TEST_F(FileFlowsTest, SavedParametersLoadBackAndARefusedFileChangesNothing)
+{
+    s.type = rhodoneaRational;
+    s.kn[2] = 7;
+    choose(dir / "petals");
+    files.saveParameters();
+    EXPECT_EQ(window.messages.back(),
+              information("Parameters saved as petals.rlt\n\nLoad via ' File ' menu or by double-clicking."));
+
+    s.type = epitrochoid;
+    s.kn[2] = 3;
+    choose(dir / "petals.rlt");
+    files.loadParameters();
+    EXPECT_EQ(window.messages.back(), information("Parameter file  petals.rlt  loaded."));
+    EXPECT_EQ(s.type, rhodoneaRational);
+    EXPECT_EQ(s.kn[2], 7);
+
+    writeBytes(dir / "bad.rlt", "short");
+    choose(dir / "bad.rlt");
+    const CurveState before = s;
+    files.loadParameters();
+    EXPECT_EQ(window.messages.back(), ownedWarning("Error opening RLT file", "RLT file error"));
+    EXPECT_EQ(s.kn, before.kn);
+    EXPECT_EQ(s.Rpct, before.Rpct);
+
+    choose(dir / "nowhere" / "p.rlt");
+    files.saveParameters();
+    EXPECT_EQ(window.messages.back(), ownedWarning("Error opening file.", "Save file error"));
+}
+
+TEST_F(FileFlowsTest, EachDialogStartsWhereItWasLastUsed)
+{
+    files.proposeParameterFile(dir / "started with.rlt");
+    for (auto run : {&FileFlows::loadParameters, &FileFlows::saveImageAndParameters, &FileFlows::saveParameters,
+                     &FileFlows::loadMapFile})
+        (files.*run)();
+    using K = FileDialogKind;
+    EXPECT_EQ(window.asked, (std::vector<std::pair<K, std::filesystem::path>>{{K::openParameters, dir / "started with.rlt"},
+                                                                               {K::saveImage, dir / "*.tga"},
+                                                                               {K::saveParameters, dir / "*.rlt"},
+                                                                               {K::openMap, dir / "*.map"}}));
+    // Cancelling changes nothing and says nothing.
+    EXPECT_TRUE(window.messages.empty());
+    EXPECT_TRUE(window.posted.empty());
+    EXPECT_EQ(window.repaints, 0);
+    EXPECT_TRUE(dir.entries().empty());
+
+    choose(dir / "a.rlt");
+    files.saveParameters();
+    files.saveParameters();
+    EXPECT_EQ(window.asked.back().second, dir / "a.rlt");
+}
+
+TEST_F(FileFlowsTest, MapPaletteIsPreviewedThenAcceptedOrChosenAgain)
+{
+    std::string map;
+    for (int i = 0; i < 256; ++i) map += std::to_string(i) + " 0 " + std::to_string(255 - i) + "\n";
+    writeBytes(dir / "ramp.map", map);
+    // A client narrower than the preview: it is cut at the client's edge.
+    platform.client = {0, 0, 200, 500};
+    platform.window.fillRect(platform.window.bounds(), 0x00445566);
+    engine.canvas.fillRect(engine.canvas.bounds(), 0x00112233);
+    const Surface windowBefore = platform.window;
+
+    std::optional<Surface> shown;
+    window.whileAsked = [&] { shown.emplace(platform.window); };
+    window.answerYes = false;
+    choose(dir / "ramp.map");
+    files.loadMapFile();
+    EXPECT_EQ(window.messages.back(),
+              (Message{"Accept palette?", "Preview", MessageIcon::information, MessageButtons::yesNo}));
+    const Surface preview = palettePreview(s);
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(shown->pixel(20 + 100, 50), preview.pixel(20 + 100, 50));
+    EXPECT_EQ(shown->pixel(199, 0), preview.pixel(199, 0));
+    EXPECT_EQ(shown->pixel(200, 0), 0x00445566u) << "nothing beyond the client area";
+    EXPECT_TRUE(platform.window == windowBefore) << "the window is given back what the preview covered";
+    EXPECT_EQ(engine.canvas.pixel(10, 10), 0x00445566u) << "and so is the canvas";
+    EXPECT_EQ(engine.canvas.pixel(200, 10), 0x00112233u);
+    EXPECT_EQ(window.posted, std::vector<int>{cmdMapFile});
+    EXPECT_EQ(s.crpalette, builtinPalette);
+
+    window.answerYes = true;
+    choose(dir / "ramp.map");
+    files.loadMapFile();
+    EXPECT_EQ(s.crpalette[200], rgb(200, 0, 55));
+}
+
+TEST_F(FileFlowsTest, MapPaletteNeedsMulticolourAndAReadableFile)
+{
+    s.multicolor = 0;
+    files.loadMapFile();
+    EXPECT_EQ(window.messages, (std::vector<Message>{{"To load a MAP file, select 'multicolor'\n      in the 'COLORS' dialog box.",
+                                                      "Vell Varezuro 3", MessageIcon::warning}}));
+    EXPECT_TRUE(window.asked.empty());
+
+    s.multicolor = 1;
+    writeBytes(dir / "bad.map", "1 2 3\n\n");
+    choose(dir / "bad.map");
+    files.loadMapFile();
+    EXPECT_EQ(window.messages.back(), ownedWarning("Error opening MAP file", "MAP file error"));
+    EXPECT_EQ(window.posted, std::vector<int>{cmdClear});
+    EXPECT_EQ(s.crpalette, builtinPalette);
+}
+
+TEST(PalettePreview, FramesTheStripOnTheBackground)
+{
+    CurveState s;
+    s.back = 0x00010203;
+    for (int i = 0; i < 256; ++i) s.paltemp[static_cast<std::size_t>(i)] = {static_cast<std::uint8_t>(i), 7, 9};
+    const Surface box = palettePreview(s);
+    const struct {
+        int x, y;
+        Colorref color;
+    } pixels[] = {
+        {0, 0, rgb(205, 215, 225)},  {1, 1, rgb(215, 225, 235)}, {2, 97, rgb(205, 215, 225)},
+        {295, 50, rgb(205, 215, 225)}, {3, 3, s.back},           {19, 25, s.back},
+        {20, 25, rgb(0, 7, 9)},       {275, 74, rgb(255, 7, 9)}, {20, 75, s.back},
+        {276, 50, s.back},            {292, 96, s.back},
+    };
+    for (const auto& p : pixels) EXPECT_EQ(box.pixel(p.x, p.y), p.color) << p.x << ", " << p.y;
+}
+
+}  // namespace
+}  // namespace trochograph::test

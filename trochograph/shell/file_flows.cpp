@@ -1,0 +1,128 @@
+#include "file_flows.h"
+
+#include "commands.h"
+#include "engine.h"
+#include "map_palette.h"
+#include "palette_preview.h"
+#include "rlt_file.h"
+#include "save_error.h"
+#include "targa.h"
+
+namespace trochograph {
+
+namespace {
+
+std::string title(const std::filesystem::path& path) { return path.filename().string(); }
+
+Message warning(std::string text, const char* caption)
+{
+    return {std::move(text), caption, MessageIcon::warning, MessageButtons::ok, true};
+}
+
+}  // namespace
+
+FileFlows::FileFlows(Engine& engine, FileWindow& window, const std::filesystem::path& folder)
+    : engine_(engine), window_(window)
+{
+    for (int kind = 0; kind < static_cast<int>(paths_.size()); ++kind)
+        paths_[kind] = folder / (std::string("*.") + fileDialogSpec(static_cast<FileDialogKind>(kind)).defaultExtension);
+}
+
+void FileFlows::proposeParameterFile(const std::filesystem::path& file)
+{
+    paths_[static_cast<int>(FileDialogKind::openParameters)] = file;
+}
+
+std::optional<std::filesystem::path> FileFlows::choose(FileDialogKind kind)
+{
+    std::optional<std::filesystem::path> chosen = window_.chooseFile(kind, lastPath(kind));
+    if (!chosen) return std::nullopt;
+    const FileDialogSpec& spec = fileDialogSpec(kind);
+    // A name typed without an extension gets the dialog's own.
+    if (spec.save && !chosen->has_extension()) *chosen += std::string(".") + spec.defaultExtension;
+    paths_[static_cast<int>(kind)] = *chosen;
+    // Paint away the dialog before the work starts.
+    window_.repaintNow();
+    return chosen;
+}
+
+void FileFlows::loadParameters()
+{
+    const auto path = choose(FileDialogKind::openParameters);
+    if (!path) return;
+    // A refused file changes nothing; the values of a good one apply from the next curve
+    // on, or when a paused one resumes.
+    if (loadrlt(*path, engine_.state))
+        inform("Parameter file  " + title(*path) + "  loaded.");
+    else
+        window_.showMessage(warning("Error opening RLT file", "RLT file error"));
+}
+
+void FileFlows::saveParameters()
+{
+    if (const auto path = choose(FileDialogKind::saveParameters)) writeParameters(*path);
+}
+
+void FileFlows::saveImageAndParameters()
+{
+    const auto path = choose(FileDialogKind::saveImage);
+    if (!path) return;
+    SaveResult saved;
+    window_.whileBusy([&] { saved = writetga(engine_.canvas, *path); });
+    // Without the image, no parameters.
+    if (!saved) return reportSaveError(saved.code);
+    inform("Image saved as " + title(*path));
+    // The next Save Parameters dialog proposes the name the parameters got.
+    const std::filesystem::path parameters = rltPathFor(*path);
+    paths_[static_cast<int>(FileDialogKind::saveParameters)] = parameters;
+    writeParameters(parameters);
+}
+
+void FileFlows::writeParameters(const std::filesystem::path& path)
+{
+    if (const SaveResult saved = writerlt(path, engine_.state); !saved) return reportSaveError(saved.code);
+    inform("Parameters saved as " + title(path) + "\n\nLoad via ' File ' menu or by double-clicking.");
+}
+
+void FileFlows::loadMapFile()
+{
+    CurveState& s = engine_.state;
+    if (!s.multicolor) {
+        window_.showMessage({"To load a MAP file, select 'multicolor'\n      in the 'COLORS' dialog box.",
+                             "Vell Varezuro 3", MessageIcon::warning});
+        return;
+    }
+    const auto path = choose(FileDialogKind::openMap);
+    if (!path) return;
+    if (!OpenMapFile(*path, s)) {
+        window_.showMessage(warning("Error opening MAP file", "MAP file error"));
+        return window_.postCommand(cmdClear);
+    }
+
+    // The preview covers the window's top-left corner while the question is open; what it
+    // covered comes back afterwards, in the canvas as well.
+    Surface& shown = engine_.platform.windowSurface();
+    const Rect area =
+        Rect{0, 0, previewWidth, previewHeight}.intersected(engine_.platform.clientRect()).intersected(shown.bounds());
+    Surface covered(previewWidth, previewHeight, canvasGrey);
+    covered.blit({0, 0}, shown, area);
+    shown.blit({0, 0}, palettePreview(s), area);
+    const MessageAnswer answer =
+        window_.showMessage({"Accept palette?", "Preview", MessageIcon::information, MessageButtons::yesNo});
+    shown.blit({0, 0}, covered, area);
+    engine_.canvas.blit({0, 0}, covered, area.intersected(engine_.canvas.bounds()));
+
+    if (answer == MessageAnswer::yes)
+        acceptPalette(s);
+    else
+        window_.postCommand(cmdMapFile);  // another choice
+}
+
+void FileFlows::reportSaveError(SaveCode code) { window_.showMessage(warning(saveerror[code - 1], "Save file error")); }
+
+void FileFlows::inform(const std::string& text, const char* caption)
+{
+    window_.showMessage({text, caption, MessageIcon::information});
+}
+
+}  // namespace trochograph

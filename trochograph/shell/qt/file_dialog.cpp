@@ -1,0 +1,28 @@
+#include "file_dialog.h"
+
+#include <QFile>
+#include <QFileDialog>
+
+namespace trochograph {
+
+QString toQString(const std::filesystem::path& path) { return QFile::decodeName(path.c_str()); }
+
+std::filesystem::path toPath(const QString& name) { return QFile::encodeName(name).toStdString(); }
+
+std::optional<std::filesystem::path> runFileDialog(QWidget* owner, FileDialogKind kind,
+                                                   const std::filesystem::path& proposed)
+{
+    const FileDialogSpec& spec = fileDialogSpec(kind);
+    QFileDialog dialog(owner, QString::fromUtf8(spec.title));
+    dialog.setNameFilter(QString::fromUtf8(spec.filter));
+    dialog.setDefaultSuffix(QString::fromLatin1(spec.defaultExtension));
+    dialog.setAcceptMode(spec.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(spec.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // A pattern only names the folder to start in; a file is proposed as the choice.
+    dialog.setDirectory(toQString(proposed.parent_path()));
+    if (proposed.filename().string().find('*') == std::string::npos) dialog.selectFile(toQString(proposed));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return toPath(dialog.selectedFiles().front());
+}
+
+}  // namespace trochograph
