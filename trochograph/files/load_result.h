@@ -1,11 +1,12 @@
-// What a file loader reports: a code the caller can branch on and a message for the user.
+// What a file loader reports: a code the caller can branch on and a message for the user,
+// in the same shape as the writers' SaveResult (save_error.h).
 #pragma once
 
 #include <string>
 
 namespace trochograph {
 
-struct LoadResult {
+struct [[nodiscard]] LoadResult {
     enum Code : int {
         ok = 0,
         cannotOpen = 1,  // the file could not be opened or read
