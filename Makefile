@@ -4,7 +4,7 @@ BUILD ?= build
 ASAN_BUILD ?= build-asan
 CORE_BUILD ?= build-core
 
-.PHONY: all deps build run test test-core test-release test-sanitizers bench clean
+.PHONY: all deps build run run-show test test-core test-release test-sanitizers bench clean
 
 all: build
 
@@ -17,6 +17,9 @@ build: deps
 
 run: build
 	$(BUILD)/trochograph/trochograph
+
+run-show: build
+	$(BUILD)/trochograph-ss/trochograph-ss
 
 test: test-core test-release test-sanitizers
 
@@ -37,6 +40,7 @@ test-sanitizers: deps
 bench: build
 	$(BUILD)/bench/trochograph_bench
 	$(BUILD)/bench/trochograph_window_bench
+	$(BUILD)/bench/trochograph_show_window_bench
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(CORE_BUILD)

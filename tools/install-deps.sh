@@ -7,6 +7,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   libpng-dev         # the PNG encoder of the headless renderer and the picture tool
   qt6-base-dev
+  qt6-multimedia-dev  # the show's sounds
   fonts-liberation2  # the dialogs' and help pages' typefaces, in the widths they were laid out for
   locales-all        # a decimal-comma locale for the tests of number formatting
 )

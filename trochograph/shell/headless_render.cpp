@@ -1,7 +1,5 @@
 #include "headless_render.h"
 
-#include <algorithm>
-#include <cctype>
 #include <filesystem>
 #include <new>
 #include <stdexcept>
@@ -9,21 +7,13 @@
 #include "engine.h"
 #include "load_result.h"
 #include "map_palette.h"
-#include "png_export.h"
+#include "picture_file.h"
 #include "quiet_platform.h"
 #include "rlt_file.h"
-#include "targa.h"
 
 namespace trochograph {
 
 namespace {
-
-std::string lowerExtension(const std::filesystem::path& p)
-{
-    std::string ext = p.extension().string();
-    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
-    return ext;
-}
 
 RenderOutcome fail(std::string message) { return {false, std::move(message)}; }
 
@@ -32,8 +22,7 @@ RenderOutcome fail(std::string message) { return {false, std::move(message)}; }
 RenderOutcome renderHeadless(const RenderOptions& options)
 {
     const std::filesystem::path output = options.output;
-    const std::string ext = lowerExtension(output);
-    if (ext != ".tga" && ext != ".png") return fail(output.string() + ": the output must end in .tga or .png");
+    if (!isPictureName(output)) return fail(output.string() + ": " + pictureNameRule);
 
     try {
         QuietPlatform platform;  // no window, no pause, no message box
@@ -63,7 +52,7 @@ RenderOutcome renderHeadless(const RenderOptions& options)
         s.okroulette = 1;
         while (s.okroulette) engine.roulette();
 
-        const SaveResult saved = ext == ".png" ? writePng(engine.canvas, output) : writetga(engine.canvas, output);
+        const SaveResult saved = writePicture(engine.canvas, output);
         if (!saved) return fail(output.string() + ": " + saved.message);
     } catch (const std::bad_alloc&) {
         return fail("not enough memory for a " + std::to_string(options.size) + " x " +

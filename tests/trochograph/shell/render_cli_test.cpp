@@ -15,6 +15,7 @@
 
 #include "circle_animation.h"
 #include "palette.h"
+#include "run_program.h"
 #include "scratch_dir.h"
 #include "small_tmpfs.h"
 
@@ -23,23 +24,7 @@ extern char** environ;
 namespace trochograph::test {
 namespace {
 
-struct ProgramRun {
-    int exitCode = -1;
-    std::string output;  // stdout and stderr together
-};
-
-ProgramRun runProgram(const std::string& arguments)
-{
-    ProgramRun run;
-    const std::string command = std::string(TROCHOGRAPH_BINARY) + " " + arguments + " 2>&1";
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return run;
-    std::array<char, 512> buffer;
-    while (std::fgets(buffer.data(), buffer.size(), pipe)) run.output += buffer.data();
-    const int status = pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
+ProgramRun runProgram(const std::string& arguments) { return runCommand(TROCHOGRAPH_BINARY, arguments); }
 
 // What the README promises for bad input: one line, naming the program.
 bool isOneLine(const std::string& output)
@@ -48,13 +33,6 @@ bool isOneLine(const std::string& output)
            output.back() == '\n';
 }
 
-std::string quoted(const std::filesystem::path& p)
-{
-    std::string q(1, '\'');
-    q += p.string();
-    q += '\'';
-    return q;
-}
 std::string data(const std::string& name) { return quoted(std::filesystem::path(TEST_DATA_DIR) / name); }
 
 // The colour of a pixel of a Targa file written by the program (top row first, B G R).

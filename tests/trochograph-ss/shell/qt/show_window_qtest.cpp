@@ -1,0 +1,82 @@
+// The show's real window under the offscreen platform: where it lies, what the first
+// turns draw, and the input that does and doesn't end the show.
+#include <QApplication>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include "qt_modal.h"
+#include "show.h"
+#include "show_application.h"
+#include "show_window.h"
+
+using namespace trochograph;
+
+class ShowWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void coversTheScreenWithTheCanvasInTheMiddle()
+    {
+        ShowApplication app;
+        QVERIFY(app.start());
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        QCOMPARE(app.window().geometry(), screen);
+        QCOMPARE(app.window().cursor().shape(), Qt::BlankCursor);
+        QCOMPARE(app.show().canvas().width(), screen.height());
+
+        // The first turn sets up preset 0 and draws its fixed circle, then pauses.
+        app.tick();
+        QVERIFY(app.show().inLongPause());
+        const Surface& shown = app.window().picture();
+        const int left = screen.width() / 2 - screen.height() / 2;
+        QCOMPARE(shown.pixel(0, 0), Colorref{0});
+        QCOMPARE(shown.pixel(screen.width() - 1, screen.height() - 1), Colorref{0});
+        bool circle = false;
+        for (int x = left; x < left + screen.height() && !circle; ++x)
+            circle = shown.pixel(x, screen.height() / 2) == Colorref{0x00FF7F00};
+        QVERIFY2(circle, "the fixed circle crosses the middle row of the square");
+    }
+
+    void speedKeysEnterAndAKeyDuringAPause()
+    {
+        ShowApplication app;
+        QVERIFY(app.start());
+        QSignalSpy ended(&app, &ShowApplication::ended);
+        app.tick();
+        QTest::keyClick(&app.window(), Qt::Key_F);
+        QTest::keyClick(&app.window(), Qt::Key_Return);
+        QCOMPARE(ended.count(), 0);
+        // During the pause after the fixed circle, a key waits for the pause to end.
+        QTest::keyClick(&app.window(), Qt::Key_Escape);
+        QCOMPARE(ended.count(), 0);
+        QCOMPARE(app.controls().speed(), 5);
+        app.tick();
+        QCOMPARE(app.controls().speed(), 1);
+        QCOMPARE(ended.count(), 1);
+    }
+
+    void mouseMovementBeyondFivePixelsEndsTheShowWithExitCodeZero()
+    {
+        ShowApplication app;
+        QVERIFY(app.start());
+        app.tick();
+        app.tick();  // after the pause: points follow
+        QVERIFY(!app.show().inLongPause());
+        QTest::mouseMove(&app.window(), QPoint(300, 200));
+        QTest::mouseMove(&app.window(), QPoint(303, 204));
+        QVERIFY(!app.controls().ended());
+        QTimer::singleShot(0, [&] { QTest::mouseMove(&app.window(), QPoint(309, 204)); });
+        QCOMPARE(app.exec(), 0);
+        QVERIFY(app.controls().ended());
+    }
+};
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    ShowWindowTest test;
+    return trochograph::test::runQtTests(test, argc, argv);
+}
+
+#include "show_window_qtest.moc"

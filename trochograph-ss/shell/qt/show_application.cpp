@@ -1,0 +1,120 @@
+#include "show_application.h"
+
+#include <QCoreApplication>
+#include <QCursor>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QMessageBox>
+#include <QScreen>
+
+#include "show.h"
+#include "show_platform.h"
+#include "show_sounds.h"
+#include "show_window.h"
+
+namespace trochograph {
+
+namespace {
+
+// Only where the window system lets a program place the cursor can it be pinned.
+bool cursorCanBePinned() { return QGuiApplication::platformName() == QLatin1String("xcb"); }
+
+// How long a turn may go on drawing points that need no pause before events are handled.
+constexpr int turnMilliseconds = 8;
+
+}  // namespace
+
+// The screen picture, and the cursor pinned at (10, 10) before every step; it is put
+// back only after it has moved, which is all that a pin can change.
+class ShowApplication::Platform final : public ShowPlatform {
+public:
+    Platform(ShowWindow& window, bool pinned) : window_(window), pinned_(pinned) {}
+    Surface& screen() override { return window_.picture(); }
+    void pinCursor() override
+    {
+        if (!pinned_ || !moved_) return;
+        QCursor::setPos(10, 10);
+        moved_ = false;
+    }
+    void mouseMoved() { moved_ = true; }
+
+private:
+    ShowWindow& window_;
+    bool pinned_;
+    bool moved_ = true;
+};
+
+ShowApplication::ShowApplication() : controls_(cursorCanBePinned())
+{
+    next_.setSingleShot(true);
+    next_.setTimerType(Qt::PreciseTimer);
+    connect(&next_, &QTimer::timeout, this, &ShowApplication::tick);
+}
+
+ShowApplication::~ShowApplication() = default;
+
+bool ShowApplication::start()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen || screen->depth() < 24) {
+        QMessageBox box(QMessageBox::Warning, QStringLiteral("Error"), QStringLiteral("Couldn't initialize graphics."));
+        box.exec();
+        return false;
+    }
+    const QRect geometry = screen->geometry();
+    window_ = std::make_unique<ShowWindow>(geometry, controls_);
+    window_->setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
+    platform_ = std::make_unique<Platform>(*window_, cursorCanBePinned());
+    show_ = std::make_unique<Show>(*platform_, geometry.width(), geometry.height());
+    sounds_ = std::make_unique<ShowSounds>();
+    window_->onInput = [this] { afterInput(); };
+    window_->onMouseMoved = [this] { platform_->mouseMoved(); };
+
+    window_->showFullScreen();
+    window_->activateWindow();
+    // Input from before the start doesn't end the show.
+    QCoreApplication::processEvents();
+    controls_.start();
+    next_.start(0);
+    return true;
+}
+
+int ShowApplication::exec()
+{
+    if (finished_) return 0;
+    connect(this, &ShowApplication::ended, qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+    return QCoreApplication::exec();
+}
+
+void ShowApplication::tick()
+{
+    if (finished_) return;
+    // A long pause is over: the input that waited for it applies now.
+    controls_.hold(false);
+    afterInput();
+    if (finished_) return;
+    show_->setSpeed(controls_.speed());
+    // Points that need no pause are drawn in a run, events being handled between runs.
+    QElapsedTimer turn;
+    turn.start();
+    int wait = 0;
+    do {
+        wait = show_->step();
+    } while (wait == 0 && turn.elapsed() < turnMilliseconds);
+    window_->present();
+    controls_.hold(show_->inLongPause());
+    next_.start(wait);
+}
+
+void ShowApplication::afterInput()
+{
+    for (ShowSound sound : controls_.takeSounds()) sounds_->play(sound);
+    if (controls_.ended() && !finished_) {
+        finished_ = true;
+        next_.stop();
+        emit ended();
+    }
+}
+
+}  // namespace trochograph

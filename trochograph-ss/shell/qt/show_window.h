@@ -1,0 +1,43 @@
+// The show's one window: borderless over the whole screen, black, without a cursor. It
+// presents the screen picture the renderer draws into and passes input on.
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+#include <functional>
+
+#include "show_controls.h"
+#include "span_recorder.h"
+#include "surface.h"
+
+namespace trochograph {
+
+class ShowWindow : public QWidget {
+    Q_OBJECT
+public:
+    ShowWindow(const QRect& screenGeometry, ShowControls& controls);
+
+    // The whole screen as the renderer draws it.
+    Surface& picture() { return screen_; }
+    // Schedules a repaint of what was drawn since the last call.
+    void present();
+
+    // Called after each input event has reached the controls, and after each mouse
+    // movement in particular.
+    std::function<void()> onInput;
+    std::function<void()> onMouseMoved;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    Surface screen_;
+    SpanRecorder changes_;
+    QImage shown_;  // the screen in the window system's pixel format
+    ShowControls& controls_;
+};
+
+}  // namespace trochograph

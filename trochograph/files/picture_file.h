@@ -1,0 +1,23 @@
+// A picture file whose format follows its name: Targa for ".tga", PNG for ".png", in
+// either case.
+#pragma once
+
+#include <filesystem>
+
+#include "save_error.h"
+
+namespace trochograph {
+
+class Surface;
+
+// Whether the name ends in an extension writePicture knows.
+bool isPictureName(const std::filesystem::path& path);
+
+// Writes the surface in the format its name asks for; a name that asks for none is
+// refused without writing.
+SaveResult writePicture(const Surface& surface, const std::filesystem::path& path);
+
+// The message for a name isPictureName refuses.
+inline constexpr const char* pictureNameRule = "the output must end in .tga or .png";
+
+}  // namespace trochograph
