@@ -53,7 +53,7 @@ public:
 
     void setFrameMode(ShowFrameMode mode);
 
-    // The part of the canvas the pen mark may cover, taken at each flag-0 call.
+    // The area of the canvas the pen mark may cover, taken at each flag-0 call.
     Rect bound() const { return bound_; }
 
 private:

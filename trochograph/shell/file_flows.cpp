@@ -25,7 +25,7 @@ FileFlows::FileFlows(Engine& engine, FileWindow& window, const std::filesystem::
     : engine_(engine), window_(window)
 {
     for (int kind = 0; kind < static_cast<int>(paths_.size()); ++kind)
-        paths_[kind] = folder / (std::string("*.") + fileDialogSpec(static_cast<FileDialogKind>(kind)).defaultExtension);
+        paths_[kind] = folder / (std::string("*.") + fileDialogSetup(static_cast<FileDialogKind>(kind)).defaultExtension);
 }
 
 void FileFlows::proposeParameterFile(const std::filesystem::path& file)
@@ -37,9 +37,9 @@ std::optional<std::filesystem::path> FileFlows::choose(FileDialogKind kind)
 {
     std::optional<std::filesystem::path> chosen = window_.chooseFile(kind, lastPath(kind));
     if (!chosen) return std::nullopt;
-    const FileDialogSpec& spec = fileDialogSpec(kind);
+    const FileDialogSetup& setup = fileDialogSetup(kind);
     // A name typed without an extension gets the dialog's own.
-    if (spec.save && !chosen->has_extension()) *chosen += std::string(".") + spec.defaultExtension;
+    if (setup.save && !chosen->has_extension()) *chosen += std::string(".") + setup.defaultExtension;
     paths_[static_cast<int>(kind)] = *chosen;
     // Paint away the dialog before the work starts.
     window_.repaintNow();

@@ -14,14 +14,14 @@ namespace trochograph {
 
 enum class FileDialogKind { openMap, saveImage, openParameters, saveParameters };
 
-struct FileDialogSpec {
+struct FileDialogSetup {
     const char* title;
     const char* filter;            // "Targa files (*.tga)"
     const char* defaultExtension;  // without the dot; a name typed without one gets it
     bool save;  // a Save As dialog asks before replacing a file; an Open dialog wants one that exists
 };
 
-const FileDialogSpec& fileDialogSpec(FileDialogKind kind);
+const FileDialogSetup& fileDialogSetup(FileDialogKind kind);
 
 class FileWindow {
 public:

@@ -12,12 +12,12 @@ std::filesystem::path toPath(const QString& name) { return QFile::encodeName(nam
 std::optional<std::filesystem::path> runFileDialog(QWidget* owner, FileDialogKind kind,
                                                    const std::filesystem::path& proposed)
 {
-    const FileDialogSpec& spec = fileDialogSpec(kind);
-    QFileDialog dialog(owner, QString::fromUtf8(spec.title));
-    dialog.setNameFilter(QString::fromUtf8(spec.filter));
-    dialog.setDefaultSuffix(QString::fromLatin1(spec.defaultExtension));
-    dialog.setAcceptMode(spec.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(spec.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    const FileDialogSetup& setup = fileDialogSetup(kind);
+    QFileDialog dialog(owner, QString::fromUtf8(setup.title));
+    dialog.setNameFilter(QString::fromUtf8(setup.filter));
+    dialog.setDefaultSuffix(QString::fromLatin1(setup.defaultExtension));
+    dialog.setAcceptMode(setup.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(setup.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     // A pattern only names the folder to start in; a file is proposed as the choice.
     dialog.setDirectory(toQString(proposed.parent_path()));
     if (proposed.filename().string().find('*') == std::string::npos) dialog.selectFile(toQString(proposed));
