@@ -17,13 +17,7 @@ std::unique_ptr<Surface> defaultCurve(int side)
     QuietPlatform platform;
     Engine engine(platform);
     engine.rebuildCanvas(side);
-    CurveState& s = engine.state;
-    s.okintro = 0;
-    s.firstloop = 1;
-    s.newcurve = 1;
-    s.theta = 0.0;
-    s.okroulette = 1;
-    while (s.okroulette) engine.roulette();
+    engine.drawWholeCurve();
     return std::make_unique<Surface>(engine.canvas);
 }
 

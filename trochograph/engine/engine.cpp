@@ -17,4 +17,14 @@ void Engine::rebuildCanvas(int res)
     canvas.reset(res, res, canvasGrey);
 }
 
+void Engine::drawWholeCurve()
+{
+    state.okintro = 0;
+    state.firstloop = 1;
+    state.newcurve = 1;
+    state.theta = 0.0;
+    state.okroulette = 1;
+    while (state.okroulette) roulette();
+}
+
 }  // namespace trochograph

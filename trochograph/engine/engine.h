@@ -23,6 +23,9 @@ struct Engine {
     void rebuildCanvas(int res);
 
     int roulette() { return renderer.roulette(); }
+    // Draws the current curve whole, from its first segment to its last, on a picture
+    // cleared to the background first, as a Render command after the intro would.
+    void drawWholeCurve();
     int intro() { return introAnimation.intro(); }
 
     EnginePlatform& platform;

@@ -44,13 +44,7 @@ RenderOutcome renderHeadless(const RenderOptions& options)
         if (options.rounding) s.rounding = *options.rounding == 0 ? noRounding : *options.rounding;
         s.animate = options.animate ? 1 : 0;
 
-        // As after the intro and a Render command: fresh background, new curve.
-        s.okintro = 0;
-        s.firstloop = 1;
-        s.newcurve = 1;
-        s.theta = 0.0;
-        s.okroulette = 1;
-        while (s.okroulette) engine.roulette();
+        engine.drawWholeCurve();
 
         const SaveResult saved = writePicture(engine.canvas, output);
         if (!saved) return fail(output.string() + ": " + saved.message);
