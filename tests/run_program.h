@@ -11,13 +11,18 @@ namespace trochograph::test {
 
 struct ProgramRun {
     int exitCode = -1;
-    std::string output;  // stdout and stderr together
+    std::string output;  // the captured streams together
 };
 
-inline ProgramRun runCommand(const std::string& binary, const std::string& arguments)
+enum class Capture { both, stdoutOnly, stderrOnly };
+
+inline ProgramRun runCommand(const std::string& binary, const std::string& arguments, Capture capture = Capture::both)
 {
     ProgramRun run;
-    const std::string command = binary + " " + arguments + " 2>&1";
+    const char* redirection = capture == Capture::both         ? " 2>&1"
+                              : capture == Capture::stdoutOnly ? " 2>/dev/null"
+                                                               : " 2>&1 >/dev/null";
+    const std::string command = binary + " " + arguments + redirection;
     FILE* pipe = popen(command.c_str(), "r");
     if (!pipe) return run;
     std::array<char, 512> buffer;

@@ -10,6 +10,11 @@ packages=(
   qt6-multimedia-dev  # the show's sounds
   fonts-liberation2  # the dialogs' and help pages' typefaces, in the widths they were laid out for
   locales-all        # a decimal-comma locale for the tests of number formatting
+  libx11-dev         # the show drawing into a screensaver's window
+  xvfb xauth         # an X server for the tests of the screensaver mode
+  # the checks of the installed tree and the package
+  desktop-file-utils appstream libxml2-utils shared-mime-info xdg-utils libfile-mimeinfo-perl
+  mandoc dpkg-dev file
 )
 
 missing=()

@@ -5,15 +5,13 @@
 #include <vector>
 
 #include "application.h"
+#include "command_line.h"
 #include "headless_render.h"
 #include "interrupt_cleanup.h"
 #include "render_options.h"
+#include "version.h"
 
 namespace {
-
-const char* const usage =
-    "usage: trochograph [FILE.rlt]\n"
-    "       trochograph --render --output OUT [options]   (see trochograph --render --help)\n";
 
 int runHeadless(const std::vector<std::string>& args)
 {
@@ -42,20 +40,21 @@ int main(int argc, char** argv)
 {
     // An interrupted save, of a picture or of parameters, leaves no temporary file behind.
     trochograph::removeTemporaryFilesOnInterrupt();
-    const std::vector<std::string> args(argv + 1, argv + argc);
-    if (!args.empty() && args[0] == "--render") return runHeadless({args.begin() + 1, args.end()});
-    if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {
-        std::fputs(usage, stdout);
-        return 0;
-    }
-    if (args.size() > 1 || (!args.empty() && args[0].rfind("--", 0) == 0)) {
-        std::fputs(usage, stderr);
+    using trochograph::ProgramCommand;
+    const ProgramCommand command = trochograph::parseCommandLine({argv + 1, argv + argc});
+    switch (command.kind) {
+    case ProgramCommand::render: return runHeadless(command.renderArgs);
+    case ProgramCommand::help: std::fputs(trochograph::programUsage().c_str(), stdout); return 0;
+    case ProgramCommand::version: std::printf("trochograph %s\n", trochograph::version); return 0;
+    case ProgramCommand::usageError:
+        std::fprintf(stderr, "trochograph: %s\n%s", command.error.c_str(), trochograph::programUsage().c_str());
         return 2;
+    case ProgramCommand::window: break;
     }
 
     QApplication app(argc, argv);
     trochograph::StartupOptions options;
-    if (!args.empty()) options.argument = args[0];
+    options.argument = command.file;
     trochograph::Application program(options);
     if (!program.start()) return 0;
     return program.exec();
