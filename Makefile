@@ -3,8 +3,12 @@ JOBS ?= $(shell nproc)
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 CORE_BUILD ?= build-core
+# Where `make install` puts the programs; DESTDIR, taken from the environment or the command
+# line, stages the whole tree under another root.
+PREFIX ?= /usr/local
 
-.PHONY: all deps build run run-show test test-core test-release test-sanitizers bench clean
+.PHONY: all deps build run run-show test test-core test-release test-sanitizers bench clean \
+        install uninstall package
 
 all: build
 
@@ -41,6 +45,19 @@ bench: build
 	$(BUILD)/bench/trochograph_bench
 	$(BUILD)/bench/trochograph_window_bench
 	$(BUILD)/bench/trochograph_show_window_bench
+
+# Build first as yourself (make), then `sudo make install`. uninstall removes the files
+# listed in $(BUILD)/install_manifest.txt, which the last install wrote; a staged install
+# is uninstalled with the same DESTDIR.
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix $(PREFIX)
+
+uninstall:
+	DESTDIR="$(DESTDIR)" cmake --build $(BUILD) --target uninstall
+
+# build/trochograph_<version>_<arch>.deb, installing into /usr.
+package: build
+	cd $(BUILD) && cpack --config CPackConfig.cmake
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(CORE_BUILD)

@@ -1,18 +1,19 @@
-// The unattended show's entry point; `--render N` draws one preset without a display.
+// The unattended show's entry point: the full-screen show, the show as a screensaver hack
+// in a window it is given, or one preset drawn into a picture without a display.
 #include <QApplication>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "interrupt_cleanup.h"
 #include "show_application.h"
+#include "show_command_line.h"
+#include "show_hack.h"
 #include "show_preview.h"
+#include "version.h"
 
 namespace {
-
-const char* const usage =
-    "usage: trochograph-ss\n"
-    "       trochograph-ss --render N --output OUT [--size RES]   (see trochograph-ss --render --help)\n";
 
 int runPreview(const std::vector<std::string>& args)
 {
@@ -37,18 +38,25 @@ int runPreview(const std::vector<std::string>& args)
 
 int main(int argc, char** argv)
 {
+    using trochograph::ShowCommand;
+    const ShowCommand command =
+        trochograph::parseShowCommandLine({argv + 1, argv + argc}, std::getenv("XSCREENSAVER_WINDOW"));
+    switch (command.kind) {
+    case ShowCommand::usageError:
+        std::fprintf(stderr, "trochograph-ss: %s\n", command.error.c_str());
+        if (command.withUsage) std::fputs(trochograph::showUsage().c_str(), stderr);
+        return 2;
+    case ShowCommand::help: std::fputs(trochograph::showUsage().c_str(), stdout); return 0;
+    case ShowCommand::version: std::printf("trochograph-ss %s\n", trochograph::version); return 0;
+    // The hack writes no files and ends on SIGTERM and SIGINT by itself.
+    case ShowCommand::hack: return trochograph::runHack(command.hackOptions);
+    case ShowCommand::render:
+    case ShowCommand::show: break;
+    }
+
     // An interrupted preview leaves no temporary file behind.
     trochograph::removeTemporaryFilesOnInterrupt();
-    const std::vector<std::string> args(argv + 1, argv + argc);
-    if (!args.empty() && args[0] == "--render") return runPreview({args.begin() + 1, args.end()});
-    if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {
-        std::fputs(usage, stdout);
-        return 0;
-    }
-    if (!args.empty()) {
-        std::fputs(usage, stderr);
-        return 2;
-    }
+    if (command.kind == ShowCommand::render) return runPreview(command.renderArgs);
 
     QApplication app(argc, argv);
     trochograph::ShowApplication show;

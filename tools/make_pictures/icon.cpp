@@ -16,8 +16,9 @@ Picture drawIcon(int side)
     // A little smaller than the disc, so that the outer arcs keep clear of its edge.
     const int margin = side / 16;
     CurveCanvas curves(side - 2 * margin, disc);
-    // Two-pixel lines run into each other at small sizes.
-    drawEmblem(curves, side >= 48 ? 2 : 1);
+    // Two-pixel lines run into each other at small sizes; the large sizes for the desktop
+    // get lines that stay as bold as in the smaller ones.
+    drawEmblem(curves, side >= 128 ? side / 64 : side >= 48 ? 2 : 1);
     overlay(picture.surface, {margin, margin}, curves.canvas(), disc);
     return picture;
 }

@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 #include <system_error>
+#include <vector>
 
 #include "picture_image.h"
 #include "pictures.h"
@@ -37,10 +38,11 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    const struct {
-        const char* name;
+    struct Entry {
+        std::string name;  // relative to the output folder
         std::function<Picture()> draw;
-    } pictures[] = {
+    };
+    std::vector<Entry> pictures = {
         {"splash.png", drawSplash},
         {"farewell.png", drawFarewell},
         {"about.png", drawAbout},
@@ -52,9 +54,20 @@ int main(int argc, char** argv)
         {"help4.png", drawHelpRollingEllipses},
         {"help5.png", drawHelpRounding},
     };
+    // The desktop's icons, laid out as in the hicolor theme so that they install as they are.
+    for (const int side : desktopIconSides) {
+        const std::string folder = "icons/" + std::to_string(side) + "x" + std::to_string(side);
+        pictures.push_back({folder + "/apps/trochograph.png", [side] { return drawIcon(side); }});
+        pictures.push_back({folder + "/apps/trochograph-ss.png", [side] { return drawShowIcon(side); }});
+        pictures.push_back({folder + "/mimetypes/application-x-trochograph-parameters.png",
+                            [side] { return drawParameterFileIcon(side); }});
+    }
     int status = 0;
     for (const auto& p : pictures) {
-        const std::string error = writePicture(p.draw(), dir / p.name);
+        const std::filesystem::path path = dir / p.name;
+        std::filesystem::create_directories(path.parent_path(), ec);
+        const std::string error =
+            ec ? path.parent_path().string() + ": " + ec.message() : writePicture(p.draw(), path);
         if (!error.empty()) {
             std::fprintf(stderr, "make_pictures: %s\n", error.c_str());
             status = 1;

@@ -13,6 +13,14 @@ Picture drawFarewell();
 Picture drawAbout();
 // side x side: a small rosette on a dark disc, transparent around it.
 Picture drawIcon(int side);
+// side x side: the show's icon, a five-petalled rose on a screen on its stand, transparent
+// around it.
+Picture drawShowIcon(int side);
+// side x side: the parameter files' icon, a page with a turned-down corner carrying the
+// program icon, transparent around it.
+Picture drawParameterFileIcon(int side);
+// The sizes the desktop's icon theme gets of each icon.
+inline constexpr int desktopIconSides[] = {16, 22, 24, 32, 48, 64, 128, 256};
 
 // The help pages' pictures, on a dark ground with labelled construction lines.
 // 720 x 200: a cycloid, an epitrochoid and a hypotrochoid with the circles that draw them.

@@ -135,5 +135,40 @@ TEST(Pictures, IconIsADiscWithNothingOutsideAndNoHolesInside)
     }
 }
 
+// The desktop's icons at every size: opaque where the screen or the page is, clear around
+// them, with no curve pixel lost to the clear colour, and the curve on each.
+TEST(Pictures, DesktopIconsAreAScreenAndAPageWithTheirCurves)
+{
+    for (int side : desktopIconSides) {
+        const Picture show = drawShowIcon(side);
+        const Picture page = drawParameterFileIcon(side);
+        for (const Picture* p : {&show, &page}) {
+            ASSERT_EQ(p->surface.width(), side);
+            ASSERT_EQ(p->surface.height(), side);
+            ASSERT_TRUE(p->transparent);
+        }
+        const Colorref clear = *show.transparent;
+
+        // The screen spans the whole width at mid-height; the stand leaves the bottom
+        // corners clear.
+        EXPECT_FALSE(colorsIn(show.surface, {0, side / 2, side, side / 2 + 1}).contains(clear)) << side;
+        EXPECT_EQ(show.surface.pixel(0, side - 1), clear) << side;
+        EXPECT_EQ(show.surface.pixel(side - 1, side - 1), clear) << side;
+        EXPECT_GT(colorsIn(show.surface, {0, side / 4, side, side / 2}).size(), 5u) << side;
+        EXPECT_FALSE(show.surface == drawIcon(side).surface) << side;
+
+        // The page is narrower than the icon, its top right corner turned down, and whole
+        // below the corner, the program icon on it.
+        const int left = side / 8;
+        EXPECT_TRUE(allOf(page.surface, {0, 0, left, side}, clear)) << side;
+        EXPECT_TRUE(allOf(page.surface, {side - left, 0, side, side}, clear)) << side;
+        EXPECT_EQ(page.surface.pixel(side - left - 1, 0), clear) << side;
+        EXPECT_NE(page.surface.pixel(side / 4, 0), clear) << side;
+        const Rect lower{side / 6, side / 3, side - side / 6, side};
+        EXPECT_FALSE(colorsIn(page.surface, lower).contains(clear)) << side;
+        EXPECT_GT(colorsIn(page.surface, lower).size(), 8u) << side;
+    }
+}
+
 }  // namespace
 }  // namespace trochograph::test
