@@ -124,7 +124,13 @@ struct CurveState {
     // Copies the restore values of the current type back; other types keep theirs.
     void restoreCurrentType();
     void captureDefaultPalette() { crdefault = crpalette; }
-    void restoreDefaultPalette() { crpalette = crdefault; }
+    void restoreDefaultPalette()
+    {
+        crpalette = crdefault;
+        ++paletteVersion;
+    }
+    // Counts the changes of crpalette, so that a drawing record notices a new palette.
+    int paletteVersion = 0;
     // Stores `value` in `field`; a different value starts a new curve from its beginning.
     template <typename T>
     void setRestarting(T& field, T value)

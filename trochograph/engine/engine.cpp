@@ -6,15 +6,23 @@ Engine::Engine(EnginePlatform& p)
     : platform(p),
       canvas(state.res, state.res, canvasGrey),
       circles(state, canvas, platform),
-      renderer(state, canvas, platform, circles),
+      renderer(state, canvas, platform, circles, &record),
       introAnimation(state, canvas, platform, circles)
 {
+    record.clear(state.res, canvasGrey);
 }
 
 void Engine::rebuildCanvas(int res)
 {
     state.setResolution(res);
     canvas.reset(res, res, canvasGrey);
+    record.clear(res, canvasGrey);
+}
+
+void Engine::clearCanvas()
+{
+    canvas.fillRect({0, 0, state.res, state.res}, canvasGrey);
+    record.clear(state.res, canvasGrey);
 }
 
 void Engine::drawWholeCurve()

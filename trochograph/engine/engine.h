@@ -4,6 +4,7 @@
 
 #include "circle_animation.h"
 #include "curve_state.h"
+#include "drawing_record.h"
 #include "intro.h"
 #include "renderer.h"
 #include "surface.h"
@@ -21,6 +22,8 @@ struct Engine {
 
     // A new canvas side: res and halfres change and the canvas is rebuilt grey.
     void rebuildCanvas(int res);
+    // The canvas filled grey again, its record emptied.
+    void clearCanvas();
 
     int roulette() { return renderer.roulette(); }
     // Draws the current curve whole, from its first segment to its last, on a picture
@@ -31,6 +34,7 @@ struct Engine {
     EnginePlatform& platform;
     CurveState state;
     Surface canvas;  // the virtual canvas
+    DrawingRecord record;  // the curves the canvas shows
     CircleAnimation circles;
     Renderer renderer;
     Intro introAnimation;

@@ -1,16 +1,22 @@
 // The curve renderer: one segment of the current curve per call.
 #pragma once
 
+#include "curve_stepper.h"
+#include "segment_sink.h"
+
 namespace trochograph {
 
 class CircleAnimation;
+class DrawingRecord;
 class EnginePlatform;
 class Surface;
 struct CurveState;
 
 class Renderer {
 public:
-    Renderer(CurveState& state, Surface& canvas, EnginePlatform& platform, CircleAnimation& circles);
+    // `record`, when given, is kept up to date with what the canvas shows.
+    Renderer(CurveState& state, Surface& canvas, EnginePlatform& platform, CircleAnimation& circles,
+             DrawingRecord* record = nullptr);
 
     // Repaints the background if asked, sets a new curve up if asked, then draws one
     // segment into the canvas (and the window), advances theta and ends the curve when
@@ -18,28 +24,20 @@ public:
     int roulette();
 
     // The closure figures of the last set-up, as the debug box shows them.
-    int revolutions() const { return revolutions_; }
-    int rotations() const { return rotations_; }
+    int revolutions() const { return memory_.revolutions; }
+    int rotations() const { return memory_.rotations; }
 
 private:
-    void setUpCurve();
-    void setUpEllipse();
     void showClosure();
-    void stepEllipse();
 
     CurveState& state_;
     Surface& canvas_;
+    CanvasSink canvasSink_;
     EnginePlatform& platform_;
     CircleAnimation& circles_;
-
-    double R_plus_r_ = 0.0, R_minus_r_ = 0.0;
-    double R_over_r_plus_1_ = 0.0, R_over_r_minus_1_ = 0.0;
-    int revolutions_ = 0, rotations_ = 0;
-    // Ellipse method 0.
-    double c_ = 0.0, e_ = 0.0, e_squared_ = 0.0, b_over_a_ = 0.0, circratio_ = 0.0;
-    // Ellipse methods 1 and 2.
-    double et_ = 0.0;
-    double epsilon_ = 0.0;
+    DrawingRecord* record_;
+    StepperMemory memory_;
+    CurveStepper stepper_;
 };
 
 }  // namespace trochograph

@@ -120,6 +120,7 @@ void acceptPalette(CurveState& state)
         const auto& e = state.paltemp[i];
         state.crpalette[i] = rgb(e[0], e[1], e[2]);
     }
+    ++state.paletteVersion;
 }
 
 }  // namespace trochograph

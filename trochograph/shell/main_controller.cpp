@@ -177,7 +177,7 @@ void MainController::clear()
 {
     CurveState& s = engine_.state;
     fillClientGrey();
-    engine_.canvas.fillRect({0, 0, s.res, s.res}, canvasGrey);
+    engine_.clearCanvas();
     s.clearflag = 1;
     s.newcurve = 1;
     s.firstloop = 1;
