@@ -9,6 +9,7 @@
 #include "headless_render.h"
 #include "interrupt_cleanup.h"
 #include "render_options.h"
+#include "smooth_painter_qt.h"
 #include "version.h"
 
 namespace {
@@ -26,7 +27,8 @@ int runHeadless(const std::vector<std::string>& args)
         std::fputs(renderUsage().c_str(), stdout);
         return 0;
     }
-    const RenderOutcome outcome = renderHeadless(*parsed.options);
+    QtSmoothPainter smooth;
+    const RenderOutcome outcome = renderHeadless(*parsed.options, &smooth);
     if (!outcome.ok) {
         std::fprintf(stderr, "trochograph: %s\n", outcome.message.c_str());
         return 1;

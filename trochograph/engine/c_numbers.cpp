@@ -115,4 +115,30 @@ double readReal(std::string_view text)
     return sign * value;
 }
 
+std::string shortestText(double value)
+{
+    char buffer[32];  // the longest shortest form, "-2.2250738585072014e-308", has 24
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+}
+
+std::optional<long long> exactWholeNumber(std::string_view text)
+{
+    long long value = 0;
+    const char* end = text.data() + text.size();
+    const auto result = std::from_chars(text.data(), end, value);
+    if (result.ec != std::errc() || result.ptr != end) return std::nullopt;
+    return value;
+}
+
+std::optional<double> exactReal(std::string_view text)
+{
+    // from_chars reads "inf" and "nan" too; those are refused below.
+    double value = 0.0;
+    const char* end = text.data() + text.size();
+    const auto result = std::from_chars(text.data(), end, value, std::chars_format::general);
+    if (result.ec != std::errc() || result.ptr != end || !std::isfinite(value)) return std::nullopt;
+    return value;
+}
+
 }  // namespace trochograph

@@ -2,6 +2,7 @@
 // runs in: a decimal point, never a comma, so that every user sees and types the same.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -21,5 +22,13 @@ int readInt(std::string_view text);
 // strtod: as readInt, with decimals, exponents, hexadecimal numbers, "inf" and "nan";
 // an overflow reads as an infinity, an underflow as zero.
 double readReal(std::string_view text);
+
+// The shortest text that reads back as exactly `value`: "33", "0.1", "1e-05".
+std::string shortestText(double value);
+// The whole text as one number and nothing else: no white space, no '+', no text after it.
+// A whole number is decimal digits with an optional '-' and must fit a long long; a real
+// is one as shortestText writes it (also "1.5e3", ".5") and must be finite.
+std::optional<long long> exactWholeNumber(std::string_view text);
+std::optional<double> exactReal(std::string_view text);
 
 }  // namespace trochograph

@@ -19,6 +19,13 @@ void Engine::rebuildCanvas(int res)
     record.clear(res, canvasGrey);
 }
 
+void Engine::recordOnly(int res)
+{
+    state.setResolution(res);
+    canvas.reset(1, 1, canvasGrey);
+    record.clear(res, canvasGrey);
+}
+
 void Engine::clearCanvas()
 {
     canvas.fillRect({0, 0, state.res, state.res}, canvasGrey);

@@ -22,6 +22,9 @@ struct Engine {
 
     // A new canvas side: res and halfres change and the canvas is rebuilt grey.
     void rebuildCanvas(int res);
+    // A canvas side whose curves are only recorded: the pixel canvas is a single pixel, so
+    // that a picture far larger than a raster canvas can hold is painted from the record.
+    void recordOnly(int res);
     // The canvas filled grey again, its record emptied.
     void clearCanvas();
 

@@ -2,6 +2,7 @@
 // dialogs, the parameter files and the command line check against these.
 #pragma once
 
+#include <cstddef>
 #include <limits>
 #include <optional>
 
@@ -36,6 +37,7 @@ struct HalfOpenRange {
 
 namespace limits {
 constexpr Range<int> resolution{100, 9600};  // canvas side in pixels
+constexpr Range<int> smoothSide{100, 16384};  // side of an anti-aliased poster, in pixels
 constexpr Range<int> lineWidth{1, 5};        // pixels
 constexpr Range<int> radiusPercent{5, 100};  // R and r, in percent of halfres
 constexpr Range<double> distancePercent{0.0, 100.0};  // d, in percent of halfres
@@ -53,6 +55,8 @@ constexpr Range<int> axis{1, 100};                // en and ed, the ellipse's ax
 constexpr Range<int> rounding{0, 10};             // 0 for none
 constexpr Range<int> colorComponent{0, 255};
 constexpr Range<int> kindex{0, static_cast<int>(ki.size()) - 1};
+// Bytes of the parameter text a PNG picture carries; ours take about 2 KiB.
+constexpr std::size_t parameterTextBytes = 16 * 1024;
 
 // kn counts petals or circuits of the roses; the trochoids don't use it, so any value goes.
 constexpr std::optional<Range<int>> kn(int type)

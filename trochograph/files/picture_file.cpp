@@ -26,10 +26,10 @@ bool isPictureName(const std::filesystem::path& path)
     return ext == ".tga" || ext == ".png";
 }
 
-SaveResult writePicture(const Surface& surface, const std::filesystem::path& path)
+SaveResult writePicture(const Surface& surface, const std::filesystem::path& path, std::string_view parameters)
 {
     const std::string ext = lowerExtension(path);
-    if (ext == ".png") return writePng(surface, path);
+    if (ext == ".png") return writePng(surface, path, parameters);
     if (ext == ".tga") return writetga(surface, path);
     return {saveCannotCreate, pictureNameRule};
 }

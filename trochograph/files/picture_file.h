@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string_view>
 
 #include "save_error.h"
 
@@ -14,8 +15,9 @@ class Surface;
 bool isPictureName(const std::filesystem::path& path);
 
 // Writes the surface in the format its name asks for; a name that asks for none is
-// refused without writing.
-SaveResult writePicture(const Surface& surface, const std::filesystem::path& path);
+// refused without writing. A PNG picture carries `parameters` (see writePng); Targa has no
+// place for them.
+SaveResult writePicture(const Surface& surface, const std::filesystem::path& path, std::string_view parameters = {});
 
 // The message for a name isPictureName refuses.
 inline constexpr const char* pictureNameRule = "the output must end in .tga or .png";

@@ -29,6 +29,7 @@ struct Rows {
     Samples samples;
     const std::uint8_t* top;
     std::ptrdiff_t stride;
+    const char* parameters;  // NUL-terminated, or null for none
 };
 
 // What libpng's callbacks share with the encoder, through libpng's user pointers.
@@ -88,6 +89,14 @@ void writeImage(png_structp png, png_infop info, const Rows& rows)
     png_set_compression_strategy(png, Z_RLE);
     // Fewer, larger IDAT chunks and sink writes.
     png_set_compression_buffer_size(png, 1 << 17);
+    if (rows.parameters) {
+        // libpng copies both strings; png_write_info puts the chunk before the image data.
+        png_text text{};
+        text.compression = PNG_TEXT_COMPRESSION_NONE;
+        text.key = const_cast<png_charp>(pngParametersKeyword);
+        text.text = const_cast<png_charp>(rows.parameters);
+        png_set_text(png, info, &text, 1);
+    }
     png_write_info(png, info);
     if (rows.samples == Samples::colorWords) {
         // A word's unused high byte is dropped; in memory the word is R G B 0 on a
@@ -111,10 +120,13 @@ bool encodeRows(png_structp png, png_infop info, const Rows& rows, Context& cont
     return true;
 }
 
-bool encode(const Rows& rows, ByteSink& sink)
+bool encode(Rows rows, ByteSink& sink, std::string_view parameters)
 {
     constexpr auto maxSide = static_cast<png_uint_32>(maxPngSide);
     if (rows.width == 0 || rows.height == 0 || rows.width > maxSide || rows.height > maxSide) return false;
+    // Kept here, above the setjmp frame, since a jump out of libpng skips destructors.
+    const std::string text(parameters);
+    rows.parameters = text.empty() ? nullptr : text.c_str();
     Context context;
     context.sink = &sink;
     png_structp png = png_create_write_struct_2(PNG_LIBPNG_VER_STRING, &context, onError, onWarning, &context,
@@ -136,32 +148,35 @@ bool fits(int width, int height) { return width > 0 && height > 0 && width <= ma
 
 }  // namespace
 
-bool encodePng(const Surface& surface, ByteSink& sink)
+bool encodePng(const Surface& surface, ByteSink& sink, std::string_view parameters)
 {
-    const Rows rows{side(surface.width()), side(surface.height()), Samples::colorWords,
+    const Rows rows{side(surface.width()),
+                    side(surface.height()),
+                    Samples::colorWords,
                     reinterpret_cast<const std::uint8_t*>(surface.pixels().data()),
-                    static_cast<std::ptrdiff_t>(surface.width()) * 4};
-    return encode(rows, sink);
+                    static_cast<std::ptrdiff_t>(surface.width()) * 4,
+                    nullptr};
+    return encode(rows, sink, parameters);
 }
 
-bool encodePng(const PngPixels& pixels, ByteSink& sink)
+bool encodePng(const PngPixels& pixels, ByteSink& sink, std::string_view parameters)
 {
     if (!pixels.top) return false;
     const Rows rows{side(pixels.width), side(pixels.height), pixels.alpha ? Samples::rgba : Samples::rgb, pixels.top,
-                    pixels.stride};
-    return encode(rows, sink);
+                    pixels.stride, nullptr};
+    return encode(rows, sink, parameters);
 }
 
-SaveResult writePng(const Surface& surface, const std::filesystem::path& path)
+SaveResult writePng(const Surface& surface, const std::filesystem::path& path, std::string_view parameters)
 {
     if (!fits(surface.width(), surface.height())) return {saveWriteFailed, sizeRefusal()};
-    return saveFile(path, [&](ByteSink& sink) { return encodePng(surface, sink); });
+    return saveFile(path, [&](ByteSink& sink) { return encodePng(surface, sink, parameters); });
 }
 
-SaveResult writePng(const PngPixels& pixels, const std::filesystem::path& path)
+SaveResult writePng(const PngPixels& pixels, const std::filesystem::path& path, std::string_view parameters)
 {
     if (!fits(pixels.width, pixels.height)) return {saveWriteFailed, sizeRefusal()};
-    return saveFile(path, [&](ByteSink& sink) { return encodePng(pixels, sink); });
+    return saveFile(path, [&](ByteSink& sink) { return encodePng(pixels, sink, parameters); });
 }
 
 }  // namespace trochograph

@@ -2,7 +2,8 @@
 // picture tool's icons), encoded with libpng into a byte sink, and written to files through
 // the same replace-on-commit layer as Targa.
 //
-// The encoder writes no ancillary chunks: IHDR, the IDAT chunks and IEND, not interlaced.
+// The encoder writes IHDR, the IDAT chunks and IEND, not interlaced, and no ancillary chunk
+// but an optional tEXt before the image data that holds the curve's parameters.
 // libpng's messages never reach stderr: its errors come back as a false result, and its
 // warnings are dropped.
 #pragma once
@@ -10,6 +11,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <string_view>
 
 #include "byte_sink.h"
 #include "save_error.h"
@@ -19,6 +21,9 @@ namespace trochograph {
 
 // libpng's own limit on a side unless a program raises it.
 inline constexpr int maxPngSide = 1000000;
+
+// The keyword of the tEXt chunk that carries a picture's parameters (parameter_text.h).
+inline constexpr const char* pngParametersKeyword = "Trochograph parameters";
 
 // Rows of 8-bit samples, left to right: red, green, blue, and with `alpha` an alpha sample
 // that is not premultiplied (0 transparent, 255 opaque).
@@ -30,15 +35,17 @@ struct PngPixels {
     std::ptrdiff_t stride = 0;          // bytes from the start of one row to the next
 };
 
-// Writes the picture to the sink. False when the sink fails (the encoder then stops) and,
-// without writing anything, when a side is 0 or above maxPngSide. Throws std::bad_alloc
-// when libpng can't have the memory it needs; an exception from the sink passes through.
-bool encodePng(const Surface& surface, ByteSink& sink);
-bool encodePng(const PngPixels& pixels, ByteSink& sink);
+// Writes the picture to the sink, with `parameters`, unless empty, in a tEXt chunk keyed
+// pngParametersKeyword (Latin-1 text without NUL, as tEXt holds). False when the sink fails
+// (the encoder then stops) and, without writing anything, when a side is 0 or above
+// maxPngSide. Throws std::bad_alloc when libpng can't have the memory it needs; an
+// exception from the sink passes through.
+bool encodePng(const Surface& surface, ByteSink& sink, std::string_view parameters = {});
+bool encodePng(const PngPixels& pixels, ByteSink& sink, std::string_view parameters = {});
 
 // Writes the picture to `path`, replacing an existing file only once all of it has been
 // written. The codes are those of writetga.
-SaveResult writePng(const Surface& surface, const std::filesystem::path& path);
-SaveResult writePng(const PngPixels& pixels, const std::filesystem::path& path);
+SaveResult writePng(const Surface& surface, const std::filesystem::path& path, std::string_view parameters = {});
+SaveResult writePng(const PngPixels& pixels, const std::filesystem::path& path, std::string_view parameters = {});
 
 }  // namespace trochograph

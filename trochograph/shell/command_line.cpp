@@ -43,7 +43,8 @@ ProgramCommand parseCommandLine(const std::vector<std::string>& args)
 
 std::string programUsage()
 {
-    return "usage: trochograph [FILE.rlt]                        the window, with a parameter file's curve\n"
+    return "usage: trochograph [FILE]                            the window, with the curve of a .rlt file\n"
+           "                                                     or of a PNG picture it drew\n"
            "       trochograph --render --output OUT [options]   draw without a window "
            "(see trochograph --render --help)\n"
            "       trochograph --help | --version\n";

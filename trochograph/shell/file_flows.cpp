@@ -4,9 +4,10 @@
 #include "engine.h"
 #include "map_palette.h"
 #include "palette_preview.h"
+#include "parameter_file.h"
 #include "rlt_file.h"
 #include "save_error.h"
-#include "targa.h"
+#include "image_export.h"
 
 namespace trochograph {
 
@@ -19,10 +20,27 @@ Message warning(std::string text, const char* caption)
     return {std::move(text), caption, MessageIcon::warning, MessageButtons::ok, true};
 }
 
+// As a new resolution from the Parameters dialog does: the client area turns grey, the
+// canvas is rebuilt and the curve starts again from its beginning.
+void changeResolution(Engine& engine, int res)
+{
+    engine.platform.windowSurface().fillRect(engine.platform.clientRect(), canvasGrey);
+    engine.rebuildCanvas(res);
+    engine.state.newcurve = 1;
+    engine.state.firstloop = 1;
+    engine.state.theta = 0.0;
+}
+
 }  // namespace
 
-FileFlows::FileFlows(Engine& engine, FileWindow& window, const std::filesystem::path& folder)
-    : engine_(engine), window_(window)
+Message parameterFileRefusal(const ParameterOrigin& origin)
+{
+    if (origin.picture) return warning("No usable parameters in this PNG picture", "PNG file error");
+    return warning("Error opening RLT file", "RLT file error");
+}
+
+FileFlows::FileFlows(Engine& engine, FileWindow& window, const std::filesystem::path& folder, SmoothPainter* smooth)
+    : engine_(engine), window_(window), smooth_(smooth)
 {
     for (int kind = 0; kind < static_cast<int>(paths_.size()); ++kind)
         paths_[kind] = folder / (std::string("*.") + fileDialogSetup(static_cast<FileDialogKind>(kind)).defaultExtension);
@@ -39,7 +57,10 @@ std::optional<std::filesystem::path> FileFlows::choose(FileDialogKind kind)
     if (!chosen) return std::nullopt;
     const FileDialogSetup& setup = fileDialogSetup(kind);
     // A name typed without an extension gets the dialog's own.
-    if (setup.save && !chosen->has_extension()) *chosen += std::string(".") + setup.defaultExtension;
+    if (setup.save && !chosen->has_extension()) {
+        *chosen += ".";
+        *chosen += filterExtension(setup, window_.chosenFilter());
+    }
     paths_[static_cast<int>(kind)] = *chosen;
     // Paint away the dialog before the work starts.
     window_.repaintNow();
@@ -51,11 +72,15 @@ void FileFlows::loadParameters()
     const auto path = choose(FileDialogKind::openParameters);
     if (!path) return;
     // A refused file changes nothing; the values of a good one apply from the next curve
-    // on, or when a paused one resumes.
-    if (loadrlt(*path, engine_.state))
-        inform("Parameter file  " + title(*path) + "  loaded.");
-    else
-        window_.showMessage(warning("Error opening RLT file", "RLT file error"));
+    // on, or when a paused one resumes. A picture drawn on a canvas of another side brings
+    // a new canvas.
+    ParameterOrigin origin;
+    if (!loadParameterFile(*path, engine_.state, origin)) {
+        window_.showMessage(parameterFileRefusal(origin));
+        return;
+    }
+    if (origin.res && *origin.res != engine_.state.res) changeResolution(engine_, *origin.res);
+    inform("Parameter file  " + title(*path) + "  loaded.");
 }
 
 void FileFlows::saveParameters()
@@ -67,8 +92,9 @@ void FileFlows::saveImageAndParameters()
 {
     const auto path = choose(FileDialogKind::saveImage);
     if (!path) return;
+    const ImageFormat format = chosenFormat(*path, window_.chosenFilter());
     SaveResult saved;
-    window_.whileBusy([&] { saved = writetga(engine_.canvas, *path); });
+    window_.whileBusy([&] { saved = exportImage(engine_, format, *path, smooth_); });
     // Without the image, no parameters.
     if (!saved) return reportSaveError(saved.code);
     inform("Image saved as " + title(*path));

@@ -1,6 +1,7 @@
-// The file and palette commands of the window: load and save parameter files, save the
-// picture as a Targa image with its parameters beside it, and load a MAP palette after a
-// preview. Each file dialog starts where it was last used.
+// The file and palette commands of the window: load parameters from a .rlt file or a PNG
+// picture that carries them, save parameter files, save the picture as a Targa image with
+// its parameters beside it, and load a MAP palette after a preview. Each file dialog
+// starts where it was last used.
 #pragma once
 
 #include <array>
@@ -14,11 +15,19 @@
 namespace trochograph {
 
 struct Engine;
+class SmoothPainter;
+struct ParameterOrigin;
+
+// The message box for a refused Load Parameter File, also at start-up: the fixed one of an
+// RLT file, or one that tells of a PNG picture.
+Message parameterFileRefusal(const ParameterOrigin& origin);
 
 class FileFlows final : public FileCommands {
 public:
-    // The dialogs start in `folder`, each with its own pattern.
-    FileFlows(Engine& engine, FileWindow& window, const std::filesystem::path& folder);
+    // The dialogs start in `folder`, each with its own pattern. Without `smooth`, a picture
+    // asked for smooth can't be saved.
+    FileFlows(Engine& engine, FileWindow& window, const std::filesystem::path& folder,
+              SmoothPainter* smooth = nullptr);
 
     // The first Load Parameter File dialog proposes this file (the one the program was
     // started with).
@@ -40,6 +49,7 @@ private:
 
     Engine& engine_;
     FileWindow& window_;
+    SmoothPainter* smooth_;
     std::array<std::filesystem::path, 4> paths_;
 };
 

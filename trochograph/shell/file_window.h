@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <string>
 
 #include "message.h"
 
@@ -16,12 +17,16 @@ enum class FileDialogKind { openMap, saveImage, openParameters, saveParameters }
 
 struct FileDialogSetup {
     const char* title;
-    const char* filter;            // "Targa files (*.tga)"
+    const char* filter;            // "Targa files (*.tga)", several separated by ";;"
     const char* defaultExtension;  // without the dot; a name typed without one gets it
     bool save;  // a Save As dialog asks before replacing a file; an Open dialog wants one that exists
 };
 
 const FileDialogSetup& fileDialogSetup(FileDialogKind kind);
+
+// The extension (without the dot) a name typed without one gets under filter `filter` (0 =
+// the first): the filter's own pattern's, or the dialog's default.
+std::string filterExtension(const FileDialogSetup& setup, int filter);
 
 class FileWindow {
 public:
@@ -31,6 +36,8 @@ public:
     // as "dir/*.rlt". The path chosen, or nothing when the user cancelled.
     virtual std::optional<std::filesystem::path> chooseFile(FileDialogKind kind,
                                                             const std::filesystem::path& proposed) = 0;
+    // The filter the last file chosen was shown with: 0 for the first (or only) one.
+    virtual int chosenFilter() const { return 0; }
     virtual MessageAnswer showMessage(const Message& message) = 0;
     // Queues a command to run after the current one, under its own guard.
     virtual void postCommand(int command) = 0;

@@ -7,9 +7,9 @@
 #include "engine.h"
 #include "load_result.h"
 #include "map_palette.h"
-#include "picture_file.h"
+#include "image_export.h"
+#include "parameter_file.h"
 #include "quiet_platform.h"
-#include "rlt_file.h"
 
 namespace trochograph {
 
@@ -19,26 +19,40 @@ RenderOutcome fail(std::string message) { return {false, std::move(message)}; }
 
 }  // namespace
 
-RenderOutcome renderHeadless(const RenderOptions& options)
+RenderOutcome renderHeadless(const RenderOptions& options, SmoothPainter* smooth)
 {
     const std::filesystem::path output = options.output;
-    if (!isPictureName(output)) return fail(output.string() + ": " + pictureNameRule);
+    const std::optional<ImageFormat> named = formatOfName(output);
+    if (!named) return fail(output.string() + ": the output must end in .tga, .png or .svg");
+    ImageFormat format = *named;
+    if (options.antialias) {
+        if (format != ImageFormat::png) return fail(output.string() + ": --antialias paints .png pictures");
+        if (!smooth) return fail("--antialias: this program can't paint smooth pictures");
+        format = ImageFormat::smoothPng;
+    }
 
+    int side = options.size;  // without --size, a PNG parameter picture's own
     try {
         QuietPlatform platform;  // no window, no pause, no message box
         Engine engine(platform);
         CurveState& s = engine.state;
 
         if (options.params) {
-            const LoadResult loaded = loadrlt(*options.params, s);
+            ParameterOrigin origin;
+            const LoadResult loaded = loadParameterFile(*options.params, s, origin);
             if (loaded.code != LoadResult::ok) return fail(*options.params + ": " + loaded.message);
+            if (origin.res && !options.sizeGiven) side = *origin.res;
         }
         if (options.palette) {
             const LoadResult loaded = OpenMapFile(*options.palette, s);
             if (loaded.code != LoadResult::ok) return fail(*options.palette + ": " + loaded.message);
             acceptPalette(s);
         }
-        engine.rebuildCanvas(options.size);
+        // A smooth picture is painted from the record alone: no raster canvas of its size.
+        if (format == ImageFormat::smoothPng)
+            engine.recordOnly(side);
+        else
+            engine.rebuildCanvas(side);
         if (options.lineWidth) s.width = *options.lineWidth;
         if (options.scale) s.scale[s.type] = *options.scale;
         if (options.rounding) s.rounding = *options.rounding == 0 ? noRounding : *options.rounding;
@@ -46,11 +60,10 @@ RenderOutcome renderHeadless(const RenderOptions& options)
 
         engine.drawWholeCurve();
 
-        const SaveResult saved = writePicture(engine.canvas, output);
+        const SaveResult saved = exportImage(engine, format, output, smooth);
         if (!saved) return fail(output.string() + ": " + saved.message);
     } catch (const std::bad_alloc&) {
-        return fail("not enough memory for a " + std::to_string(options.size) + " x " +
-                    std::to_string(options.size) + " canvas");
+        return fail("not enough memory for a " + std::to_string(side) + " x " + std::to_string(side) + " canvas");
     } catch (const std::length_error& e) {
         return fail(e.what());
     }

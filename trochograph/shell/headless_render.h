@@ -12,9 +12,12 @@ struct RenderOutcome {
     std::string message;  // what went wrong, one line
 };
 
+class SmoothPainter;
+
 // Starts from the built-in state, applies the options, draws the curve from its first to
-// its last segment on a fresh canvas and writes the canvas to options.output. On failure
-// no output file is left behind and an existing one is untouched.
-RenderOutcome renderHeadless(const RenderOptions& options);
+// its last segment on a fresh canvas and writes the canvas to options.output: a Targa or
+// PNG picture, an SVG drawing, or with --antialias a PNG painted smooth by `smooth`. On
+// failure no output file is left behind and an existing one is untouched.
+RenderOutcome renderHeadless(const RenderOptions& options, SmoothPainter* smooth = nullptr);
 
 }  // namespace trochograph

@@ -13,12 +13,13 @@ std::string renderUsage()
 {
     using namespace limits;
     auto range = [](Range<int> r) { return decimalText(r.low) + " to " + decimalText(r.high); };
-    return "usage: trochograph --render --output OUT [--params FILE.rlt] [--palette FILE.map]\n"
-           "                   [--size N] [--line-width N] [--scale X] [--rounding N] [--animate]\n"
+    return "usage: trochograph --render --output OUT [--params FILE] [--palette FILE.map]\n"
+           "                   [--size N] [--line-width N] [--scale X] [--rounding N] [--animate] [--antialias]\n"
            "\n"
-           "Draws one whole curve without a window and writes it to OUT (.tga or .png).\n"
+           "Draws one whole curve without a window and writes it to OUT (.tga, .png or .svg).\n"
            "  --output OUT       the picture to write; its extension picks the format\n"
-           "  --params FILE      curve parameters from a .rlt file\n"
+           "  --params FILE      curve parameters from a .rlt file, or from a PNG picture this\n"
+           "                     program drew, with its canvas size, pen width, scale and palette\n"
            "  --palette FILE     colours from a Fractint MAP palette\n"
            "  --size N           canvas side in pixels, " + range(resolution) + " (default 600)\n"
            "  --line-width N     pen width in pixels, " + range(lineWidth) + "\n"
@@ -26,7 +27,8 @@ std::string renderUsage()
            fixedText(scale.high, 1) + "\n"
            "  --rounding N       ellipse circumference rounding to the nearest 1/N, " + decimalText(rounding.low) +
            " (none) to " + decimalText(rounding.high) + "\n"
-           "  --animate          draw with the animated circles; the last ones stay in the picture\n";
+           "  --animate          draw with the animated circles; the last ones stay in the picture\n"
+           "  --antialias        paint the curve smooth into a .png, " + range(smoothSide) + " pixels a side\n";
 }
 
 namespace {
@@ -53,6 +55,13 @@ std::optional<double> realNumber(const std::string& text)
 
 ParsedRenderOptions failure(std::string message) { return {std::nullopt, std::move(message)}; }
 
+ParsedRenderOptions sizeOutOfRange(const std::string& value)
+{
+    return failure("--size takes a whole number from " + decimalText(limits::resolution.low) + " to " +
+                   decimalText(limits::resolution.high) + " (" + decimalText(limits::smoothSide.high) +
+                   " with --antialias), not '" + value + "'");
+}
+
 }  // namespace
 
 ParsedRenderOptions parseRenderOptions(const std::vector<std::string>& args)
@@ -66,6 +75,10 @@ ParsedRenderOptions parseRenderOptions(const std::vector<std::string>& args)
         }
         if (name == "--animate") {
             o.animate = true;
+            continue;
+        }
+        if (name == "--antialias") {
+            o.antialias = true;
             continue;
         }
         if (name != "--output" && name != "--params" && name != "--palette" && name != "--size" &&
@@ -91,9 +104,11 @@ ParsedRenderOptions parseRenderOptions(const std::vector<std::string>& args)
         } else if (name == "--palette") {
             o.palette = value;
         } else if (name == "--size") {
-            const auto v = wholeIn(limits::resolution);
-            if (!v) return outOfRange(limits::resolution);
+            // Smooth posters may be larger; checked once all options are known.
+            const auto v = wholeIn(limits::smoothSide);
+            if (!v) return sizeOutOfRange(value);
             o.size = *v;
+            o.sizeGiven = true;
         } else if (name == "--line-width") {
             o.lineWidth = wholeIn(limits::lineWidth);
             if (!o.lineWidth) return outOfRange(limits::lineWidth);
@@ -109,6 +124,7 @@ ParsedRenderOptions parseRenderOptions(const std::vector<std::string>& args)
         }
     }
     if (!o.help && o.output.empty()) return failure("--output is missing");
+    if (!o.antialias && !limits::resolution.contains(o.size)) return sizeOutOfRange(decimalText(o.size));
     return {o, {}};
 }
 

@@ -9,13 +9,15 @@ namespace trochograph {
 
 struct RenderOptions {
     std::string output;
-    std::optional<std::string> params;   // .rlt file
+    std::optional<std::string> params;   // .rlt file or PNG picture that carries parameters
     std::optional<std::string> palette;  // .map file
     int size = 600;
+    bool sizeGiven = false;  // --size was given; else a PNG parameter picture's side replaces 600
     std::optional<int> lineWidth;
     std::optional<double> scale;
     std::optional<int> rounding;  // 0 means no rounding
     bool animate = false;
+    bool antialias = false;  // a smooth picture painted from the curves, up to smoothSide
     bool help = false;
 };
 

@@ -107,7 +107,7 @@ TEST(RenderCommand, RefusesBadInputWithoutTouchingTheOutput)
     const auto out = dir / "keep.tga";
     writeBytes(out, "precious");
     const std::pair<std::string, std::string> cases[] = {
-        {"--size 5", "--size takes a whole number from 100 to 9600, not '5'"},
+        {"--size 5", "--size takes a whole number from 100 to 9600 (16384 with --antialias), not '5'"},
         {"--params " + quoted(dir / "missing.rlt"), "missing.rlt: Error opening RLT file"},
         {"--params " + data("rlt/type_7.rlt"), "type_7.rlt: type is 7"},
         {"--params " + data("rlt/truncated_57.rlt"), "truncated_57.rlt: "},
@@ -127,7 +127,7 @@ TEST(RenderCommand, RefusesBadInputWithoutTouchingTheOutput)
 
     const ProgramRun badFormat = runProgram("--render --output " + quoted(dir / "curve.bmp"));
     EXPECT_NE(badFormat.exitCode, 0);
-    EXPECT_NE(badFormat.output.find("must end in .tga or .png"), std::string::npos);
+    EXPECT_NE(badFormat.output.find("must end in .tga, .png or .svg"), std::string::npos);
     EXPECT_TRUE(isOneLine(badFormat.output)) << badFormat.output;
     for (const char* name : {"nowhere/curve.tga", "nowhere/curve.png"}) {
         const ProgramRun unwritable = runProgram("--render --output " + quoted(dir / name));

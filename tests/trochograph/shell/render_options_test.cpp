@@ -22,6 +22,11 @@ TEST(RenderOptions, AcceptsEveryOptionWithinItsRange)
     EXPECT_EQ(o.scale, 0.1);
     EXPECT_EQ(o.rounding, 0);
     EXPECT_TRUE(o.animate);
+
+    const auto poster = parseRenderOptions({"--size", "16384", "--output", "a.png", "--antialias"});
+    ASSERT_TRUE(poster.options) << poster.error;
+    EXPECT_TRUE(poster.options->antialias);
+    EXPECT_EQ(poster.options->size, 16384);
 }
 
 TEST(RenderOptions, RefusesBadArgumentsWithAMessageNamingThem)
@@ -30,9 +35,11 @@ TEST(RenderOptions, RefusesBadArgumentsWithAMessageNamingThem)
         {{}, "--output is missing"},
         {{"--output"}, "--output needs a value"},
         {{"--output", "a.tga", "--colour", "red"}, "unknown option '--colour'"},
-        {{"--output", "a.tga", "--size", "99"}, "--size takes a whole number from 100 to 9600, not '99'"},
-        {{"--output", "a.tga", "--size", "9601"}, "--size takes a whole number from 100 to 9600, not '9601'"},
-        {{"--output", "a.tga", "--size", "640px"}, "--size takes a whole number from 100 to 9600, not '640px'"},
+        {{"--output", "a.png", "--antialias", "--size", "16385"},
+         "--size takes a whole number from 100 to 9600 (16384 with --antialias), not '16385'"},
+        {{"--output", "a.tga", "--size", "99"}, "--size takes a whole number from 100 to 9600 (16384 with --antialias), not '99'"},
+        {{"--output", "a.tga", "--size", "9601"}, "--size takes a whole number from 100 to 9600 (16384 with --antialias), not '9601'"},
+        {{"--output", "a.tga", "--size", "640px"}, "--size takes a whole number from 100 to 9600 (16384 with --antialias), not '640px'"},
         {{"--output", "a.tga", "--line-width", "0"}, "--line-width takes a whole number from 1 to 5, not '0'"},
         {{"--output", "a.tga", "--scale", "5.01"}, "--scale takes a number from 0.1 to 5.0, not '5.01'"},
         {{"--output", "a.tga", "--scale", "nan"}, "--scale takes a number from 0.1 to 5.0, not 'nan'"},

@@ -3,14 +3,15 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
+#include <optional>
 
 #include "canvas_view.h"
 #include "engine.h"
 #include "file_flows.h"
 #include "main_window.h"
 #include "message_box.h"
+#include "parameter_file.h"
 #include "picture_window.h"
-#include "rlt_file.h"
 
 namespace trochograph {
 
@@ -37,16 +38,22 @@ bool Application::start()
     window_ = std::make_unique<MainWindow>(screen_);
     Engine& engine = window_->engine();
     engine.rebuildCanvas(startResolution(screen_));
-    // The built-in parameters are what "restore defaults" brings back, whatever file is read.
+    // The built-in parameters and palette are what "restore defaults" and F10 bring back,
+    // whatever file is read.
     engine.state.captureRestoreValues();
+    engine.state.captureDefaultPalette();
     // The file the program was started with is read quietly; a refused one is reported
-    // once the window is up, so the user learns why the built-in curve appears instead.
-    bool refused = false;
+    // once the window is up, so the user learns why the built-in curve appears instead. A
+    // PNG picture brings the side of the canvas it was drawn on.
+    std::optional<Message> refusal;
     if (const std::string file = commandLineFile(options_.argument); !file.empty()) {
-        refused = !loadrlt(file, engine.state);
+        ParameterOrigin origin;
+        if (!loadParameterFile(file, engine.state, origin))
+            refusal = parameterFileRefusal(origin);
+        else if (origin.res && *origin.res != engine.state.res)
+            engine.rebuildCanvas(*origin.res);
         window_->files().proposeParameterFile(file);
     }
-    engine.state.captureDefaultPalette();
 
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen || !displayDepthSuffices(screen->depth())) {
@@ -54,9 +61,9 @@ bool Application::start()
         return false;
     }
     window_->show();
-    if (refused)
-        QMetaObject::invokeMethod(window_.get(), [w = window_.get()] {
-            showMessageBox(w, {"Error opening RLT file", "RLT file error", MessageIcon::warning, MessageButtons::ok, true});
+    if (refusal)
+        QMetaObject::invokeMethod(window_.get(), [w = window_.get(), message = *refusal] {
+            showMessageBox(w, message);
         }, Qt::QueuedConnection);
     return true;
 }

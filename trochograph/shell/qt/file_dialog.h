@@ -13,8 +13,9 @@ class QWidget;
 
 namespace trochograph {
 
+// `filter`, when given, receives the index of the filter chosen.
 std::optional<std::filesystem::path> runFileDialog(QWidget* owner, FileDialogKind kind,
-                                                   const std::filesystem::path& proposed);
+                                                   const std::filesystem::path& proposed, int* filter = nullptr);
 
 // Paths are bytes on the way in and out of Qt, so that no name is changed on the way.
 QString toQString(const std::filesystem::path& path);

@@ -113,8 +113,9 @@ public:
 
     std::optional<std::filesystem::path> chooseFile(FileDialogKind kind, const std::filesystem::path& proposed) override
     {
-        return runFileDialog(&window_, kind, proposed);
+        return runFileDialog(&window_, kind, proposed, &filter_);
     }
+    int chosenFilter() const override { return filter_; }
     void repaintNow() override
     {
         window_.present();
@@ -124,6 +125,7 @@ public:
 
 private:
     MainWindow& window_;
+    int filter_ = 0;
 };
 
 MainWindow::MainWindow(const ScreenSize& screen)
@@ -133,7 +135,7 @@ MainWindow::MainWindow(const ScreenSize& screen)
       host_(std::make_unique<Host>(*this)),
       engine_(std::make_unique<Engine>(*platform_)),
       controller_(std::make_unique<MainController>(*engine_, *host_)),
-      files_(std::make_unique<FileFlows>(*engine_, *host_, startFolder()))
+      files_(std::make_unique<FileFlows>(*engine_, *host_, startFolder(), &smooth_))
 {
     controller_->setFileCommands(files_.get());
     setWindowTitle("Vell Varezuro");

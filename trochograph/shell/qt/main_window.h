@@ -9,6 +9,7 @@
 
 #include "engine.h"
 #include "main_controller.h"
+#include "smooth_painter_qt.h"
 #include "startup.h"
 
 class QAction;
@@ -65,6 +66,7 @@ private:
     std::unique_ptr<Host> host_;
     std::unique_ptr<Engine> engine_;
     std::unique_ptr<MainController> controller_;
+    QtSmoothPainter smooth_;  // for pictures saved smooth
     std::unique_ptr<FileFlows> files_;
     std::map<int, QAction*> actions_;
     std::unique_ptr<PictureWindow> about_;

@@ -1,0 +1,115 @@
+// The SVG drawing against the record it was made from: paths, colours, widths, points,
+// background and metadata, and a well-formed document.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "trochograph/engine/fake_platform.h"
+#include "parameter_text.h"
+#include "run_program.h"
+#include "scratch_dir.h"
+#include "svg_export.h"
+
+namespace trochograph::test {
+namespace {
+
+struct SegmentList final : SegmentSink {
+    void segment(const Segment& s) override { segments.push_back(s); }
+    std::vector<Segment> segments;
+};
+
+std::string colorText(Colorref c)
+{
+    char text[8];
+    std::snprintf(text, sizeof text, "#%02x%02x%02x", redOf(c), greenOf(c), blueOf(c));
+    return text;
+}
+
+// The segments the paths draw, read back from the document.
+std::vector<Segment> segmentsOf(const std::string& svg)
+{
+    std::vector<Segment> out;
+    const std::regex path(R"re(<path stroke="(#[0-9a-f]{6})" stroke-width="(\d+)" d="([^"]*)"/>)re");
+    for (auto it = std::sregex_iterator(svg.begin(), svg.end(), path); it != std::sregex_iterator(); ++it) {
+        const std::string color = (*it)[1];
+        const Colorref c = rgb(std::stoi(color.substr(1, 2), nullptr, 16), std::stoi(color.substr(3, 2), nullptr, 16),
+                               std::stoi(color.substr(5, 2), nullptr, 16));
+        const int width = std::stoi((*it)[2]);
+        const std::string d = (*it)[3];
+        const char* p = d.c_str();
+        double x = 0, y = 0;
+        while (*p) {
+            while (*p == ' ') ++p;
+            const char command = *p++;
+            char* end = nullptr;
+            const double nx = std::strtod(p, &end);
+            const double ny = std::strtod(end, &end);
+            p = end;
+            if (command == 'L') out.push_back({x, y, nx, ny, {}, {}, width, c});
+            x = nx;
+            y = ny;
+        }
+    }
+    return out;
+}
+
+TEST(SvgExport, PathsRetraceTheRecordExactly)
+{
+    FakePlatform platform(300, 300);
+    Engine engine(platform);
+    CurveState& s = engine.state;
+    s.speed = 0;
+    engine.rebuildCanvas(301);
+    s.back = rgb(0, 0, 90);
+    s.type = rhodoneaRational;
+    renderWholeCurve(engine);
+    // A second curve in one colour and a wider pen, partly off the canvas.
+    s.multicolor = 0;
+    s.fore = rgb(250, 20, 10);
+    s.width = 5;
+    s.scale[s.type] = 1.5;
+    s.newcurve = 1;
+    renderWholeCurve(engine);
+
+    const std::string svg = svgDocument(engine.record, parameterText(s));
+    SegmentList drawn;
+    engine.record.replay(drawn);
+    const std::vector<Segment> read = segmentsOf(svg);
+    ASSERT_EQ(read.size(), drawn.segments.size());
+    for (std::size_t i = 0; i < read.size(); ++i) {
+        const Segment& a = read[i];
+        const Segment& b = drawn.segments[i];
+        ASSERT_TRUE(a.x0 == b.x0 && a.y0 == b.y0 && a.x1 == b.x1 && a.y1 == b.y1) << i;
+        ASSERT_EQ(a.color, b.color) << i;
+        ASSERT_EQ(a.width, b.width) << i;
+    }
+    // A path per colour step, not per segment.
+    const std::regex pathStart("<path ");
+    const auto paths = std::distance(std::sregex_iterator(svg.begin(), svg.end(), pathStart), std::sregex_iterator());
+    EXPECT_LT(paths, 300);
+
+    EXPECT_NE(svg.find(R"(width="301" height="301" viewBox="0 0 301 301")"), std::string::npos);
+    EXPECT_NE(svg.find(R"(<rect width="301" height="301" fill=")" + colorText(rgb(0, 0, 90)) + "\"/>"),
+              std::string::npos);
+    EXPECT_NE(svg.find(R"(stroke-linecap="round" stroke-linejoin="round")"), std::string::npos);
+
+    // The metadata gives the parameters back.
+    const std::size_t from = svg.find('>', svg.find("<metadata")) + 1;
+    const auto parsed = parseParameterText(svg.substr(from, svg.find("</metadata>") - from));
+    ASSERT_TRUE(parsed.parameters) << parsed.error;
+    EXPECT_EQ(*parsed.parameters, pictureParameters(s));
+
+    ScratchDir dir;
+    ASSERT_TRUE(writeSvg(engine.record, parameterText(s), dir / "curve.svg"));
+    const ProgramRun lint = runCommand("xmllint", "--noout " + quoted(dir / "curve.svg"));
+    if (lint.exitCode != 127) {
+        EXPECT_EQ(lint.exitCode, 0) << lint.output;
+    }
+}
+
+}  // namespace
+}  // namespace trochograph::test

@@ -1,0 +1,39 @@
+#include "parameter_file.h"
+
+#include <array>
+#include <fstream>
+
+#include "parameter_text.h"
+#include "png_parameters.h"
+#include "rlt_file.h"
+
+namespace trochograph {
+
+namespace {
+
+// A file that can't be opened is left to loadrlt, which says so as it always has.
+bool startsAsPng(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::array<char, pngSignatureSize> start{};
+    if (!in.read(start.data(), start.size())) return false;
+    std::array<std::uint8_t, pngSignatureSize> bytes{};
+    for (std::size_t i = 0; i < start.size(); ++i) bytes[i] = static_cast<std::uint8_t>(start[i]);
+    return isPngSignature(bytes);
+}
+
+}  // namespace
+
+LoadResult loadParameterFile(const std::filesystem::path& path, CurveState& state, ParameterOrigin& origin)
+{
+    origin = {};
+    if (!startsAsPng(path)) return loadrlt(path, state);
+    origin.picture = true;
+    PictureParameters parameters;
+    if (LoadResult read = readPngParameters(path, parameters); !read) return read;
+    applyPictureParameters(parameters, state);
+    origin.res = parameters.res;
+    return {};
+}
+
+}  // namespace trochograph

@@ -1,0 +1,33 @@
+// The parameters a PNG picture carries, read back from its tEXt chunk (png_export.h,
+// parameter_text.h) without decoding the picture: libpng reads the chunks up to the first
+// image data and no further, and skips every ancillary chunk but tEXt unread, so that no
+// compressed text or profile is inflated. A chunk after the image data is not seen; ours
+// are written before it.
+//
+// libpng's messages never reach stderr; its errors become the refusal's message.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <span>
+
+#include "load_result.h"
+#include "parameter_text.h"
+
+namespace trochograph {
+
+inline constexpr std::size_t pngSignatureSize = 8;
+
+// Whether the bytes start with the PNG signature.
+bool isPngSignature(std::span<const std::uint8_t> bytes);
+
+// Reads and checks the parameters of the PNG picture at `path`. On failure `parameters` is
+// left as it was and the message says why: the file is no PNG picture, is damaged or cut
+// short, carries no parameters, or carries parameters parseParameterText refuses.
+LoadResult readPngParameters(const std::filesystem::path& path, PictureParameters& parameters);
+
+// The message for a PNG picture without a tEXt chunk of ours.
+inline constexpr const char* noPngParameters = "no Trochograph parameters in this PNG picture";
+
+}  // namespace trochograph

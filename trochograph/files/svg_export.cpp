@@ -1,0 +1,105 @@
+#include "svg_export.h"
+
+#include <cstdio>
+
+#include "c_numbers.h"
+#include "save_file.h"
+
+namespace trochograph {
+
+namespace {
+
+std::string hexColor(Colorref c)
+{
+    char text[8];
+    std::snprintf(text, sizeof text, "#%02x%02x%02x", redOf(c), greenOf(c), blueOf(c));
+    return text;
+}
+
+std::string escaped(std::string_view text)
+{
+    std::string out;
+    for (const char c : text) {
+        if (c == '&') out += "&amp;";
+        else if (c == '<') out += "&lt;";
+        else if (c == '>') out += "&gt;";
+        else out += c;
+    }
+    return out;
+}
+
+// Joins segments into paths: a segment that starts where the last one ended, in the same
+// colour and pen, continues its path.
+class PathWriter final : public SegmentSink {
+public:
+    explicit PathWriter(std::string& out) : out_(out) {}
+
+    void segment(const Segment& s) override
+    {
+        const bool samePen = open_ && s.color == color_ && s.width == width_;
+        if (!samePen) {
+            close();
+            out_ += "<path stroke=\"" + hexColor(s.color) + "\" stroke-width=\"" + std::to_string(s.width) + "\" d=\"";
+            open_ = true;
+            color_ = s.color;
+            width_ = s.width;
+        }
+        if (!samePen || s.x0 != lastX_ || s.y0 != lastY_) point('M', s.x0, s.y0);
+        point('L', s.x1, s.y1);
+        lastX_ = s.x1;
+        lastY_ = s.y1;
+    }
+
+    void close()
+    {
+        if (open_) out_ += "\"/>\n";
+        open_ = false;
+    }
+
+private:
+    void point(char command, double x, double y)
+    {
+        if (out_.back() != '"') out_ += ' ';
+        out_ += command;
+        out_ += shortestText(x);
+        out_ += ' ';
+        out_ += shortestText(y);
+    }
+
+    std::string& out_;
+    bool open_ = false;
+    Colorref color_ = 0;
+    int width_ = 0;
+    double lastX_ = 0.0, lastY_ = 0.0;
+};
+
+}  // namespace
+
+std::string svgDocument(const DrawingRecord& record, std::string_view parameters)
+{
+    const std::string side = std::to_string(record.res());
+    std::string out = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                      "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" + side + "\" height=\"" +
+                      side + "\" viewBox=\"0 0 " + side + " " + side + "\">\n";
+    out += "<metadata id=\"trochograph-parameters\">\n" + escaped(parameters) + "</metadata>\n";
+    out += "<rect width=\"" + side + "\" height=\"" + side + "\" fill=\"" + hexColor(record.background()) + "\"/>\n";
+    out += "<g fill=\"none\" stroke-linecap=\"round\" stroke-linejoin=\"round\">\n";
+    PathWriter paths(out);
+    record.replay(paths);
+    paths.close();
+    out += "</g>\n</svg>\n";
+    return out;
+}
+
+bool encodeSvg(const DrawingRecord& record, std::string_view parameters, ByteSink& sink)
+{
+    const std::string text = svgDocument(record, parameters);
+    return sink.write({reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
+}
+
+SaveResult writeSvg(const DrawingRecord& record, std::string_view parameters, const std::filesystem::path& path)
+{
+    return saveFile(path, [&](ByteSink& sink) { return encodeSvg(record, parameters, sink); });
+}
+
+}  // namespace trochograph

@@ -1,0 +1,32 @@
+// Painting the recorded curves anti-aliased takes a painting library, which the core does
+// without: the program hands in a painter, and the core owns the pixels it paints into.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+
+#include "drawing_record.h"
+
+namespace trochograph {
+
+// A picture of res x res pixels, 8-bit red, green and blue, rows top first.
+struct RgbPicture {
+    int side = 0;
+    std::ptrdiff_t stride = 0;
+    std::unique_ptr<std::uint8_t[]> pixels;
+};
+
+// Memory for a picture of the record's size, or an empty picture when there is not that
+// much to be had (a poster of 16384 pixels a side takes 768 MiB).
+RgbPicture pictureFor(const DrawingRecord& record);
+
+class SmoothPainter {
+public:
+    virtual ~SmoothPainter() = default;
+    // Paints the background and every recorded segment, anti-aliased, with round caps and
+    // joins, into the picture (of the record's size).
+    virtual void paint(const DrawingRecord& record, RgbPicture& picture) = 0;
+};
+
+}  // namespace trochograph
