@@ -154,28 +154,14 @@ void CurveStepper::locatePen()
     }
 }
 
-std::optional<Segment> CurveStepper::segment() const
+bool CurveStepper::segment(Segment& out) const
 {
     const CurveState& s = s_;
-    if (!onCanvas(s.pt[0], s.res) || !onCanvas(s.pt[1], s.res)) return std::nullopt;
-    const Colorref color = s.multicolor ? s.crpalette[paletteIndex(s)] : s.fore;
-    return Segment{m_.lastX, m_.lastY, m_.penX, m_.penY, s.pt[0], s.pt[1], s.width, color};
+    if (!onCanvas(s.pt[0], s.res) || !onCanvas(s.pt[1], s.res)) return false;
+    out = {m_.lastX, m_.lastY, m_.penX, m_.penY, s.pt[0], s.pt[1], s.width,
+           s.multicolor ? s.crpalette[paletteIndex(s)] : s.fore};
+    return true;
 }
-
-void CurveStepper::advance()
-{
-    CurveState& s = s_;
-    s.pt[0] = s.pt[1];
-    m_.lastX = m_.penX;
-    m_.lastY = m_.penY;
-    s.theta += s.increment;
-    if (s.type == epitrochoid) s.delta = -m_.R_over_r_plus_1 * s.theta;
-    if (s.type == hypotrochoid) s.delta = m_.R_over_r_minus_1 * s.theta;
-}
-
-bool CurveStepper::ellipseActive() const { return s_.ellipse && s_.type <= hypotrochoid; }
-
-bool CurveStepper::closed() const { return s_.theta >= s_.st[s_.type]; }
 
 void CurveStepper::stepEllipse()
 {

@@ -4,13 +4,10 @@
 // the same points.
 #pragma once
 
-#include <optional>
-
+#include "curve_state.h"
 #include "segment_sink.h"
 
 namespace trochograph {
-
-struct CurveState;
 
 // What the stepper keeps between steps besides the curve state.
 struct StepperMemory {
@@ -34,16 +31,24 @@ public:
     void setUp();
     // Puts the pen at the current angle (s.pt[1]); at angle 0 the last point is the pen's.
     void locatePen();
-    // The segment from the last point to the pen, when both ends lie on the canvas; a
-    // segment with an end off the canvas is dropped whole.
-    std::optional<Segment> segment() const;
+    // The segment from the last point to the pen into `out`, when both ends lie on the
+    // canvas; a segment with an end off the canvas is dropped whole (false).
+    bool segment(Segment& out) const;
     // The pen's point becomes the last one and the angle moves on by the increment.
-    void advance();
+    void advance()
+    {
+        s_.pt[0] = s_.pt[1];
+        m_.lastX = m_.penX;
+        m_.lastY = m_.penY;
+        s_.theta += s_.increment;
+        if (s_.type == epitrochoid) s_.delta = -m_.R_over_r_plus_1 * s_.theta;
+        if (s_.type == hypotrochoid) s_.delta = m_.R_over_r_minus_1 * s_.theta;
+    }
     // The rolling ellipse's change of r, d and delta for the new angle (types 0 and 1).
     void stepEllipse();
-    bool ellipseActive() const;
+    bool ellipseActive() const { return s_.ellipse && s_.type <= hypotrochoid; }
     // Whether the angle has reached the closing angle.
-    bool closed() const;
+    bool closed() const { return s_.theta >= s_.st[s_.type]; }
 
 private:
     void setUpEllipse();

@@ -2,12 +2,6 @@
 
 namespace trochograph {
 
-DrawingRecord::Watch DrawingRecord::watch(const CurveState& s)
-{
-    return {s.type,  s.res,  s.width,     s.multicolor, s.ellipse,      s.method, s.paletteVersion,
-            s.fore,  s.theta, s.increment, s.scale[s.type], s.rottheta};
-}
-
 void DrawingRecord::clear(int res, Colorref background)
 {
     res_ = res;
@@ -16,17 +10,10 @@ void DrawingRecord::clear(int res, Colorref background)
     continuing_ = false;
 }
 
-void DrawingRecord::beforeStep(const CurveState& state, const StepperMemory& memory, bool setUp)
+void DrawingRecord::beginRun(const CurveState& state, const StepperMemory& memory)
 {
-    if (setUp || !continuing_ || watch(state) != expected_) runs_.push_back({state, memory, 0});
-    ++runs_.back().steps;
-}
-
-void DrawingRecord::afterStep(const CurveState& state)
-{
-    // A closed curve's next step is a new curve's set-up.
-    continuing_ = !state.newcurve;
-    if (continuing_) expected_ = watch(state);
+    runs_.push_back({state, memory, 1});
+    expected_ = watch(state);
 }
 
 void DrawingRecord::replay(SegmentSink& sink) const
@@ -35,9 +22,10 @@ void DrawingRecord::replay(SegmentSink& sink) const
         CurveState state = run.state;
         StepperMemory memory = run.memory;
         CurveStepper stepper(state, memory);
+        Segment segment;
         for (long long i = 0; i < run.steps; ++i) {
             stepper.locatePen();
-            if (const auto segment = stepper.segment()) sink.segment(*segment);
+            if (stepper.segment(segment)) sink.segment(segment);
             stepper.advance();
             if (stepper.ellipseActive()) stepper.stepEllipse();
         }

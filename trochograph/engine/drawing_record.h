@@ -28,9 +28,23 @@ public:
     void clear(int res, Colorref background);
 
     // Called before each step of the renderer. `setUp`: the step follows a curve's set-up.
-    void beforeStep(const CurveState& state, const StepperMemory& memory, bool setUp);
+    // Inline, for the common case of one more step of the same run costs the renderer next
+    // to nothing.
+    void beforeStep(const CurveState& state, const StepperMemory& memory, bool setUp)
+    {
+        if (!setUp && continuing_ && watch(state) == expected_)
+            ++runs_.back().steps;
+        else
+            beginRun(state, memory);
+    }
     // Called after each step, with the state the next step should start from.
-    void afterStep(const CurveState& state);
+    void afterStep(const CurveState& state)
+    {
+        // A closed curve's next step is a new curve's set-up. Of the watched values a step
+        // changes only the angle.
+        continuing_ = !state.newcurve;
+        expected_.theta = state.theta;
+    }
 
     int res() const { return res_; }
     Colorref background() const { return background_; }
@@ -48,7 +62,12 @@ private:
         double theta, increment, scale, rottheta;
         friend bool operator==(const Watch&, const Watch&) = default;
     };
-    static Watch watch(const CurveState& s);
+    static Watch watch(const CurveState& s)
+    {
+        return {s.type, s.res,   s.width,     s.multicolor,    s.ellipse,   s.method, s.paletteVersion,
+                s.fore, s.theta, s.increment, s.scale[s.type], s.rottheta};
+    }
+    void beginRun(const CurveState& state, const StepperMemory& memory);
 
     int res_ = 0;
     Colorref background_ = 0;

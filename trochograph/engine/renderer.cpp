@@ -49,13 +49,13 @@ int Renderer::roulette()
     stepper_.locatePen();
     if (s.theta == 0.0 && s.animate) circles_.drawcircles(window, s.R, s.r, 0);
 
-    if (const std::optional<Segment> segment = stepper_.segment()) {
-        canvasSink_.segment(*segment);
+    if (Segment segment; stepper_.segment(segment)) {
+        canvasSink_.segment(segment);
         // While the circles are animated, their frames bring the segment to the window.
         const bool framesShowIt = s.animate && t != rhodoneaIrrational;
         if (!framesShowIt && s.pt[0].x < visible.right && s.pt[1].x < visible.right &&
             s.pt[0].y < visible.bottom && s.pt[1].y < visible.bottom)
-            window.line(s.pt[0], s.pt[1], s.width, segment->color);
+            window.line(s.pt[0], s.pt[1], s.width, segment.color);
     }
     stepper_.advance();
 

@@ -2,6 +2,7 @@
 // from a key press, pause and resume, message boxes and the About window.
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -16,7 +17,9 @@
 #include "canvas_view.h"
 #include "commands.h"
 #include "main_window.h"
+#include "parameter_text.h"
 #include "picture_window.h"
+#include "png_export.h"
 #include "rlt_file.h"
 #include "qt_modal.h"
 #include "scratch_dir.h"
@@ -108,6 +111,24 @@ private slots:
         QCOMPARE(p.state().rkn[2], 5);  // restore values stay the built-in ones
     }
 
+    // A PNG picture brings its canvas side and palette; F10 still brings back the built-in one.
+    void commandLinePngPictureBringsItsCanvasSide()
+    {
+        test::ScratchDir dir;
+        CurveState drawn;
+        drawn.type = 2;
+        drawn.kn[2] = 7;
+        drawn.crpalette[5] = 0x00010203;
+        drawn.setResolution(250);
+        QVERIFY(writePng(Surface(2, 2), dir / "rose.png", parameterText(drawn)));
+        Program p((dir / "rose.png").string());
+        QVERIFY(p.app->start());
+        QCOMPARE(p.state().kn[2], 7);
+        QCOMPARE(p.window().engine().canvas.width(), 250);
+        QCOMPARE(p.state().crpalette[5], Colorref{0x00010203});
+        QCOMPARE(p.state().crdefault, builtinPalette);
+    }
+
     void aRefusedStartFileIsReportedOnceTheWindowIsUp()
     {
         test::ScratchDir dir;
@@ -168,6 +189,68 @@ private slots:
         QCOMPARE(p.state().Rpct[0], 44);
         command(Qt::Key_F11);
         draw();
+        QVERIFY(p.window().engine().canvas == drawn);
+    }
+
+    // The Save Image dialog's filter picks the format of a name typed without extension; a
+    // PNG saved so loads back with Load Parameter File and draws the same picture.
+    void imagesSavedInEachFormatOfTheDialog()
+    {
+        test::ScratchDir dir;
+        Program p;
+        QVERIFY(p.app->start());
+        p.state().speed = 0;
+        p.stopIntro();
+        auto command = [&](Qt::Key key) {
+            p.window().activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&p.window()));
+            QTest::keyClick(&p.window(), key);
+        };
+        auto saveAs = [&](int filter, const std::filesystem::path& path) {
+            ModalScript script({[filter, name = QString::fromStdString(path.string())](QWidget* dialog) {
+                auto* types = dialog->findChild<QComboBox*>("fileTypeCombo");
+                QVERIFY(types);
+                types->setCurrentIndex(filter);
+                // What the combo box sends when the user picks a filter.
+                emit types->activated(filter);
+                emit types->textActivated(types->itemText(filter));
+                auto* edit = dialog->findChild<QLineEdit*>("fileNameEdit");
+                QVERIFY(edit);
+                edit->setText(name);
+                QTest::keyClick(edit, Qt::Key_Return);
+            }});
+            command(Qt::Key_S);
+            QCOMPARE(script.seen.size(), 3);
+        };
+        QTest::keyClick(&p.window(), Qt::Key_R);
+        QVERIFY(p.runUntil([&] { return p.state().okroulette == 0; }));
+        const Surface drawn = p.window().engine().canvas;
+
+        saveAs(1, dir / "drawing");
+        saveAs(2, dir / "raster");
+        saveAs(3, dir / "smooth");
+        const auto svg = test::readBytes(dir / "drawing.svg");
+        QVERIFY(std::string(svg.begin(), svg.end()).find("<svg ") != std::string::npos);
+        for (const char* name : {"drawing.rlt", "raster.png", "raster.rlt", "smooth.png", "smooth.rlt"})
+            QVERIFY2(std::filesystem::exists(dir / name), name);
+        QVERIFY(test::readBytes(dir / "raster.png") != test::readBytes(dir / "smooth.png"));
+
+        p.state().Rpct[0] = 30;
+        command(Qt::Key_F11);
+        {
+            ModalScript script({[name = QString::fromStdString((dir / "raster.png").string())](QWidget* dialog) {
+                auto* edit = dialog->findChild<QLineEdit*>("fileNameEdit");
+                QVERIFY(edit);
+                edit->setText(name);
+                QTest::keyClick(edit, Qt::Key_Return);
+            }});
+            command(Qt::Key_L);
+            QCOMPARE(script.seen.size(), 2);
+        }
+        QCOMPARE(p.state().Rpct[0], 44);
+        command(Qt::Key_F11);
+        QTest::keyClick(&p.window(), Qt::Key_R);
+        QVERIFY(p.runUntil([&] { return p.state().okroulette == 0; }));
         QVERIFY(p.window().engine().canvas == drawn);
     }
 
