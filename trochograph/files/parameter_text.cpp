@@ -185,21 +185,23 @@ PictureParameters pictureParameters(const CurveState& state)
     return p;
 }
 
-std::string parameterText(const CurveState& state) { return parameterText(pictureParameters(state)); }
-
-std::string parameterText(const PictureParameters& parameters)
+std::string parameterText(const CurveState& state)
 {
+    const PictureParameters parameters = pictureParameters(state);
     Writer writer;
     visitKeys(writer, parameters);
     return writer.text;
 }
 
+std::string parameterTextTooLong(std::size_t bytes)
+{
+    return "the parameters are " + decimalText(static_cast<long long>(bytes)) + " bytes long; at most " +
+           decimalText(static_cast<long long>(limits::parameterTextBytes)) + " are read";
+}
+
 ParameterTextParse parseParameterText(std::string_view text)
 {
-    if (text.size() > limits::parameterTextBytes)
-        return refused("the parameters are " + decimalText(static_cast<long long>(text.size())) +
-                       " bytes long; at most " + decimalText(static_cast<long long>(limits::parameterTextBytes)) +
-                       " are read");
+    if (text.size() > limits::parameterTextBytes) return refused(parameterTextTooLong(text.size()));
 
     std::map<std::string_view, std::string_view> values;
     long long lineNumber = 0;

@@ -20,6 +20,7 @@
 // limits of parameter_limits.h.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -45,7 +46,6 @@ struct PictureParameters {
 PictureParameters pictureParameters(const CurveState& state);
 
 std::string parameterText(const CurveState& state);
-std::string parameterText(const PictureParameters& parameters);
 
 struct ParameterTextParse {
     std::optional<PictureParameters> parameters;  // set on success
@@ -54,6 +54,8 @@ struct ParameterTextParse {
 
 // Texts longer than limits::parameterTextBytes are refused unread.
 ParameterTextParse parseParameterText(std::string_view text);
+// The refusal of a text of `bytes` beyond that limit, for readers that don't keep it all.
+std::string parameterTextTooLong(std::size_t bytes);
 
 // Everything but the canvas side, whose change needs a new canvas: the record as applyRlt
 // sets it, the pen width, the scale of the record's type, the rounding and the palette.

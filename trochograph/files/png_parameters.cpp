@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 
+#include "parameter_limits.h"
 #include "png_export.h"
 
 namespace trochograph {
@@ -24,6 +25,10 @@ struct Context {
     bool readFailed = false;
     bool outOfMemory = false;
     std::array<char, 128> error{};  // libpng's message for the last error
+    // The text of the first chunk of ours; its length even when too long to be kept.
+    bool found = false;
+    std::size_t textLength = 0;
+    std::array<char, limits::parameterTextBytes> text{};
 };
 
 Context& contextOf(void* pointer) { return *static_cast<Context*>(pointer); }
@@ -33,11 +38,12 @@ Context& contextOf(void* pointer) { return *static_cast<Context*>(pointer); }
 extern "C" [[noreturn]] void onReadError(png_structp png, png_const_charp message)
 {
     Context& context = contextOf(png_get_error_ptr(png));
-    std::snprintf(context.error.data(), context.error.size(), "%s", message ? message : "");
+    std::size_t n = 0;
+    for (; message && message[n] != '\0' && n + 1 < context.error.size(); ++n) context.error[n] = message[n];
+    context.error[n] = '\0';
     png_longjmp(png, 1);
 }
 
-// Warnings are about chunks that are skipped; ours is then missing, and that is told.
 extern "C" void onReadWarning(png_structp, png_const_charp) {}
 
 extern "C" void onReadData(png_structp png, png_bytep data, std::size_t length)
@@ -47,6 +53,24 @@ extern "C" void onReadData(png_structp png, png_bytep data, std::size_t length)
     context.endOfFile = std::feof(context.file) != 0;
     context.readFailed = !context.endOfFile;
     png_error(png, "read failed");
+}
+
+// Every ancillary chunk and every chunk libpng doesn't know comes here, one at a time, and
+// is dropped once seen; only the text of ours is kept, so that no number of text chunks
+// adds up in memory. An unknown critical chunk would matter to the pixels alone.
+extern "C" int onChunk(png_structp png, png_unknown_chunkp chunk)
+{
+    Context& context = contextOf(png_get_user_chunk_ptr(png));
+    // Keyword, NUL, text.
+    const std::size_t keyword = std::strlen(pngParametersKeyword) + 1;
+    if (context.found || std::memcmp(chunk->name, "tEXt", 4) != 0 || chunk->size < keyword ||
+        std::memcmp(chunk->data, pngParametersKeyword, keyword) != 0)
+        return 1;
+    context.found = true;
+    context.textLength = chunk->size - keyword;
+    if (context.textLength <= context.text.size())
+        std::memcpy(context.text.data(), chunk->data + keyword, context.textLength);
+    return 1;
 }
 
 // Through malloc, so that a failure is known to be a lack of memory. Named apart from the
@@ -69,12 +93,16 @@ bool readChunks(png_structp png, png_infop info, Context& context)
     png_set_sig_bytes(png, static_cast<int>(pngSignatureSize));
     // Any size passes the header: the pixels are never read.
     png_set_user_limits(png, 0x7FFFFFFF, 0x7FFFFFFF);
-    // Every ancillary chunk but tEXt is skipped, and one whose checksum fails is an error
-    // rather than silently dropped.
+    // Every ancillary chunk goes to onChunk instead of libpng's own handling, so that no
+    // compressed text or profile is inflated; one whose checksum fails is an error rather
+    // than silently dropped.
     png_set_keep_unknown_chunks(png, PNG_HANDLE_CHUNK_NEVER, nullptr, -1);
-    static const png_byte text[] = {'t', 'E', 'X', 't', 0};
-    png_set_keep_unknown_chunks(png, PNG_HANDLE_CHUNK_AS_DEFAULT, text, 1);
+    png_set_read_user_chunk_fn(png, &context, onChunk);
     png_set_crc_action(png, PNG_CRC_DEFAULT, PNG_CRC_ERROR_QUIT);
+    // libpng only warns of a chunk longer than its limit (8 MB) and then reads it whole into
+    // memory, however long it claims to be; as an error such a chunk is refused before
+    // anything of it is read.
+    png_set_benign_errors(png, 0);
     png_read_info(png, info);
     return true;
 }
@@ -83,32 +111,31 @@ struct FileCloser {
     void operator()(std::FILE* f) const { std::fclose(f); }
 };
 
-// The text of the first tEXt chunk of ours, into `found`; the result says why not.
-LoadResult readParameterChunk(std::FILE* file, std::string& found, bool& present)
+// The text of our chunk into `text`, or why there is none to be had.
+LoadResult readParameterChunk(std::FILE* file, std::string& text)
 {
-    Context context;
-    context.file = file;
-    png_structp png =
-        png_create_read_struct_2(PNG_LIBPNG_VER_STRING, &context, onReadError, onReadWarning, &context, allocateForReading, releaseAfterReading);
+    // Large for the stack, with the text in it.
+    const auto context = std::make_unique<Context>();
+    context->file = file;
+    png_structp png = png_create_read_struct_2(PNG_LIBPNG_VER_STRING, context.get(), onReadError, onReadWarning,
+                                               context.get(), allocateForReading, releaseAfterReading);
     if (!png) return {LoadResult::cannotOpen, "not enough memory to read the PNG picture"};
     png_infop info = png_create_info_struct(png);
-    const bool read = info && readChunks(png, info, context);
-    if (read) {
-        png_textp texts = nullptr;
-        const int count = png_get_text(png, info, &texts, nullptr);
-        for (int i = 0; i < count && !present; ++i) {
-            if (std::strcmp(texts[i].key, pngParametersKeyword) != 0) continue;
-            present = true;
-            found.assign(texts[i].text, texts[i].text_length);
-        }
-    }
+    context->outOfMemory = !info;
+    const bool read = info && readChunks(png, info, *context);
     png_destroy_read_struct(&png, &info, nullptr);
 
-    if (read) return {};
-    if (context.outOfMemory || !info) return {LoadResult::cannotOpen, "not enough memory to read the PNG picture"};
-    if (context.readFailed) return {LoadResult::cannotOpen, "Error opening PNG file"};
-    if (context.endOfFile) return {LoadResult::invalid, "the PNG picture ends too early"};
-    return {LoadResult::invalid, std::string("damaged PNG picture: ") + context.error.data()};
+    if (!read) {
+        if (context->outOfMemory) return {LoadResult::cannotOpen, "not enough memory to read the PNG picture"};
+        if (context->readFailed) return {LoadResult::cannotOpen, "Error opening PNG file"};
+        if (context->endOfFile) return {LoadResult::invalid, "the PNG picture ends too early"};
+        return {LoadResult::invalid, std::string("damaged PNG picture: ") + context->error.data()};
+    }
+    if (!context->found) return {LoadResult::invalid, noPngParameters};
+    if (context->textLength > context->text.size())
+        return {LoadResult::invalid, parameterTextTooLong(context->textLength)};
+    text.assign(context->text.data(), context->textLength);
+    return {};
 }
 
 }  // namespace
@@ -129,9 +156,7 @@ LoadResult readPngParameters(const std::filesystem::path& path, PictureParameter
     if (!isPngSignature(std::span(start.data(), got))) return {LoadResult::invalid, "not a PNG picture"};
 
     std::string text;
-    bool present = false;
-    if (LoadResult read = readParameterChunk(file.get(), text, present); !read) return read;
-    if (!present) return {LoadResult::invalid, noPngParameters};
+    if (LoadResult read = readParameterChunk(file.get(), text); !read) return read;
     ParameterTextParse parsed = parseParameterText(text);
     if (!parsed.parameters) return {LoadResult::invalid, parsed.error};
     parameters = *parsed.parameters;

@@ -1,8 +1,8 @@
-// The parameters a PNG picture carries, read back from its tEXt chunk (png_export.h,
-// parameter_text.h) without decoding the picture: libpng reads the chunks up to the first
-// image data and no further, and skips every ancillary chunk but tEXt unread, so that no
-// compressed text or profile is inflated. A chunk after the image data is not seen; ours
-// are written before it.
+// The parameters a PNG picture carries, read back from the first tEXt chunk keyed
+// pngParametersKeyword (png_export.h, parameter_text.h) without decoding the picture:
+// libpng reads the chunks up to the first image data and no further, and every other
+// ancillary chunk is passed over as it comes, so that nothing is inflated and nothing
+// piles up in memory. A chunk after the image data is not seen; ours are written before.
 //
 // libpng's messages never reach stderr; its errors become the refusal's message.
 #pragma once

@@ -19,9 +19,10 @@ std::string renderUsage()
            "Draws one whole curve without a window and writes it to OUT (.tga, .png or .svg).\n"
            "  --output OUT       the picture to write; its extension picks the format\n"
            "  --params FILE      curve parameters from a .rlt file, or from a PNG picture this\n"
-           "                     program drew, with its canvas size, pen width, scale and palette\n"
+           "                     program drew, with its size, pen width, scale, rounding and palette\n"
            "  --palette FILE     colours from a Fractint MAP palette\n"
-           "  --size N           canvas side in pixels, " + range(resolution) + " (default 600)\n"
+           "  --size N           canvas side in pixels, " + range(resolution) + " (default 600, or the\n"
+           "                     --params picture's)\n"
            "  --line-width N     pen width in pixels, " + range(lineWidth) + "\n"
            "  --scale X          scale factor of the curve, " + fixedText(scale.low, 1) + " to " +
            fixedText(scale.high, 1) + "\n"

@@ -6,10 +6,13 @@
 
 #include <deque>
 #include <functional>
+#include <tuple>
 
 #include "commands.h"
 #include "map_palette.h"
 #include "palette_preview.h"
+#include "parameter_text.h"
+#include "png_export.h"
 #include "scratch_dir.h"
 #include "trochograph/engine/fake_platform.h"
 
@@ -135,6 +138,42 @@ TEST_F(FileFlowsTest, SavedParametersLoadBackAndARefusedFileChangesNothing)
     choose(dir / "nowhere" / "p.rlt");
     files.saveParameters();
     EXPECT_EQ(window.messages.back(), ownedWarning("Error opening file.", "Save file error"));
+}
+
+// A PNG picture loads like a .rlt file; one drawn on a canvas of another side brings a new
+// canvas, as a new resolution from the Parameters dialog does. Refusals tell of a picture.
+TEST_F(FileFlowsTest, APngPictureLoadsWithItsCanvasSide)
+{
+    CurveState drawn;
+    drawn.type = rhodoneaRational;
+    drawn.kn[2] = 7, drawn.width = 1, drawn.crpalette[0] = 0x00010203;
+    drawn.setResolution(300);
+    ASSERT_TRUE(writePng(Surface(3, 2), dir / "rose.png", parameterText(drawn)));
+    platform.window.fillRect(platform.window.bounds(), 0x00445566);
+    s.theta = 2.0, s.newcurve = 0, s.firstloop = 0;
+    choose(dir / "rose.png");
+    files.loadParameters();
+    EXPECT_EQ(window.messages.back(), information("Parameter file  rose.png  loaded."));
+    EXPECT_EQ(pictureParameters(s), pictureParameters(drawn));
+    EXPECT_EQ(engine.canvas.width(), 300);
+    EXPECT_EQ(engine.canvas.pixel(299, 299), canvasGrey);
+    EXPECT_EQ(platform.window.pixel(799, 499), canvasGrey);
+    EXPECT_EQ(std::tuple(s.theta, s.newcurve, s.firstloop), std::tuple(0.0, 1, 1));
+
+    // The same side again keeps the canvas and the curve where they are.
+    engine.canvas.setPixel(0, 0, 0x000000FF);
+    s.theta = 2.0, s.newcurve = 0;
+    choose(dir / "rose.png");
+    files.loadParameters();
+    EXPECT_EQ(engine.canvas.pixel(0, 0), 0x000000FFu);
+    EXPECT_EQ(s.theta, 2.0);
+
+    const PictureParameters before = pictureParameters(s);
+    choose(std::filesystem::path(TEST_DATA_DIR) / "png" / "dpct_nan.png");
+    files.loadParameters();
+    EXPECT_EQ(window.messages.back(), ownedWarning("No usable parameters in this PNG picture", "PNG file error"));
+    EXPECT_EQ(pictureParameters(s), before);
+    EXPECT_EQ(engine.canvas.width(), 300);
 }
 
 TEST_F(FileFlowsTest, EachDialogStartsWhereItWasLastUsed)

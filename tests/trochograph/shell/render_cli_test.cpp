@@ -111,6 +111,7 @@ TEST(RenderCommand, RefusesBadInputWithoutTouchingTheOutput)
         {"--params " + quoted(dir / "missing.rlt"), "missing.rlt: Error opening RLT file"},
         {"--params " + data("rlt/type_7.rlt"), "type_7.rlt: type is 7"},
         {"--params " + data("rlt/truncated_57.rlt"), "truncated_57.rlt: "},
+        {"--params " + data("png/no_parameters.png"), "no_parameters.png: no Trochograph parameters in this PNG picture"},
         {"--palette " + data("map/second_line_empty.map"), "second_line_empty.map: "},
         // Its size reads as 0, but it holds more.
         {"--params /proc/cpuinfo", "/proc/cpuinfo: not a parameter file: longer than 100 bytes, a parameter file has 100"},
@@ -201,6 +202,31 @@ TEST(RenderCommand, AnInterruptedSaveLeavesNoTemporaryFile)
     EXPECT_EQ(dir.entries(), std::vector<std::string>{"big.tga"});
     const auto old = readBytes(dir / "big.tga");
     EXPECT_EQ(std::string(old.begin(), old.end()), "old");
+}
+
+// A PNG the program wrote carries its curve: drawn again from it, it is the same file, at
+// the side, pen width, scale and palette it was drawn with, unless an option says otherwise.
+TEST(RenderCommand, APngDrawnAgainFromItsOwnParametersIsTheSameFile)
+{
+    ScratchDir dir;
+    std::string map;
+    for (int i = 0; i < 256; ++i) map += std::to_string(i) + " " + std::to_string(255 - i) + " 7\n";
+    writeBytes(dir / "ramp.map", map);
+    const ProgramRun first = runProgram("--render --output " + quoted(dir / "first.png") + " --params " +
+                                        data("rlt/rose_on_blue.rlt") + " --palette " + quoted(dir / "ramp.map") +
+                                        " --size 151 --line-width 1 --scale 0.5");
+    ASSERT_EQ(first.exitCode, 0) << first.output;
+    const ProgramRun again =
+        runProgram("--render --output " + quoted(dir / "again.png") + " --params " + quoted(dir / "first.png"));
+    ASSERT_EQ(again.exitCode, 0) << again.output;
+    EXPECT_EQ(readBytes(dir / "again.png"), readBytes(dir / "first.png"));
+
+    const ProgramRun sized = runProgram("--render --output " + quoted(dir / "sized.png") + " --params " +
+                                        quoted(dir / "first.png") + " --size 120");
+    ASSERT_EQ(sized.exitCode, 0) << sized.output;
+    const auto header = readBytes(dir / "sized.png");
+    EXPECT_EQ(std::vector<std::uint8_t>(header.begin() + 16, header.begin() + 24),
+              (std::vector<std::uint8_t>{0, 0, 0, 120, 0, 0, 0, 120}));
 }
 
 TEST(RenderCommand, HelpPrintsTheUsage)

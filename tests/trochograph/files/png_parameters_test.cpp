@@ -1,0 +1,92 @@
+// Parameters read back from PNG pictures: a round trip through the encoder, the damaged and
+// hostile pictures under tests/data/png refused silently with the state untouched, and the
+// one loader that tells a picture from a .rlt file by its content.
+#include "png_parameters.h"
+
+#include <gtest/gtest.h>
+
+#include <tuple>
+
+#include "parameter_file.h"
+#include "png_export.h"
+#include "rlt_file.h"
+#include "scratch_dir.h"
+
+namespace trochograph {
+namespace {
+
+using test::ScratchDir;
+
+std::filesystem::path data(const std::string& name) { return std::filesystem::path(TEST_DATA_DIR) / name; }
+
+auto observable(const CurveState& s)
+{
+    return std::tuple(pictureParameters(s), s.scale, s.res, s.paletteVersion, s.theta, s.newcurve);
+}
+
+// The content decides, not the name: a picture named .rlt and a .rlt file named .png.
+TEST(PngParameters, PicturesCarryTheirParametersBackAndRltFilesStayAsTheyWere)
+{
+    ScratchDir dir;
+    CurveState drawn;
+    drawn.type = rhodoneaRational;
+    drawn.kn[2] = 7, drawn.width = 1, drawn.scale[2] = 0.5, drawn.crpalette[3] = 0x00123456;
+    drawn.setResolution(150);
+    ASSERT_TRUE(writePng(Surface(3, 2, 0x000000FF), dir / "rose.rlt", parameterText(drawn)));
+
+    CurveState s;
+    ParameterOrigin origin;
+    const LoadResult loaded = loadParameterFile(dir / "rose.rlt", s, origin);
+    ASSERT_TRUE(loaded) << loaded.message;
+    EXPECT_TRUE(origin.picture);
+    EXPECT_EQ(origin.res, 150);
+    EXPECT_EQ(s.res, 600) << "a new side needs a new canvas, which is the caller's";
+    drawn.setResolution(600);
+    EXPECT_EQ(pictureParameters(s), pictureParameters(drawn));
+
+    drawn.kn[2] = 9;
+    ASSERT_TRUE(writerlt(dir / "rose.png", drawn));
+    origin.picture = true;
+    ASSERT_TRUE(loadParameterFile(dir / "rose.png", s, origin));
+    EXPECT_FALSE(origin.picture);
+    EXPECT_FALSE(origin.res);
+    EXPECT_EQ(s.kn[2], 9);
+}
+
+TEST(PngParameters, RefusedPicturesSayWhyQuietlyAndChangeNothing)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"no_parameters.png", "no Trochograph parameters in this PNG picture"},
+        {"truncated.png", "the PNG picture ends too early"},
+        {"crc_damaged.png", "damaged PNG picture: tEXt: CRC error"},
+        {"huge_chunk.png", "damaged PNG picture: tEXt: chunk data is too large"},
+        {"overlong.png", "the parameters are 19041 bytes long; at most 16384 are read"},
+        {"dpct_nan.png", "dpct is 'nan'; it should be a finite number"},
+        {"type_7.png", "type is 7; it should be 0 to 3"},
+        {"palette_short.png", "palette has 255 colours; it should have 256"},
+    };
+    for (const auto& [file, message] : cases) {
+        SCOPED_TRACE(file);
+        CurveState s;
+        s.theta = 1.5;
+        const auto before = observable(s);
+        ParameterOrigin origin;
+        testing::internal::CaptureStderr();
+        const LoadResult loaded = loadParameterFile(data(std::string("png/") + file), s, origin);
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+        EXPECT_EQ(loaded.code, LoadResult::invalid);
+        EXPECT_EQ(loaded.message, message);
+        EXPECT_TRUE(origin.picture);
+        EXPECT_FALSE(origin.res);
+        EXPECT_TRUE(observable(s) == before);
+    }
+
+    PictureParameters untouched;
+    const LoadResult notPng = readPngParameters(data("rlt/rose_on_blue.rlt"), untouched);
+    EXPECT_EQ(notPng.code, LoadResult::invalid);
+    EXPECT_EQ(notPng.message, "not a PNG picture");
+    EXPECT_EQ(untouched, PictureParameters{});
+}
+
+}  // namespace
+}  // namespace trochograph
