@@ -24,6 +24,38 @@ public:
     virtual void segment(const Segment& s) = 0;
 };
 
+// Joins segments into polylines for vector output: a segment that starts where the last
+// one ended, in the same colour and pen, continues it; a new colour or pen starts a run.
+class PolylineSink : public SegmentSink {
+public:
+    void segment(const Segment& s) final
+    {
+        const bool samePen = open_ && s.color == color_ && s.width == width_;
+        if (!samePen) {
+            startRun(s.color, s.width);
+            open_ = true;
+            color_ = s.color;
+            width_ = s.width;
+        }
+        if (!samePen || s.x0 != lastX_ || s.y0 != lastY_) moveTo(s.x0, s.y0);
+        lineTo(s.x1, s.y1);
+        lastX_ = s.x1;
+        lastY_ = s.y1;
+    }
+
+protected:
+    // A run of one colour and pen begins; the last one, if any, is complete.
+    virtual void startRun(Colorref color, int width) = 0;
+    virtual void moveTo(double x, double y) = 0;
+    virtual void lineTo(double x, double y) = 0;
+
+private:
+    bool open_ = false;
+    Colorref color_ = 0;
+    int width_ = 0;
+    double lastX_ = 0.0, lastY_ = 0.0;
+};
+
 // Draws segments as the raster draws them: a line of the pen width, round ends.
 class CanvasSink final : public SegmentSink {
 public:

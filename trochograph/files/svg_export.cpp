@@ -28,27 +28,10 @@ std::string escaped(std::string_view text)
     return out;
 }
 
-// Joins segments into paths: a segment that starts where the last one ended, in the same
-// colour and pen, continues its path.
-class PathWriter final : public SegmentSink {
+// One <path> per run; close() ends the last.
+class PathWriter final : public PolylineSink {
 public:
     explicit PathWriter(std::string& out) : out_(out) {}
-
-    void segment(const Segment& s) override
-    {
-        const bool samePen = open_ && s.color == color_ && s.width == width_;
-        if (!samePen) {
-            close();
-            out_ += "<path stroke=\"" + hexColor(s.color) + "\" stroke-width=\"" + std::to_string(s.width) + "\" d=\"";
-            open_ = true;
-            color_ = s.color;
-            width_ = s.width;
-        }
-        if (!samePen || s.x0 != lastX_ || s.y0 != lastY_) point('M', s.x0, s.y0);
-        point('L', s.x1, s.y1);
-        lastX_ = s.x1;
-        lastY_ = s.y1;
-    }
 
     void close()
     {
@@ -57,6 +40,15 @@ public:
     }
 
 private:
+    void startRun(Colorref color, int width) override
+    {
+        close();
+        out_ += "<path stroke=\"" + hexColor(color) + "\" stroke-width=\"" + std::to_string(width) + "\" d=\"";
+        open_ = true;
+    }
+    void moveTo(double x, double y) override { point('M', x, y); }
+    void lineTo(double x, double y) override { point('L', x, y); }
+
     void point(char command, double x, double y)
     {
         if (out_.back() != '"') out_ += ' ';
@@ -68,9 +60,6 @@ private:
 
     std::string& out_;
     bool open_ = false;
-    Colorref color_ = 0;
-    int width_ = 0;
-    double lastX_ = 0.0, lastY_ = 0.0;
 };
 
 }  // namespace

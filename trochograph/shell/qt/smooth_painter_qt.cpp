@@ -10,37 +10,30 @@ namespace {
 
 QColor qtColor(Colorref c) { return QColor(redOf(c), greenOf(c), blueOf(c)); }
 
-// Strokes each run of joined segments of one colour and pen as one path, so that the
-// joins are round as the raster's, and no spot is painted twice by its own run.
-class PathPainter final : public SegmentSink {
+// Strokes each run as one path, so that its joins are round as the raster's and no spot
+// is painted twice by its own run; flush() strokes the last.
+class PathPainter final : public PolylineSink {
 public:
     explicit PathPainter(QPainter& painter) : painter_(painter) {}
 
-    void segment(const Segment& s) override
-    {
-        const bool samePen = !path_.isEmpty() && s.color == color_ && s.width == width_;
-        if (!samePen) {
-            flush();
-            color_ = s.color;
-            width_ = s.width;
-        }
-        const QPointF from(s.x0, s.y0);
-        if (path_.isEmpty() || path_.currentPosition() != from) path_.moveTo(from);
-        path_.lineTo(s.x1, s.y1);
-    }
-
     void flush()
     {
-        if (path_.isEmpty()) return;
-        painter_.strokePath(path_, QPen(qtColor(color_), width_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        if (!path_.isEmpty()) painter_.strokePath(path_, pen_);
         path_.clear();
     }
 
 private:
+    void startRun(Colorref color, int width) override
+    {
+        flush();
+        pen_ = QPen(qtColor(color), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    }
+    void moveTo(double x, double y) override { path_.moveTo(x, y); }
+    void lineTo(double x, double y) override { path_.lineTo(x, y); }
+
     QPainter& painter_;
     QPainterPath path_;
-    Colorref color_ = 0;
-    int width_ = 1;
+    QPen pen_;
 };
 
 }  // namespace
