@@ -1,5 +1,7 @@
 #include "engine.h"
 
+#include "engine_platform.h"
+
 namespace trochograph {
 
 Engine::Engine(EnginePlatform& p)
@@ -17,6 +19,15 @@ void Engine::rebuildCanvas(int res)
     state.setResolution(res);
     canvas.reset(res, res, canvasGrey);
     record.clear(res, canvasGrey);
+}
+
+void Engine::changeResolution(int res)
+{
+    platform.windowSurface().fillRect(platform.clientRect(), canvasGrey);
+    rebuildCanvas(res);
+    state.newcurve = 1;
+    state.firstloop = 1;
+    state.theta = 0.0;
 }
 
 void Engine::recordOnly(int res)

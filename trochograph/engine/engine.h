@@ -22,6 +22,9 @@ struct Engine {
 
     // A new canvas side: res and halfres change and the canvas is rebuilt grey.
     void rebuildCanvas(int res);
+    // A new canvas side while the window shows the old one: the window's client area turns
+    // grey too, and the curve starts again from its beginning on a fresh background.
+    void changeResolution(int res);
     // A canvas side whose curves are only recorded: the pixel canvas is a single pixel, so
     // that a picture far larger than a raster canvas can hold is painted from the record.
     void recordOnly(int res);

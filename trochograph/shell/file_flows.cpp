@@ -2,12 +2,12 @@
 
 #include "commands.h"
 #include "engine.h"
+#include "image_export.h"
 #include "map_palette.h"
 #include "palette_preview.h"
 #include "parameter_file.h"
 #include "rlt_file.h"
 #include "save_error.h"
-#include "image_export.h"
 
 namespace trochograph {
 
@@ -18,17 +18,6 @@ std::string title(const std::filesystem::path& path) { return path.filename().st
 Message warning(std::string text, const char* caption)
 {
     return {std::move(text), caption, MessageIcon::warning, MessageButtons::ok, true};
-}
-
-// As a new resolution from the Parameters dialog does: the client area turns grey, the
-// canvas is rebuilt and the curve starts again from its beginning.
-void changeResolution(Engine& engine, int res)
-{
-    engine.platform.windowSurface().fillRect(engine.platform.clientRect(), canvasGrey);
-    engine.rebuildCanvas(res);
-    engine.state.newcurve = 1;
-    engine.state.firstloop = 1;
-    engine.state.theta = 0.0;
 }
 
 }  // namespace
@@ -79,7 +68,7 @@ void FileFlows::loadParameters()
         window_.showMessage(parameterFileRefusal(origin));
         return;
     }
-    if (origin.res && *origin.res != engine_.state.res) changeResolution(engine_, *origin.res);
+    if (origin.res && *origin.res != engine_.state.res) engine_.changeResolution(*origin.res);
     inform("Parameter file  " + title(*path) + "  loaded.");
 }
 

@@ -129,12 +129,8 @@ void MainController::parameters()
     CurveState& s = engine_.state;
     if (host_.runDialog(dialogParameters) == dialogCancel) return;
     if (s.newdimensions) {
-        fillClientGrey();
-        engine_.rebuildCanvas(s.res);
+        engine_.changeResolution(s.res);
         s.newdimensions = 0;
-        s.newcurve = 1;
-        s.firstloop = 1;
-        s.theta = 0.0;
     }
     if (s.restore) {
         s.restore = 0;
