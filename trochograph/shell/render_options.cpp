@@ -1,9 +1,5 @@
 #include "render_options.h"
 
-#include <cerrno>
-#include <cmath>
-#include <cstdlib>
-
 #include "c_numbers.h"
 #include "parameter_limits.h"
 
@@ -33,26 +29,6 @@ std::string renderUsage()
 }
 
 namespace {
-
-std::optional<long> wholeNumber(const std::string& text)
-{
-    if (text.empty()) return std::nullopt;
-    char* end = nullptr;
-    errno = 0;
-    const long v = std::strtol(text.c_str(), &end, 10);
-    if (errno != 0 || *end != '\0') return std::nullopt;
-    return v;
-}
-
-std::optional<double> realNumber(const std::string& text)
-{
-    if (text.empty()) return std::nullopt;
-    char* end = nullptr;
-    errno = 0;
-    const double v = std::strtod(text.c_str(), &end);
-    if (errno != 0 || *end != '\0' || !std::isfinite(v)) return std::nullopt;
-    return v;
-}
 
 ParsedRenderOptions failure(std::string message) { return {std::nullopt, std::move(message)}; }
 
@@ -89,7 +65,7 @@ ParsedRenderOptions parseRenderOptions(const std::vector<std::string>& args)
         const std::string& value = args[++i];
 
         auto wholeIn = [&](Range<int> range) -> std::optional<int> {
-            const auto v = wholeNumber(value);
+            const auto v = exactWholeNumber(value);
             if (!v || !range.contains(*v)) return std::nullopt;
             return static_cast<int>(*v);
         };
@@ -117,7 +93,7 @@ ParsedRenderOptions parseRenderOptions(const std::vector<std::string>& args)
             o.rounding = wholeIn(limits::rounding);
             if (!o.rounding) return outOfRange(limits::rounding);
         } else {
-            const auto v = realNumber(value);
+            const auto v = exactReal(value);
             if (!v || !limits::scale.contains(*v))
                 return failure(name + " takes a number from " + fixedText(limits::scale.low, 1) + " to " +
                                fixedText(limits::scale.high, 1) + ", not '" + value + "'");
