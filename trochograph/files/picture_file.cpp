@@ -9,16 +9,12 @@
 
 namespace trochograph {
 
-namespace {
-
 std::string lowerExtension(const std::filesystem::path& p)
 {
     std::string ext = p.extension().string();
     std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
     return ext;
 }
-
-}  // namespace
 
 bool isPictureName(const std::filesystem::path& path)
 {

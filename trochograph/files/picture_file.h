@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 #include <string_view>
 
 #include "save_error.h"
@@ -10,6 +11,9 @@
 namespace trochograph {
 
 class Surface;
+
+// The name's extension with its dot, in lower case: ".tga" for "Rose.TGA".
+std::string lowerExtension(const std::filesystem::path& path);
 
 // Whether the name ends in an extension writePicture knows.
 bool isPictureName(const std::filesystem::path& path);

@@ -23,7 +23,7 @@ RenderOutcome renderHeadless(const RenderOptions& options, SmoothPainter* smooth
 {
     const std::filesystem::path output = options.output;
     const std::optional<ImageFormat> named = formatOfName(output);
-    if (!named) return fail(output.string() + ": the output must end in .tga, .png or .svg");
+    if (!named) return fail(output.string() + ": " + imageNameRule);
     ImageFormat format = *named;
     if (options.antialias) {
         if (format != ImageFormat::png) return fail(output.string() + ": --antialias paints .png pictures");

@@ -1,11 +1,11 @@
 #include "image_export.h"
 
 #include <algorithm>
-#include <cctype>
 #include <string>
 
 #include "engine.h"
 #include "parameter_text.h"
+#include "picture_file.h"
 #include "png_export.h"
 #include "smooth_painter.h"
 #include "svg_export.h"
@@ -15,8 +15,7 @@ namespace trochograph {
 
 std::optional<ImageFormat> formatOfName(const std::filesystem::path& path)
 {
-    std::string ext = path.extension().string();
-    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
+    const std::string ext = lowerExtension(path);
     if (ext == ".tga") return ImageFormat::targa;
     if (ext == ".svg") return ImageFormat::svg;
     if (ext == ".png") return ImageFormat::png;

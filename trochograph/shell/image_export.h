@@ -21,6 +21,7 @@ inline constexpr const char* imageFilters =
     "Targa files (*.tga);;SVG drawing (*.svg);;PNG image (*.png);;PNG image, smooth (*.png)";
 
 // The format a name's extension asks for, in any case; none for another extension.
+inline constexpr const char* imageNameRule = "the output must end in .tga, .png or .svg";
 std::optional<ImageFormat> formatOfName(const std::filesystem::path& path);
 
 // The format of a name chosen in the Save Image dialog with filter `filter` (0 = the first).
