@@ -14,17 +14,16 @@ void wholeCurve(benchmark::State& run)
     QuietPlatform platform;
     Engine engine(platform);
     CurveState& s = engine.state;
-    s.speed = 0;
-    s.okintro = 0;
-    s.type = hypotrochoid;
+    s.params.speed = 0;
+    s.flags.okintro = 0;
+    s.params.type = hypotrochoid;
     Renderer unrecorded(s, engine.canvas, platform, engine.circles);
     Renderer& renderer = run.range(0) ? engine.renderer : unrecorded;
     long long steps = 0;
     for (auto _ : run) {
-        s.firstloop = 1;
-        s.newcurve = 1;
-        s.okroulette = 1;
-        while (s.okroulette) {
+        s.restartOnFreshBackground();
+        s.flags.okroulette = 1;
+        while (s.flags.okroulette) {
             renderer.roulette();
             ++steps;
         }
@@ -37,8 +36,8 @@ void svgOfWholeCurve(benchmark::State& run)
 {
     QuietPlatform platform;
     Engine engine(platform);
-    engine.state.speed = 0;
-    engine.state.type = hypotrochoid;
+    engine.state.params.speed = 0;
+    engine.state.params.type = hypotrochoid;
     engine.drawWholeCurve();
     for (auto _ : run) benchmark::DoNotOptimize(svgDocument(engine.record, "").size());
 }

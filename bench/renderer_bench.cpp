@@ -13,14 +13,14 @@ void rendererStep(benchmark::State& run)
     Engine engine(platform);
     engine.rebuildCanvas(static_cast<int>(run.range(0)));
     CurveState& s = engine.state;
-    s.speed = 0;
-    s.okintro = 0;
-    s.animate = static_cast<int>(run.range(1));
+    s.params.speed = 0;
+    s.flags.okintro = 0;
+    s.flags.animate = static_cast<int>(run.range(1));
     if (run.range(2)) engine.circles.setFrameMode(FrameMode::wholeCanvas);
     // The default hypotrochoid: its moving circle is large, the harder case for frames.
-    s.type = hypotrochoid;
+    s.params.type = hypotrochoid;
     for (auto _ : run) {
-        s.okroulette = 1;
+        s.flags.okroulette = 1;
         engine.roulette();
     }
     run.SetItemsProcessed(run.iterations());
@@ -42,14 +42,14 @@ void circleFrameFixedSize(benchmark::State& run)
     Engine engine(platform);
     engine.rebuildCanvas(static_cast<int>(run.range(0)));
     CurveState& s = engine.state;
-    s.okintro = 0;
+    s.flags.okintro = 0;
     // The moving circle's centre at (400, 300) of the canvas, whatever its side.
-    s.center1x = 400 - s.halfres;
-    s.center1y = 300 - s.halfres;
-    s.pt[1] = {460, 330};
+    s.progress.center1x = 400 - s.params.halfres;
+    s.progress.center1y = 300 - s.params.halfres;
+    s.progress.pt[1] = {460, 330};
     engine.circles.drawcircles(platform.windowSurface(), 200, 60, 0);
     for (auto _ : run) {
-        s.delta += 0.01;
+        s.progress.delta += 0.01;
         engine.circles.drawcircles(platform.windowSurface(), 200, 60, 1);
     }
 }

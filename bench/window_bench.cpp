@@ -23,14 +23,14 @@ void windowDrawsHypotrochoid(benchmark::State& run)
     }
     CurveState& s = app.window().engine().state;
     QTest::mouseClick(&app.window().view(), Qt::LeftButton);  // stops the intro
-    while (s.okintro) app.turn();
-    s.speed = 0;
-    s.type = hypotrochoid;
-    s.animate = static_cast<int>(run.range(0));
+    while (s.flags.okintro) app.turn();
+    s.params.speed = 0;
+    s.params.type = hypotrochoid;
+    s.flags.animate = static_cast<int>(run.range(0));
     long long steps = 0;
     for (auto _ : run) {
-        s.okroulette = 1;
-        while (s.okroulette) {
+        s.flags.okroulette = 1;
+        while (s.flags.okroulette) {
             app.turn();
             ++steps;
         }

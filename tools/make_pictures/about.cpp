@@ -18,7 +18,7 @@ Picture drawAbout()
     Surface& surface = picture.surface;
 
     CurveCanvas circles(half, black);
-    CurveState& s = circles.state();
+    CurveParameters& s = circles.parameters();
     s.type = epitrochoid;
     s.multicolor = 1;
     s.width = 2;

@@ -10,17 +10,17 @@ namespace trochograph::pictures {
 
 class CurveCanvas {
 public:
-    // A square canvas of side `side` filled with `background`, which is also the curve
-    // state's back colour; the state otherwise starts at its defaults, with no pause
-    // between segments.
+    // A square canvas of side `side` filled with `background`, which is also the curve's
+    // back colour; the parameters otherwise start at their defaults, with no pause between
+    // segments.
     CurveCanvas(int side, Colorref background);
     CurveCanvas(const CurveCanvas&) = delete;
     CurveCanvas& operator=(const CurveCanvas&) = delete;
 
-    CurveState& state() { return engine_.state; }
+    CurveParameters& parameters() { return engine_.state.params; }
     const Surface& canvas() const { return engine_.canvas; }
 
-    // Draws the whole curve the state describes over what the canvas already holds.
+    // Draws the whole curve the parameters describe over what the canvas already holds.
     void drawCurve();
     // Draws the curve until theta reaches `theta` or the curve ends, whichever comes first.
     void drawCurveUntil(double theta);

@@ -19,7 +19,7 @@ constexpr Colorref clearColor = rgb(0, 0, 0);
 // half side.
 void drawRose(CurveCanvas& canvas, int penWidth)
 {
-    CurveState& s = canvas.state();
+    CurveParameters& s = canvas.parameters();
     s.type = hypotrochoid;
     s.multicolor = 1;
     s.width = penWidth;

@@ -6,7 +6,7 @@ namespace trochograph::pictures {
 
 void drawEmblem(CurveCanvas& canvas, int penWidth)
 {
-    CurveState& s = canvas.state();
+    CurveParameters& s = canvas.parameters();
     s.type = epitrochoid;
     s.multicolor = 1;
     s.width = penWidth;

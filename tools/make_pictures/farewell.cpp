@@ -41,7 +41,7 @@ Picture drawFarewell()
     // The rose with k = 2, and inside it a hypotrochoid with R / r = 4 whose pen, beyond
     // the rolling circle, draws four small loops along the petals.
     CurveCanvas curves(canvasSide, brown);
-    CurveState& s = curves.state();
+    CurveParameters& s = curves.parameters();
     s.crpalette = petalPalette();
     s.multicolor = 1;
     s.width = 3;

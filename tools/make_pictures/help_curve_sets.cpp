@@ -19,7 +19,7 @@ constexpr int gap = 5;
 
 // The curve every set starts from: R / r = 5 / 3 closes after three turns with five
 // loops, the pen beyond the rolling circle.
-void startSet(CurveState& s)
+void startSet(CurveParameters& s)
 {
     s.type = hypotrochoid;
     s.multicolor = 1;
@@ -32,12 +32,12 @@ void startSet(CurveState& s)
 
 // Draws the set's curves one over another, each after `vary` has changed the state for
 // step 0, 1, ... count - 1, in the square `left` pixels from the left edge.
-void drawSet(Picture& picture, int left, int count, const std::function<void(CurveState&, int)>& vary)
+void drawSet(Picture& picture, int left, int count, const std::function<void(CurveParameters&, int)>& vary)
 {
     CurveCanvas canvas(square, ground);
-    startSet(canvas.state());
+    startSet(canvas.parameters());
     for (int i = 0; i < count; ++i) {
-        vary(canvas.state(), i);
+        vary(canvas.parameters(), i);
         canvas.drawCurve();
     }
     picture.surface.blit({left, 0}, canvas.canvas(), canvas.canvas().bounds());
@@ -49,10 +49,10 @@ Picture drawHelpCurveSets()
 {
     constexpr int step = square + gap;
     Picture picture{Surface(3 * square + 2 * gap, square, ground), {}, {}};
-    drawSet(picture, 0, 4, [](CurveState& s, int i) { s.scale[hypotrochoid] = 1.0 - 0.2 * i; });
-    drawSet(picture, step, 4, [](CurveState& s, int i) { s.dpct[hypotrochoid] = 52 - 11 * i; });
+    drawSet(picture, 0, 4, [](CurveParameters& s, int i) { s.scale[hypotrochoid] = 1.0 - 0.2 * i; });
+    drawSet(picture, step, 4, [](CurveParameters& s, int i) { s.dpct[hypotrochoid] = 52 - 11 * i; });
     // Spread evenly over the 72 degrees after which the five-fold star repeats itself.
-    drawSet(picture, 2 * step, 4, [](CurveState& s, int i) {
+    drawSet(picture, 2 * step, 4, [](CurveParameters& s, int i) {
         s.dbtheta = 18.0 * i;
         s.rottheta = s.dbtheta * pi / 180;
     });

@@ -42,7 +42,7 @@ struct Trochoid {
 };
 
 // Radii in percent of the canvas's half side, as the engine takes them.
-Trochoid trochoidOnCanvas(CurveState& s, CurveType type, int Rpct, int rpct, int dpct)
+Trochoid trochoidOnCanvas(CurveParameters& s, CurveType type, int Rpct, int rpct, int dpct)
 {
     s.type = type;
     s.multicolor = 0;
@@ -84,7 +84,7 @@ void drawCycloid(Picture& picture, int left)
 void drawEpitrochoid(Picture& picture, int left)
 {
     CurveCanvas canvas(canvasSide, ground);
-    const Trochoid t = trochoidOnCanvas(canvas.state(), epitrochoid, 51, 17, 28);
+    const Trochoid t = trochoidOnCanvas(canvas.parameters(), epitrochoid, 51, 17, 28);
     canvas.drawCurve();
 
     Diagram g(picture, {left + panelWidth / 2, centreRow});
@@ -112,7 +112,7 @@ void drawEpitrochoid(Picture& picture, int left)
 void drawHypotrochoid(Picture& picture, int left)
 {
     CurveCanvas canvas(canvasSide, ground);
-    const Trochoid t = trochoidOnCanvas(canvas.state(), hypotrochoid, 93, 31, 16);
+    const Trochoid t = trochoidOnCanvas(canvas.parameters(), hypotrochoid, 93, 31, 16);
     canvas.drawCurve();
 
     Diagram g(picture, {left + panelWidth / 2, centreRow});

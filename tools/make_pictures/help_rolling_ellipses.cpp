@@ -59,7 +59,7 @@ void drawRings(Picture& picture, int left)
 {
     constexpr int side = 200;
     CurveCanvas canvas(side, ground);
-    CurveState& s = canvas.state();
+    CurveParameters& s = canvas.parameters();
     // The engine's actual ellipse, b = a / 2, round the outside of a circle; the ratio of
     // the circumferences rounded to quarters closes each curve after four turns.
     s.type = epitrochoid;

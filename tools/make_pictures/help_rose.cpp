@@ -28,7 +28,7 @@ Picture drawHelpRose()
 
     // Both reach 90 % of the canvas's half side: 6 units of 15 % each.
     CurveCanvas canvas(side, ground);
-    CurveState& s = canvas.state();
+    CurveParameters& s = canvas.parameters();
     s.multicolor = 0;
     s.increment = 0.005;
     s.type = hypotrochoid;

@@ -25,7 +25,7 @@ constexpr int canvasSide = 210;
 void drawPath(Picture& picture, int left, int rounding, double turns, const std::string& caption)
 {
     CurveCanvas canvas(canvasSide, ground);
-    CurveState& s = canvas.state();
+    CurveParameters& s = canvas.parameters();
     s.type = epitrochoid;
     s.ellipse = 1;
     s.method = actualEllipse;

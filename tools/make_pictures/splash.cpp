@@ -20,7 +20,7 @@ Picture drawSplash()
     // R / r = 17 / 2: seventeen loops round the ring, the pen outside the rolling circle.
     // The ring's inner edge lies at (R + r - d)% of the half side, clear of the title.
     CurveCanvas curves(canvasSide, black);
-    CurveState& s = curves.state();
+    CurveParameters& s = curves.parameters();
     s.type = epitrochoid;
     s.multicolor = 1;
     s.increment = 0.004;
@@ -29,8 +29,10 @@ Picture drawSplash()
     s.dpct[epitrochoid] = 16;
 
     // A thin copy half a loop round and half the palette out of step, under the bold one.
-    const Palette palette = s.crpalette;
-    std::rotate(s.crpalette.begin() + 1, s.crpalette.begin() + 128, s.crpalette.end());
+    const Palette palette = s.crpalette.colors();
+    Palette shifted = palette;
+    std::rotate(shifted.begin() + 1, shifted.begin() + 128, shifted.end());
+    s.crpalette = shifted;
     s.width = 1;
     s.dbtheta = 180.0 / 17;
     s.rottheta = s.dbtheta * pi / 180;

@@ -1,6 +1,5 @@
 #include "choose_k_form.h"
 
-#include "curve_state.h"
 #include "parameter_limits.h"
 #include "trunc_int.h"
 
@@ -34,9 +33,9 @@ static_assert(lastK - firstK + 1 == static_cast<int>(ki.size()));
 const DialogTemplate ChooseKForm::layout{
     dialogChooseK, "Choose Value of ' k '", "MS Sans Serif", 8, 0, 0, 163, 230, controls};
 
-ChooseKForm::ChooseKForm(CurveState& state) : Form(layout), state_(state)
+ChooseKForm::ChooseKForm(const CurveParameters& parameters) : CurveForm(layout, parameters)
 {
-    const int index = truncToInt(state.kindex);
+    const int index = truncToInt(parameters.kindex);
     // A stored index always lies in the table; should one not, no button is ticked.
     if (limits::kindex.contains(index)) select(firstK + index);
 }
@@ -45,8 +44,8 @@ FormResult ChooseKForm::press(int id, const Confirm&)
 {
     if (id == dialogCancel) return FormResult::ended(dialogCancel);
     if (id != dialogOk) return FormResult::stays();
-    // No flag: the renderer takes k from kindex when the next curve starts.
-    if (const int chosen = selected(firstK, lastK); chosen >= 0) state_.kindex = chosen - firstK;
+    // No restart: the renderer takes k from kindex when the next curve starts.
+    if (const int chosen = selected(firstK, lastK); chosen >= 0) parameters().kindex = chosen - firstK;
     return FormResult::ended(dialogOk);
 }
 

@@ -1,21 +1,16 @@
 // "Choose Value of ' k '": which irrational k the irrational rose uses.
 #pragma once
 
-#include "form.h"
+#include "curve_form.h"
 
 namespace trochograph {
 
-struct CurveState;
-
-class ChooseKForm final : public Form {
+class ChooseKForm final : public CurveForm {
 public:
-    explicit ChooseKForm(CurveState& state);
+    explicit ChooseKForm(const CurveParameters& parameters);
     [[nodiscard]] FormResult press(int id, const Confirm& confirm) override;
 
     static const DialogTemplate layout;
-
-private:
-    CurveState& state_;
 };
 
 }  // namespace trochograph

@@ -1,7 +1,6 @@
 #include "colors_form.h"
 
 #include "c_numbers.h"
-#include "curve_state.h"
 #include "parameter_limits.h"
 #include "parameters_form.h"
 
@@ -27,7 +26,7 @@ constexpr ControlTemplate controls[] = {
 };
 
 // The components in box order.
-int* components(CurveState& s, int i)
+int* components(CurveParameters& s, int i)
 {
     int* const fields[] = {&s.rfore, &s.gfore, &s.bfore, &s.rback, &s.gback, &s.bback};
     return fields[i];
@@ -38,22 +37,22 @@ int* components(CurveState& s, int i)
 const DialogTemplate ColorsForm::layout{
     dialogColors, "Choose Colors ( 0 - 255 )", "MS Sans Serif", 8, 0, 0, 155, 182, controls};
 
-ColorsForm::ColorsForm(CurveState& state) : Form(layout), state_(state)
+ColorsForm::ColorsForm(const CurveParameters& parameters) : CurveForm(layout, parameters)
 {
     for (int id = firstComponent; id <= lastComponent; ++id)
-        show(id, decimalText(*components(state, id - firstComponent)));
-    check(multicolorBox, state.multicolor == 1);
+        show(id, decimalText(*components(edit_.parameters, id - firstComponent)));
+    check(multicolorBox, parameters.multicolor == 1);
 }
 
 FormResult ColorsForm::press(int id, const Confirm&)
 {
     if (id == dialogCancel) return FormResult::ended(dialogCancel);
     if (id != dialogOk) return FormResult::stays();
-    state_.multicolor = checked(multicolorBox) ? 1 : 0;
+    parameters().multicolor = checked(multicolorBox) ? 1 : 0;
     for (int box = firstComponent; box <= lastComponent; ++box) {
         const int value = readInt(entry(box));
         if (!limits::colorComponent.contains(value)) return FormResult::fails(parameterError(colorRangeError));
-        *components(state_, box - firstComponent) = value;
+        *components(parameters(), box - firstComponent) = value;
     }
     return FormResult::ended(dialogOk);
 }

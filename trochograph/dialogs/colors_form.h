@@ -2,23 +2,18 @@
 // and blue components, and whether the curve takes its colours from the palette.
 #pragma once
 
-#include "form.h"
+#include "curve_form.h"
 
 namespace trochograph {
 
-struct CurveState;
-
-class ColorsForm final : public Form {
+class ColorsForm final : public CurveForm {
 public:
-    explicit ColorsForm(CurveState& state);
+    explicit ColorsForm(const CurveParameters& parameters);
     // OK stores the multicolour choice, then each component that passes, in order, until
     // one is out of range. The colour words are composed by the caller after OK.
     [[nodiscard]] FormResult press(int id, const Confirm& confirm) override;
 
     static const DialogTemplate layout;
-
-private:
-    CurveState& state_;
 };
 
 }  // namespace trochograph

@@ -1,9 +1,5 @@
 #include "ellipse_options_form.h"
 
-#include <cmath>
-
-#include "curve_state.h"
-
 namespace trochograph {
 
 namespace {
@@ -28,12 +24,12 @@ bool focusApplies(int method) { return method != circleVaryingD; }
 const DialogTemplate EllipseOptionsForm::layout{
     dialogEllipseOptions, "Ellipse Options", "MS Sans Serif", 8, 0, 0, 163, 132, controls};
 
-EllipseOptionsForm::EllipseOptionsForm(CurveState& state) : Form(layout), state_(state)
+EllipseOptionsForm::EllipseOptionsForm(const CurveParameters& parameters) : CurveForm(layout, parameters)
 {
-    select(firstMethod + state.method);
+    select(firstMethod + parameters.method);
     // An action, not a setting: unticked at every opening.
     check(focusBox, false);
-    enable(focusBox, focusApplies(state.method));
+    enable(focusBox, focusApplies(parameters.method));
 }
 
 void EllipseOptionsForm::clicked(int id)
@@ -45,28 +41,13 @@ FormResult EllipseOptionsForm::press(int id, const Confirm&)
 {
     if (id == dialogCancel) return FormResult::ended(dialogCancel);
     if (id != dialogOk) return FormResult::stays();
-    CurveState& s = state_;
-    // Read even when disabled: a tick made before choosing "d varies" still acts.
-    s.focaldistance = checked(focusBox) ? 1 : 0;
-    if (s.focaldistance) {
-        s.focaldistance = 0;
-        s.newcurve = 1;
-        s.theta = 0.0;
-        setDistanceToFocus(s);
-    }
+    // Read even when disabled: a tick made before choosing "d varies" still acts. The
+    // focus is found from the moving radius as last computed, which the curve's progress
+    // holds: the window does it.
+    edit_.focalDistance = checked(focusBox);
     if (const int chosen = selected(firstMethod, lastMethod); chosen >= 0)
-        s.setRestarting(s.method, chosen - firstMethod);
+        setRestarting(parameters().method, chosen - firstMethod);
     return FormResult::ended(dialogOk);
-}
-
-void setDistanceToFocus(CurveState& s)
-{
-    // The moving radius as last computed; before any curve or parameter change has
-    // computed one, the radius the current type's percentage gives.
-    const double r = s.r != 0.0 ? s.r : s.halfres * s.rpct[s.type] * 0.01;
-    s.a = r;
-    s.b = (static_cast<double>(s.en) / s.ed) * r;
-    s.dpct[s.type] = std::sqrt(s.a * s.a - s.b * s.b) * 100 / s.halfres;
 }
 
 }  // namespace trochograph

@@ -9,14 +9,14 @@
 
 namespace trochograph {
 
-std::unique_ptr<Form> makeForm(int dialog, CurveState& state)
+std::unique_ptr<Form> makeForm(int dialog, const CurveParameters& parameters)
 {
     switch (dialog) {
-    case dialogImageType: return std::make_unique<ImageTypeForm>(state);
-    case dialogEllipseOptions: return std::make_unique<EllipseOptionsForm>(state);
-    case dialogChooseK: return std::make_unique<ChooseKForm>(state);
-    case dialogParameters: return std::make_unique<ParametersForm>(state);
-    case dialogColors: return std::make_unique<ColorsForm>(state);
+    case dialogImageType: return std::make_unique<ImageTypeForm>(parameters);
+    case dialogEllipseOptions: return std::make_unique<EllipseOptionsForm>(parameters);
+    case dialogChooseK: return std::make_unique<ChooseKForm>(parameters);
+    case dialogParameters: return std::make_unique<ParametersForm>(parameters);
+    case dialogColors: return std::make_unique<ColorsForm>(parameters);
     case dialogHelpPage1: return std::make_unique<PageForm>(helpPage1, true);
     case dialogHelpPage2: return std::make_unique<PageForm>(helpPage2, true);
     case dialogFormulae: return std::make_unique<PageForm>(formulaPage, false);

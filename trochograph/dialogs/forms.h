@@ -1,4 +1,4 @@
-// The form of each modal dialog, made afresh at each opening from the curve state.
+// The form of each modal dialog, made afresh at each opening from the curve's parameters.
 #pragma once
 
 #include <memory>
@@ -7,9 +7,9 @@
 
 namespace trochograph {
 
-struct CurveState;
+struct CurveParameters;
 
 // Null for an id that names no dialog.
-std::unique_ptr<Form> makeForm(int dialog, CurveState& state);
+std::unique_ptr<Form> makeForm(int dialog, const CurveParameters& parameters);
 
 }  // namespace trochograph

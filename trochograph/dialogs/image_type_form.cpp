@@ -1,6 +1,5 @@
 #include "image_type_form.h"
 
-#include "curve_state.h"
 
 namespace trochograph {
 
@@ -27,12 +26,12 @@ bool takesEllipse(int type) { return type == epitrochoid || type == hypotrochoid
 const DialogTemplate ImageTypeForm::layout{
     dialogImageType, "Choose Image Type", "MS Sans Serif", 8, 0, 0, 163, 152, controls};
 
-ImageTypeForm::ImageTypeForm(CurveState& state) : Form(layout), state_(state)
+ImageTypeForm::ImageTypeForm(const CurveParameters& parameters) : CurveForm(layout, parameters)
 {
-    select(firstType + state.type);
-    check(ellipseBox, state.ellipse == 1);
+    select(firstType + parameters.type);
+    check(ellipseBox, parameters.ellipse == 1);
     // Disabling keeps the tick, which OK then ignores for the roses.
-    enable(ellipseBox, takesEllipse(state.type));
+    enable(ellipseBox, takesEllipse(parameters.type));
 }
 
 void ImageTypeForm::clicked(int id)
@@ -44,13 +43,11 @@ FormResult ImageTypeForm::press(int id, const Confirm&)
 {
     if (id == dialogCancel) return FormResult::ended(dialogCancel);
     if (id != dialogOk) return FormResult::stays();
-    CurveState& s = state_;
-    const int ellipse = checked(ellipseBox) ? 1 : 0;
+    CurveParameters& p = parameters();
     // Another moving piece means another curve.
-    if (ellipse != s.ellipse) s.newcurve = 1;
-    s.ellipse = ellipse;
-    if (const int chosen = selected(firstType, lastType); chosen >= 0) s.setRestarting(s.type, chosen - firstType);
-    if (!takesEllipse(s.type)) s.ellipse = 0;
+    setRestarting(p.ellipse, checked(ellipseBox) ? 1 : 0);
+    if (const int chosen = selected(firstType, lastType); chosen >= 0) setRestarting(p.type, chosen - firstType);
+    if (!takesEllipse(p.type)) p.ellipse = 0;
     return FormResult::ended(dialogOk);
 }
 

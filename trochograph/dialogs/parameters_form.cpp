@@ -4,7 +4,6 @@
 #include <cstdlib>
 
 #include "c_numbers.h"
-#include "curve_state.h"
 #include "parameter_limits.h"
 #include "rotate.h"
 #include "trunc_int.h"
@@ -56,7 +55,7 @@ enum Row : int { resolution, lineWidth, bigR, smallR, distance, scale, angle, sp
 constexpr int editIds[] = {510, 515, 520, 525, 530, 535, 540, 545, 550, 555, 560, 565, 568};
 constexpr int editY[] = {12, 30, 68, 86, 104, 140, 158, 176, 194, 212, 252, 270, 288};
 constexpr int labelId(int row) { return 570 + row; }
-constexpr int edit(Row row) { return editIds[row]; }
+constexpr int boxOf(Row row) { return editIds[row]; }
 constexpr int restoreBox = 595;
 
 enum Error : int {
@@ -89,36 +88,36 @@ constexpr ControlTemplate controls[] = {
 const DialogTemplate ParametersForm::layout{
     dialogParameters, " Image Parameters", "MS Sans Serif", 8, 0, 0, 275, 352, controls};
 
-ParametersForm::ParametersForm(CurveState& state) : Form(layout), state_(state)
+ParametersForm::ParametersForm(const CurveParameters& parameters) : CurveForm(layout, parameters)
 {
-    const CurveState& s = state;
+    const CurveParameters& s = parameters;
     const int t = s.type;
     show(labelId(kn), t == rhodoneaIrrational ? "rhodonea fixed circle circuits ( 1 - 100 )"
                                               : "kn: rhodonea petal factor numerator ( 1 - 16 )");
 
-    show(edit(resolution), decimalText(s.res));
-    show(edit(lineWidth), decimalText(s.width));
-    show(edit(bigR), decimalText(s.Rpct[t]));
-    show(edit(smallR), decimalText(s.rpct[t]));
-    show(edit(distance), fixedText(s.dpct[t], 10));
-    show(edit(scale), fixedText(s.scale[t], 10));
-    show(edit(angle), fixedText(s.rottheta * 360 * (1 / twoPi), 10));
-    show(edit(speed), decimalTextOrEmpty(relativeSpeed(s.speed)));
-    show(edit(kn), decimalTextOrEmpty(s.kn[t]));
-    show(edit(kd), decimalTextOrEmpty(s.kd[t]));
-    show(edit(en), decimalTextOrEmpty(s.en));
-    show(edit(ed), decimalTextOrEmpty(s.ed));
-    show(edit(rounding), decimalTextOrEmpty(s.rounding == noRounding ? 0 : s.rounding));
+    show(boxOf(resolution), decimalText(s.res));
+    show(boxOf(lineWidth), decimalText(s.width));
+    show(boxOf(bigR), decimalText(s.Rpct[t]));
+    show(boxOf(smallR), decimalText(s.rpct[t]));
+    show(boxOf(distance), fixedText(s.dpct[t], 10));
+    show(boxOf(scale), fixedText(s.scale[t], 10));
+    show(boxOf(angle), fixedText(s.rottheta * 360 * (1 / twoPi), 10));
+    show(boxOf(speed), decimalTextOrEmpty(relativeSpeed(s.speed)));
+    show(boxOf(kn), decimalTextOrEmpty(s.kn[t]));
+    show(boxOf(kd), decimalTextOrEmpty(s.kd[t]));
+    show(boxOf(en), decimalTextOrEmpty(s.en));
+    show(boxOf(ed), decimalTextOrEmpty(s.ed));
+    show(boxOf(rounding), decimalTextOrEmpty(s.rounding == noRounding ? 0 : s.rounding));
 
     // Only the boxes the current type and ellipse mode use are open for typing.
     const bool trochoid = t == epitrochoid || t == hypotrochoid;
-    enable(edit(smallR), trochoid);
-    enable(edit(distance), trochoid);
-    enable(edit(kn), !trochoid);
-    enable(edit(kd), t == rhodoneaRational);
-    enable(edit(en), s.ellipse == 1);
-    enable(edit(ed), s.ellipse == 1);
-    enable(edit(rounding), s.ellipse == 1 && s.method == actualEllipse);
+    enable(boxOf(smallR), trochoid);
+    enable(boxOf(distance), trochoid);
+    enable(boxOf(kn), !trochoid);
+    enable(boxOf(kd), t == rhodoneaRational);
+    enable(boxOf(en), s.ellipse == 1);
+    enable(boxOf(ed), s.ellipse == 1);
+    enable(boxOf(rounding), s.ellipse == 1 && s.method == actualEllipse);
     check(restoreBox, false);
 }
 
@@ -131,18 +130,17 @@ FormResult ParametersForm::press(int id, const Confirm& confirm)
 
 FormResult ParametersForm::ok(const Confirm& confirm)
 {
-    CurveState& s = state_;
+    CurveParameters& s = parameters();
     const int t = s.type;
     // Disabled boxes are read and checked like the others.
-    auto whole = [&](Row row) { return readInt(entry(edit(row))); };
-    auto real = [&](Row row) { return readReal(entry(edit(row))); };
+    auto whole = [&](Row row) { return readInt(entry(boxOf(row))); };
+    auto real = [&](Row row) { return readReal(entry(boxOf(row))); };
     auto fail = [](Error e) { return FormResult::fails(parameterError(e)); };
 
-    s.restore = checked(restoreBox) ? 1 : 0;
-
+    // A new side stored here stays in force whatever follows: the window then builds a
+    // canvas of that side, even if the user cancels after a later row failed.
     const int res = whole(resolution);
     if (!limits::resolution.contains(res)) return fail(resolutionError);
-    if (res != s.res) s.newdimensions = 1;
     s.setResolution(res);
 
     const int width = whole(lineWidth);
@@ -159,7 +157,7 @@ FormResult ParametersForm::ok(const Confirm& confirm)
 
     const double factor = real(scale);
     if (!limits::scale.contains(factor)) return fail(scaleError);
-    s.setRestarting(s.scale[t], factor);
+    setRestarting(s.scale[t], factor);
 
     const double degrees = real(angle);
     if (!limits::offsetAngle.contains(degrees)) return fail(angleError);
@@ -173,11 +171,11 @@ FormResult ParametersForm::ok(const Confirm& confirm)
     const int knValue = whole(kn);
     if (const auto range = limits::kn(t); range && !range->contains(knValue))
         return fail(t == rhodoneaIrrational ? circuitError : petalError);
-    s.setRestarting(s.kn[t], knValue);
+    setRestarting(s.kn[t], knValue);
 
     const int kdValue = whole(kd);
     if (!limits::petalFactor.contains(kdValue)) return fail(petalError);
-    s.setRestarting(s.kd[t], kdValue);
+    setRestarting(s.kd[t], kdValue);
 
     const int minor = whole(en);
     if (!limits::axis.contains(minor)) return fail(axisError);
@@ -202,9 +200,8 @@ FormResult ParametersForm::ok(const Confirm& confirm)
     s.Rpct[t] = Rtemp;
     s.rpct[t] = rtemp;
     s.dpct[t] = dtemp;
-    s.R = s.halfres * s.Rpct[t] * 0.01;
-    s.r = s.halfres * s.rpct[t] * 0.01;
-    s.d = s.halfres * s.dpct[t] * 0.01;
+    edit_.radii = true;
+    edit_.restoreDefaults = checked(restoreBox);
     return FormResult::ended(dialogOk);
 }
 

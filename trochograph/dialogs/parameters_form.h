@@ -4,11 +4,9 @@
 
 #include <array>
 
-#include "form.h"
+#include "curve_form.h"
 
 namespace trochograph {
-
-struct CurveState;
 
 // The labels of the thirteen rows (row 8 is relabelled by curve type) and the messages of
 // the rules, by error number; the Colors form reports with the last one.
@@ -19,20 +17,19 @@ constexpr int colorRangeError = 12;
 // The message box of a failed rule.
 Message parameterError(int error);
 
-class ParametersForm final : public Form {
+class ParametersForm final : public CurveForm {
 public:
-    explicit ParametersForm(CurveState& state);
+    explicit ParametersForm(const CurveParameters& parameters);
 
     // OK checks the rows in order, storing each one that passes at once, so a failure
-    // leaves the rows before it in force; R, r and d are stored only when all pass.
+    // leaves the rows before it in force; R, r and d are stored, and the defaults asked
+    // for, only when all pass.
     [[nodiscard]] FormResult press(int id, const Confirm& confirm) override;
 
     static const DialogTemplate layout;
 
 private:
     [[nodiscard]] FormResult ok(const Confirm& confirm);
-
-    CurveState& state_;
 };
 
 }  // namespace trochograph

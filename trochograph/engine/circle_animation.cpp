@@ -24,7 +24,7 @@ int truncPlus(double v, int offset)
 
 }  // namespace
 
-CircleAnimation::CircleAnimation(CurveState& state, Surface& canvas, EnginePlatform& platform)
+CircleAnimation::CircleAnimation(const CurveState& state, Surface& canvas, EnginePlatform& platform)
     : state_(state), canvas_(canvas), platform_(platform)
 {
     canvasChanges_.markAll();
@@ -35,10 +35,11 @@ CircleAnimation::~CircleAnimation() { canvas_.detach(canvasChanges_); }
 
 int CircleAnimation::drawcircles(Surface& hdc, double R, double r1, int flag)
 {
-    const Rect visible = visibleArea(state_.res, platform_.clientRect());
+    const CurveParameters& p = state_.params;
+    const Rect visible = visibleArea(p.res, platform_.clientRect());
     if (flag == 0) {
-        const int hr = state_.halfres;
-        R *= state_.scale[state_.type];
+        const int hr = p.halfres;
+        R *= p.scale[p.type];
         bound_ = visible;
         const Rect box{truncToInt(hr - R), truncToInt(hr - R), truncToInt(hr + R), truncToInt(hr + R)};
         const Point start{box.left, hr};
@@ -71,35 +72,36 @@ int CircleAnimation::drawcircles(Surface& hdc, double R, double r1, int flag)
 
 CircleOverlay CircleAnimation::nextOverlay(double r1)
 {
-    const CurveState& s = state_;
-    const int hr = s.halfres;
+    const CurveParameters& p = state_.params;
+    const CurveProgress& g = state_.progress;
+    const int hr = p.halfres;
     CircleOverlay o;
-    if (s.type == epitrochoid || s.type == hypotrochoid) {
-        const double sc = s.scale[s.type];
+    if (p.type == epitrochoid || p.type == hypotrochoid) {
+        const double sc = p.scale[p.type];
         r1 *= sc;
-        center1_ = {truncPlus(s.center1x * sc, hr), truncPlus(s.center1y * sc, hr)};
-    } else if (s.type == rhodoneaRational) {
+        center1_ = {truncPlus(g.center1x * sc, hr), truncPlus(g.center1y * sc, hr)};
+    } else if (p.type == rhodoneaRational) {
         center1_ = {hr, hr};
     }
     const double cx = center1_.x;
     const double cy = center1_.y;
 
-    if (s.type == epitrochoid || s.type == hypotrochoid) {
+    if (p.type == epitrochoid || p.type == hypotrochoid) {
         o.circle = true;
         o.circleBox = {truncToInt(cx - r1), truncToInt(cy - r1), truncToInt(cx + r1), truncToInt(cy + r1)};
-        double u = std::cos(s.delta) * r1;
-        double v = std::sin(s.delta) * r1;
+        double u = std::cos(g.delta) * r1;
+        double v = std::sin(g.delta) * r1;
         o.spokes[0] = {truncToInt(cx + u), truncToInt(cy - v)};
         o.spokes[1] = {truncToInt(cx - u), truncToInt(cy + v)};
-        u = std::cos(s.delta + halfPi) * r1;
-        v = std::sin(s.delta + halfPi) * r1;
+        u = std::cos(g.delta + halfPi) * r1;
+        v = std::sin(g.delta + halfPi) * r1;
         o.spokes[2] = {truncToInt(cx + u), truncToInt(cy - v)};
         o.spokes[3] = {truncToInt(cx - u), truncToInt(cy + v)};
     }
-    if (s.okintro == 0) {
+    if (state_.flags.okintro == 0) {
         o.arm = true;
         o.armFrom = center1_;
-        o.armTo = s.pt[1];
+        o.armTo = g.pt[1];
         o.armColor = o.circle ? circle_colors::armOfTrochoid : circle_colors::armOfRose;
         o.dot = o.circle;
     }

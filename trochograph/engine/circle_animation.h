@@ -44,7 +44,7 @@ enum class FrameMode { incremental, wholeCanvas };
 
 class CircleAnimation {
 public:
-    CircleAnimation(CurveState& state, Surface& canvas, EnginePlatform& platform);
+    CircleAnimation(const CurveState& state, Surface& canvas, EnginePlatform& platform);
     ~CircleAnimation();
     CircleAnimation(const CircleAnimation&) = delete;
     CircleAnimation& operator=(const CircleAnimation&) = delete;
@@ -71,7 +71,7 @@ private:
     // Brings the visible part of the window back to the canvas wherever either may differ.
     void syncWindow(Surface& window, const Rect& visible);
 
-    CurveState& state_;
+    const CurveState& state_;
     Surface& canvas_;
     EnginePlatform& platform_;
 

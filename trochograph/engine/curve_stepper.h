@@ -1,7 +1,7 @@
-// The arithmetic of a curve, one step at a time: set-up, the pen's place at the current
-// angle, the segment it draws, and the advance to the next angle (the ellipse simulation
-// included). The live renderer and the replay of a drawing record share it, so both give
-// the same points.
+// The arithmetic of a curve, one step at a time: the set-up, and the step that puts the pen
+// at the current angle, hands its segment to a sink and moves the angle on (the rolling
+// ellipse included). The live renderer and the replay of a drawing record both draw
+// through step(), so both give the same segments.
 #pragma once
 
 #include "curve_state.h"
@@ -9,7 +9,7 @@
 
 namespace trochograph {
 
-// What the stepper keeps between steps besides the curve state.
+// What the stepper keeps between steps besides the curve's progress.
 struct StepperMemory {
     double R_plus_r = 0.0, R_minus_r = 0.0;
     double R_over_r_plus_1 = 0.0, R_over_r_minus_1 = 0.0;
@@ -25,35 +25,44 @@ struct StepperMemory {
 
 class CurveStepper {
 public:
-    CurveStepper(CurveState& state, StepperMemory& memory) : s_(state), m_(memory) {}
-
-    // A new curve: pixel radii from the percentages, the closing angle, the ellipse.
-    void setUp();
-    // Puts the pen at the current angle (s.pt[1]); at angle 0 the last point is the pen's.
-    void locatePen();
-    // The segment from the last point to the pen into `out`, when both ends lie on the
-    // canvas; a segment with an end off the canvas is dropped whole (false).
-    bool segment(Segment& out) const;
-    // The pen's point becomes the last one and the angle moves on by the increment.
-    void advance()
+    CurveStepper(CurveParameters& parameters, CurveProgress& progress, StepperMemory& memory)
+        : p_(parameters), g_(progress), m_(memory)
     {
-        s_.pt[0] = s_.pt[1];
-        m_.lastX = m_.penX;
-        m_.lastY = m_.penY;
-        s_.theta += s_.increment;
-        if (s_.type == epitrochoid) s_.delta = -m_.R_over_r_plus_1 * s_.theta;
-        if (s_.type == hypotrochoid) s_.delta = m_.R_over_r_minus_1 * s_.theta;
     }
-    // The rolling ellipse's change of r, d and delta for the new angle (types 0 and 1).
-    void stepEllipse();
-    bool ellipseActive() const { return s_.ellipse && s_.type <= hypotrochoid; }
-    // Whether the angle has reached the closing angle.
-    bool closed() const { return s_.theta >= s_.st[s_.type]; }
+
+    // A new curve from angle 0: pixel radii from the percentages, the closing angle (a
+    // rational rose's k is reduced in the parameters), the ellipse.
+    void setUp();
+    // One step: the pen to the current angle, the segment from the last point to it to
+    // `sink` when both ends lie on the canvas, the angle on by the increment, then
+    // sink.advanced(), then the rolling ellipse's change. True when the curve is complete.
+    bool step(SegmentSink& sink)
+    {
+        locatePen();
+        if (Segment s; segment(s)) sink.segment(s);
+        advance();
+        sink.advanced();
+        if (p_.ellipse && p_.type <= hypotrochoid) stepEllipse();
+        return g_.theta >= g_.st[p_.type];
+    }
 
 private:
     void setUpEllipse();
+    void locatePen();
+    bool segment(Segment& out) const;
+    void advance()
+    {
+        g_.pt[0] = g_.pt[1];
+        m_.lastX = m_.penX;
+        m_.lastY = m_.penY;
+        g_.theta += p_.increment;
+        if (p_.type == epitrochoid) g_.delta = -m_.R_over_r_plus_1 * g_.theta;
+        if (p_.type == hypotrochoid) g_.delta = m_.R_over_r_minus_1 * g_.theta;
+    }
+    void stepEllipse();
 
-    CurveState& s_;
+    CurveParameters& p_;
+    CurveProgress& g_;
     StepperMemory& m_;
 };
 

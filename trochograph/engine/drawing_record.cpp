@@ -10,25 +10,14 @@ void DrawingRecord::clear(int res, Colorref background)
     continuing_ = false;
 }
 
-void DrawingRecord::beginRun(const CurveState& state, const StepperMemory& memory)
-{
-    runs_.push_back({state, memory, 1});
-    expected_ = watch(state);
-}
-
 void DrawingRecord::replay(SegmentSink& sink) const
 {
     for (const RecordedRun& run : runs_) {
-        CurveState state = run.state;
+        CurveParameters parameters = run.parameters;
+        CurveProgress progress = run.progress;
         StepperMemory memory = run.memory;
-        CurveStepper stepper(state, memory);
-        Segment segment;
-        for (long long i = 0; i < run.steps; ++i) {
-            stepper.locatePen();
-            if (stepper.segment(segment)) sink.segment(segment);
-            stepper.advance();
-            if (stepper.ellipseActive()) stepper.stepEllipse();
-        }
+        CurveStepper stepper(parameters, progress, memory);
+        for (long long i = 0; i < run.steps; ++i) stepper.step(sink);
     }
 }
 

@@ -1,13 +1,16 @@
 // What the canvas shows, as curves rather than pixels: the background it was last cleared
-// to and every run of steps drawn since, each kept as the curve state and stepper memory it
-// began with plus its number of steps. A run is a curve from its set-up, or the rest of a
-// curve resumed after something that changes its drawing (colours, pen, palette, angle).
-// Replaying the runs through the curve stepper gives every segment again, exactly, for
-// any sink: so a record costs a few kilobytes per curve whatever its length.
+// to and every run of steps drawn since, each kept as the parameters, progress and stepper
+// memory it began with plus its number of steps. A step continues the last run only when
+// the parameters are those the run began with and the progress is where the run's last
+// step left it; anything that changed between two renderer calls (a dialog, a file, a
+// command) starts a new run. Replaying the runs through the curve stepper gives every
+// segment again, exactly, for any sink, at a few hundred bytes a run whatever its length.
 //
 // Not recorded: the circles of the circle animation and the intro's drawing.
 #pragma once
 
+#include <cstring>
+#include <type_traits>
 #include <vector>
 
 #include "curve_state.h"
@@ -16,8 +19,12 @@
 
 namespace trochograph {
 
+static_assert(std::is_trivially_copyable_v<CurveProgress>, "the record compares progress as bytes");
+
 struct RecordedRun {
-    CurveState state;  // as the run's first step began
+    // As the run's first step began.
+    CurveParameters parameters;
+    CurveProgress progress;
     StepperMemory memory;
     long long steps = 0;
 };
@@ -27,23 +34,25 @@ public:
     // The canvas was filled with `background`; what it showed before is gone.
     void clear(int res, Colorref background);
 
-    // Called before each step of the renderer. `setUp`: the step follows a curve's set-up.
-    // Inline, for the common case of one more step of the same run costs the renderer next
-    // to nothing.
-    void beforeStep(const CurveState& state, const StepperMemory& memory, bool setUp)
+    // Called before the first step of each renderer call, and after a set-up. The step
+    // continues the last run when it follows no set-up, the parameters equal those the run
+    // began with and the progress is, bit for bit, where the run's last step left it (a
+    // NaN can't then make every step a run of its own); else it begins a new run.
+    void beforeSteps(const CurveParameters& parameters, const CurveProgress& progress, const StepperMemory& memory,
+                     bool setUp)
     {
-        if (!setUp && continuing_ && watch(state) == expected_)
-            ++runs_.back().steps;
-        else
-            beginRun(state, memory);
+        const bool same = !setUp && continuing_ && std::memcmp(&progress, &expected_, sizeof progress) == 0 &&
+                          parameters == runs_.back().parameters;
+        if (!same) runs_.push_back({parameters, progress, memory, 0});
     }
-    // Called after each step, with the state the next step should start from.
-    void afterStep(const CurveState& state)
+    // Each step the renderer draws counts in the last run.
+    void countStep() { ++runs_.back().steps; }
+    // Called after the last step of a renderer call with the progress the next step
+    // should start from; a complete curve's next step is a new curve's set-up.
+    void afterSteps(const CurveProgress& progress, bool complete)
     {
-        // A closed curve's next step is a new curve's set-up. Of the watched values a step
-        // changes only the angle.
-        continuing_ = !state.newcurve;
-        expected_.theta = state.theta;
+        continuing_ = !complete;
+        expected_ = progress;
     }
 
     int res() const { return res_; }
@@ -54,25 +63,10 @@ public:
     void replay(SegmentSink& sink) const;
 
 private:
-    // The values that a command or dialog may change between two steps, and that change
-    // what the next step draws.
-    struct Watch {
-        int type, res, width, multicolor, ellipse, method, paletteVersion;
-        Colorref fore;
-        double theta, increment, scale, rottheta;
-        friend bool operator==(const Watch&, const Watch&) = default;
-    };
-    static Watch watch(const CurveState& s)
-    {
-        return {s.type, s.res,   s.width,     s.multicolor,    s.ellipse,   s.method, s.paletteVersion,
-                s.fore, s.theta, s.increment, s.scale[s.type], s.rottheta};
-    }
-    void beginRun(const CurveState& state, const StepperMemory& memory);
-
     int res_ = 0;
     Colorref background_ = 0;
     std::vector<RecordedRun> runs_;
-    Watch expected_{};
+    CurveProgress expected_;
     bool continuing_ = false;  // the last run goes on with the next step
 };
 

@@ -1,22 +1,54 @@
 #include "engine.h"
 
+#include <cmath>
+#include <limits>
+
 #include "engine_platform.h"
 
 namespace trochograph {
 
 Engine::Engine(EnginePlatform& p)
     : platform(p),
-      canvas(state.res, state.res, canvasGrey),
+      canvas(state.params.res, state.params.res, canvasGrey),
       circles(state, canvas, platform),
       renderer(state, canvas, platform, circles, &record),
       introAnimation(state, canvas, platform, circles)
 {
-    record.clear(state.res, canvasGrey);
+    record.clear(state.params.res, canvasGrey);
+}
+
+void Engine::setParameters(const CurveParameters& parameters)
+{
+    const int oldSide = state.params.res;
+    state.params = parameters;
+    if (parameters.res != oldSide) changeResolution(parameters.res);
+}
+
+void Engine::takeRadii()
+{
+    const CurveParameters& p = state.params;
+    CurveProgress& g = state.progress;
+    g.R = p.halfres * p.Rpct[p.type] * 0.01;
+    g.r = p.halfres * p.rpct[p.type] * 0.01;
+    g.d = p.halfres * p.dpct[p.type] * 0.01;
+}
+
+void Engine::setDistanceToFocus()
+{
+    CurveParameters& p = state.params;
+    CurveProgress& g = state.progress;
+    // The moving radius as last computed; before any curve or parameter change has
+    // computed one, the radius the current type's percentage gives.
+    const double r = g.r != 0.0 ? g.r : p.halfres * p.rpct[p.type] * 0.01;
+    g.a = r;
+    g.b = (static_cast<double>(p.en) / p.ed) * r;
+    p.dpct[p.type] = std::sqrt(g.a * g.a - g.b * g.b) * 100 / p.halfres;
+    state.restart();
 }
 
 void Engine::rebuildCanvas(int res)
 {
-    state.setResolution(res);
+    state.params.setResolution(res);
     canvas.reset(res, res, canvasGrey);
     record.clear(res, canvasGrey);
 }
@@ -25,32 +57,28 @@ void Engine::changeResolution(int res)
 {
     platform.windowSurface().fillRect(platform.clientRect(), canvasGrey);
     rebuildCanvas(res);
-    state.newcurve = 1;
-    state.firstloop = 1;
-    state.theta = 0.0;
+    state.restartOnFreshBackground();
 }
 
 void Engine::recordOnly(int res)
 {
-    state.setResolution(res);
+    state.params.setResolution(res);
     canvas.reset(1, 1, canvasGrey);
     record.clear(res, canvasGrey);
 }
 
 void Engine::clearCanvas()
 {
-    canvas.fillRect({0, 0, state.res, state.res}, canvasGrey);
-    record.clear(state.res, canvasGrey);
+    canvas.fillRect({0, 0, state.params.res, state.params.res}, canvasGrey);
+    record.clear(state.params.res, canvasGrey);
 }
 
 void Engine::drawWholeCurve()
 {
-    state.okintro = 0;
-    state.firstloop = 1;
-    state.newcurve = 1;
-    state.theta = 0.0;
-    state.okroulette = 1;
-    while (state.okroulette) roulette();
+    state.flags.okintro = 0;
+    state.restartOnFreshBackground();
+    state.flags.okroulette = 1;
+    renderer.drawSteps(std::numeric_limits<long long>::max());
 }
 
 }  // namespace trochograph

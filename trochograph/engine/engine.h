@@ -20,6 +20,16 @@ struct Engine {
     // Creates the canvas at the state's start resolution, filled grey.
     explicit Engine(EnginePlatform& platform);
 
+    // New parameters from a dialog or a file, in force from the next step on: a paused
+    // curve resumes with them. A new canvas side is applied at once (changeResolution).
+    void setParameters(const CurveParameters& parameters);
+    // R, r and d in pixels from the current type's percentages, without a restart: a paused
+    // curve goes on with them.
+    void takeRadii();
+    // d of the current type becomes the focal distance of the ellipse whose semi-major axis
+    // is the moving radius and whose axes are in the ratio en : ed; the curve restarts.
+    void setDistanceToFocus();
+
     // A new canvas side: res and halfres change and the canvas is rebuilt grey.
     void rebuildCanvas(int res);
     // A new canvas side while the window shows the old one: the window's client area turns

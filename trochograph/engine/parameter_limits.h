@@ -6,7 +6,7 @@
 #include <limits>
 #include <optional>
 
-#include "curve_state.h"
+#include "curve_parameters.h"
 #include "rotate.h"
 
 namespace trochograph {

@@ -12,81 +12,121 @@
 
 namespace trochograph {
 
+namespace {
+
+// The live drawing of one step: the segment into the canvas and, where the window shows
+// it and no circle frames bring it there, into the window; and the circles' frame.
+class LiveSink final : public SegmentSink {
+public:
+    LiveSink(Surface& canvas, Surface& window, const Rect& visible, const CurveState& state, CircleAnimation* circles)
+        : canvas_(canvas), window_(window), visible_(visible), state_(state), circles_(circles)
+    {
+    }
+    void segment(const Segment& s) override
+    {
+        canvas_.line(s.from, s.to, s.width, s.color);
+        if (!circles_ && s.from.x < visible_.right && s.to.x < visible_.right && s.from.y < visible_.bottom &&
+            s.to.y < visible_.bottom)
+            window_.line(s.from, s.to, s.width, s.color);
+    }
+    void advanced() override
+    {
+        if (circles_) circles_->drawcircles(window_, state_.progress.R, state_.progress.r, 1);
+    }
+
+private:
+    Surface& canvas_;
+    Surface& window_;
+    const Rect& visible_;
+    const CurveState& state_;
+    CircleAnimation* circles_;
+};
+
+}  // namespace
+
 Renderer::Renderer(CurveState& state, Surface& canvas, EnginePlatform& platform, CircleAnimation& circles,
                    DrawingRecord* record)
     : state_(state),
       canvas_(canvas),
-      canvasSink_(canvas),
       platform_(platform),
       circles_(circles),
       record_(record),
-      stepper_(state, memory_)
+      stepper_(state.params, state.progress, memory_)
 {
 }
 
 int Renderer::roulette()
 {
-    CurveState& s = state_;
-    assert(s.type >= 0 && s.type < curveTypeCount);
-    Surface& window = platform_.windowSurface();
-    const Rect visible = visibleArea(s.res, platform_.clientRect());
+    drawSteps(1);
+    return 0;
+}
 
-    if (s.firstloop) {
-        s.firstloop = 0;
-        window.fillRect(visible, s.back);
-        canvas_.fillRect({0, 0, s.res, s.res}, s.back);
-        if (record_) record_->clear(s.res, s.back);
+void Renderer::drawSteps(long long count)
+{
+    bool complete = false;
+    for (long long i = 0; i < count && !complete; ++i) complete = step(i == 0);
+    if (record_) record_->afterSteps(state_.progress, complete);
+}
+
+bool Renderer::step(bool checkRecord)
+{
+    CurveState& s = state_;
+    const CurveParameters& p = s.params;
+    CurveProgress& g = s.progress;
+    assert(p.type >= 0 && p.type < curveTypeCount);
+    Surface& window = platform_.windowSurface();
+    const Rect visible = visibleArea(p.res, platform_.clientRect());
+
+    if (s.flags.firstloop) {
+        s.flags.firstloop = 0;
+        window.fillRect(visible, p.back);
+        canvas_.fillRect({0, 0, p.res, p.res}, p.back);
+        if (record_) record_->clear(p.res, p.back);
     }
-    const bool setUp = s.newcurve != 0;
+    const bool setUp = s.flags.newcurve != 0;
     if (setUp) {
+        s.flags.newcurve = 0;
+        s.flags.clearflag = 0;
         platform_.setCursor(CursorShape::wait);
         stepper_.setUp();
-        if (s.debug) showClosure();
+        if (s.flags.debug) showClosure();
     }
-    if (record_) record_->beforeStep(s, memory_, setUp);
-
-    const int t = s.type;
-    stepper_.locatePen();
-    if (s.theta == 0.0 && s.animate) circles_.drawcircles(window, s.R, s.r, 0);
-
-    if (Segment segment; stepper_.segment(segment)) {
-        canvasSink_.segment(segment);
-        // While the circles are animated, their frames bring the segment to the window.
-        const bool framesShowIt = s.animate && t != rhodoneaIrrational;
-        if (!framesShowIt && s.pt[0].x < visible.right && s.pt[1].x < visible.right &&
-            s.pt[0].y < visible.bottom && s.pt[1].y < visible.bottom)
-            window.line(s.pt[0], s.pt[1], s.width, segment.color);
+    if (record_) {
+        if (checkRecord || setUp) record_->beforeSteps(p, g, memory_, setUp);
+        record_->countStep();
     }
-    stepper_.advance();
 
-    if (s.animate && t != rhodoneaIrrational) circles_.drawcircles(window, s.R, s.r, 1);
-    if (s.speed != 0) platform_.sleepMs(s.speed);
-    if (stepper_.ellipseActive()) stepper_.stepEllipse();
+    const int t = p.type;
+    const bool animate = s.flags.animate != 0;
+    if (g.theta == 0.0 && animate) circles_.drawcircles(window, g.R, g.r, 0);
+    // While the circles are animated, their frames bring the segment to the window.
+    LiveSink sink(canvas_, window, visible, s, animate && t != rhodoneaIrrational ? &circles_ : nullptr);
+    const bool complete = stepper_.step(sink);
+    if (p.speed != 0) platform_.sleepMs(p.speed);
 
-    if (stepper_.closed()) {
-        s.theta = 0.0;
-        s.newcurve = 1;
-        s.okroulette = 0;
-        if (s.animate && t <= hypotrochoid) circles_.drawcircles(window, s.R, s.r, 2);
+    if (complete) {
+        s.restart();
+        s.flags.okroulette = 0;
+        if (animate && t <= hypotrochoid) circles_.drawcircles(window, g.R, g.r, 2);
         platform_.setCursor(CursorShape::cross);
     }
-    if (record_) record_->afterStep(s);
-    return 0;
+    return complete;
 }
 
 void Renderer::showClosure()
 {
-    const CurveState& s = state_;
+    const CurveParameters& p = state_.params;
+    const CurveProgress& g = state_.progress;
     std::string text;
-    if (s.type == epitrochoid || s.type == hypotrochoid) {
+    if (p.type == epitrochoid || p.type == hypotrochoid) {
         text = "revolutions: " + decimalText(memory_.revolutions) + "\nrotations: " + decimalText(memory_.rotations);
-    } else if (s.type == rhodoneaRational) {
-        const bool bothOdd = s.kn[2] % 2 == 1 && s.kd[2] % 2 == 1;
-        text = "kn: " + decimalText(s.kn[2]) + "\nkd: " + decimalText(s.kd[2]) + "\nk: " + fixedText(s.k, 10) +
-               "\ntotal radians: " + decimalText(bothOdd ? s.kd[2] : 2 * s.kd[2]) + " * PI";
+    } else if (p.type == rhodoneaRational) {
+        const bool bothOdd = p.kn[2] % 2 == 1 && p.kd[2] % 2 == 1;
+        text = "kn: " + decimalText(p.kn[2]) + "\nkd: " + decimalText(p.kd[2]) + "\nk: " + fixedText(g.k, 10) +
+               "\ntotal radians: " + decimalText(bothOdd ? p.kd[2] : 2 * p.kd[2]) + " * PI";
     } else {
-        text = "k: " + fixedText(s.k, 10) + "\nkn: " + decimalText(s.kn[3]) +
-               "\ntotal radians: " + decimalTextOrEmpty(2LL * s.kn[3]) + " * PI";
+        text = "k: " + fixedText(g.k, 10) + "\nkn: " + decimalText(p.kn[3]) +
+               "\ntotal radians: " + decimalTextOrEmpty(2LL * p.kn[3]) + " * PI";
     }
     platform_.showInformation(text, "Vell Varezuro");
 }

@@ -1,4 +1,4 @@
-// The curve renderer: one segment of the current curve per call.
+// The curve renderer: one segment of the current curve per step.
 #pragma once
 
 #include "curve_stepper.h"
@@ -18,21 +18,27 @@ public:
     Renderer(CurveState& state, Surface& canvas, EnginePlatform& platform, CircleAnimation& circles,
              DrawingRecord* record = nullptr);
 
-    // Repaints the background if asked, sets a new curve up if asked, then draws one
-    // segment into the canvas (and the window), advances theta and ends the curve when
+    // One step: repaints the background if asked, sets a new curve up if asked, then draws
+    // one segment into the canvas (and the window), advances theta and ends the curve when
     // theta reaches its closing value. Always returns 0.
     int roulette();
+    // Up to `count` steps, as many calls of roulette() would draw them, ending early with
+    // the curve. The record checks what changed only before the first: nothing else runs
+    // between the steps of one call.
+    void drawSteps(long long count);
 
     // The closure figures of the last set-up, as the debug box shows them.
     int revolutions() const { return memory_.revolutions; }
     int rotations() const { return memory_.rotations; }
 
 private:
+    // One step; `checkRecord`: the record must check what changed since the last step.
+    // True when the step completed the curve.
+    bool step(bool checkRecord);
     void showClosure();
 
     CurveState& state_;
     Surface& canvas_;
-    CanvasSink canvasSink_;
     EnginePlatform& platform_;
     CircleAnimation& circles_;
     DrawingRecord* record_;

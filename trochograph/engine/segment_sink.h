@@ -22,6 +22,9 @@ class SegmentSink {
 public:
     virtual ~SegmentSink() = default;
     virtual void segment(const Segment& s) = 0;
+    // Once a step, after its segment, when the angle has moved on and before the rolling
+    // ellipse changes shape: the moment the animated circles show.
+    virtual void advanced() {}
 };
 
 // Joins segments into polylines for vector output: a segment that starts where the last

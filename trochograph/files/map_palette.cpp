@@ -103,24 +103,22 @@ MapParse parseMap(std::string_view text)
     return parseMap(in);
 }
 
-LoadResult OpenMapFile(const std::filesystem::path& path, CurveState& state)
+LoadResult OpenMapFile(const std::filesystem::path& path, MapTable& table)
 {
     std::ifstream in(path, std::ios::binary);
     if (!in) return {LoadResult::cannotOpen, "Error opening MAP file"};
     MapParse parsed = parseMap(in);
     if (in.bad()) return {LoadResult::cannotOpen, "Error reading MAP file"};
     if (!parsed.table) return {LoadResult::invalid, parsed.error};
-    state.paltemp = *parsed.table;
+    table = *parsed.table;
     return {};
 }
 
-void acceptPalette(CurveState& state)
+void acceptPalette(const MapTable& table, CurveParameters& parameters)
 {
-    for (std::size_t i = 0; i < state.paltemp.size(); ++i) {
-        const auto& e = state.paltemp[i];
-        state.crpalette[i] = rgb(e[0], e[1], e[2]);
-    }
-    ++state.paletteVersion;
+    Palette colors;
+    for (std::size_t i = 0; i < table.size(); ++i) colors[i] = rgb(table[i][0], table[i][1], table[i][2]);
+    parameters.crpalette = colors;
 }
 
 }  // namespace trochograph

@@ -21,12 +21,12 @@
 #include <string>
 #include <string_view>
 
-#include "curve_state.h"
+#include "curve_parameters.h"
 #include "load_result.h"
 
 namespace trochograph {
 
-// Red, green, blue per entry, as CurveState::paltemp holds them.
+// Red, green, blue per entry, as the file gives them.
 using MapTable = std::array<std::array<std::uint8_t, 3>, 256>;
 
 struct MapParse {
@@ -37,11 +37,11 @@ struct MapParse {
 MapParse parseMap(std::istream& in);
 MapParse parseMap(std::string_view text);
 
-// Reads a palette file into state.paltemp; a file that can't be read or is invalid leaves
-// paltemp as it was.
-LoadResult OpenMapFile(const std::filesystem::path& path, CurveState& state);
+// Reads a palette file into `table`; a file that can't be read or is invalid leaves it as
+// it was.
+LoadResult OpenMapFile(const std::filesystem::path& path, MapTable& table);
 
-// Makes the loaded palette the drawing palette.
-void acceptPalette(CurveState& state);
+// Makes a loaded palette the drawing palette.
+void acceptPalette(const MapTable& table, CurveParameters& parameters);
 
 }  // namespace trochograph

@@ -24,15 +24,15 @@ bool startsAsPng(const std::filesystem::path& path)
 
 }  // namespace
 
-LoadResult loadParameterFile(const std::filesystem::path& path, CurveState& state, ParameterOrigin& origin)
+LoadResult loadParameterFile(const std::filesystem::path& path, CurveParameters& parameters,
+                             ParameterOrigin& origin)
 {
     origin = {};
-    if (!startsAsPng(path)) return loadrlt(path, state);
+    if (!startsAsPng(path)) return loadrlt(path, parameters);
     origin.picture = true;
-    PictureParameters parameters;
-    if (LoadResult read = readPngParameters(path, parameters); !read) return read;
-    applyPictureParameters(parameters, state);
-    origin.res = parameters.res;
+    PictureParameters carried;
+    if (LoadResult read = readPngParameters(path, carried); !read) return read;
+    applyPictureParameters(carried, parameters);
     return {};
 }
 

@@ -5,20 +5,20 @@
 #include <filesystem>
 #include <optional>
 
-#include "curve_state.h"
+#include "curve_parameters.h"
 #include "load_result.h"
 
 namespace trochograph {
 
-// What kind of file was read, and what only a picture carries.
+// What kind of file was read.
 struct ParameterOrigin {
-    bool picture = false;     // a PNG picture rather than a .rlt file
-    std::optional<int> res;   // the canvas side the picture was drawn on, once loaded
+    bool picture = false;  // a PNG picture rather than a .rlt file
 };
 
-// Reads the file into the state, as loadrlt does for a .rlt file and, for a PNG picture,
-// with applyPictureParameters. The picture's canvas side goes into `origin.res` instead,
-// since a new side needs a new canvas. A refused file leaves the state untouched.
-LoadResult loadParameterFile(const std::filesystem::path& path, CurveState& state, ParameterOrigin& origin);
+// Reads the file into `parameters`, as loadrlt does for a .rlt file and, for a PNG picture,
+// with applyPictureParameters, the canvas side it was drawn on included. A refused file
+// leaves the parameters untouched.
+LoadResult loadParameterFile(const std::filesystem::path& path, CurveParameters& parameters,
+                             ParameterOrigin& origin);
 
 }  // namespace trochograph

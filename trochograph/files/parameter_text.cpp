@@ -173,21 +173,21 @@ ParameterTextParse refused(std::string error) { return {std::nullopt, std::move(
 
 }  // namespace
 
-PictureParameters pictureParameters(const CurveState& state)
+PictureParameters pictureParameters(const CurveParameters& parameters)
 {
     PictureParameters p;
-    p.record = rltFromState(state);
-    p.width = state.width;
-    p.scale = state.scale.at(static_cast<std::size_t>(state.type));
-    p.rounding = state.rounding == noRounding ? 0 : state.rounding;
-    p.res = state.res;
-    p.palette = state.crpalette;
+    p.record = rltFromState(parameters);
+    p.width = parameters.width;
+    p.scale = parameters.scale.at(static_cast<std::size_t>(parameters.type));
+    p.rounding = parameters.rounding == noRounding ? 0 : parameters.rounding;
+    p.res = parameters.res;
+    p.palette = parameters.crpalette.colors();
     return p;
 }
 
-std::string parameterText(const CurveState& state)
+std::string parameterText(const CurveParameters& curve)
 {
-    const PictureParameters parameters = pictureParameters(state);
+    const PictureParameters parameters = pictureParameters(curve);
     Writer writer;
     visitKeys(writer, parameters);
     return writer.text;
@@ -231,16 +231,14 @@ ParameterTextParse parseParameterText(std::string_view text)
     return {p, {}};
 }
 
-void applyPictureParameters(const PictureParameters& p, CurveState& state)
+void applyPictureParameters(const PictureParameters& p, CurveParameters& parameters)
 {
-    applyRlt(p.record, state);
-    state.width = p.width;
-    state.scale.at(static_cast<std::size_t>(p.record.type)) = p.scale;
-    state.rounding = p.rounding == 0 ? noRounding : p.rounding;
-    if (state.crpalette != p.palette) {
-        state.crpalette = p.palette;
-        ++state.paletteVersion;
-    }
+    applyRlt(p.record, parameters);
+    parameters.width = p.width;
+    parameters.scale.at(static_cast<std::size_t>(p.record.type)) = p.scale;
+    parameters.rounding = p.rounding == 0 ? noRounding : p.rounding;
+    parameters.setResolution(p.res);
+    if (parameters.crpalette.colors() != p.palette) parameters.crpalette = p.palette;
 }
 
 }  // namespace trochograph

@@ -25,7 +25,7 @@
 #include <string>
 #include <string_view>
 
-#include "curve_state.h"
+#include "curve_parameters.h"
 #include "palette.h"
 #include "rlt_record.h"
 
@@ -42,10 +42,10 @@ struct PictureParameters {
     friend bool operator==(const PictureParameters&, const PictureParameters&) = default;
 };
 
-// What the state's picture is drawn from.
-PictureParameters pictureParameters(const CurveState& state);
+// What a picture drawn with these parameters is drawn from.
+PictureParameters pictureParameters(const CurveParameters& parameters);
 
-std::string parameterText(const CurveState& state);
+std::string parameterText(const CurveParameters& parameters);
 
 struct ParameterTextParse {
     std::optional<PictureParameters> parameters;  // set on success
@@ -57,9 +57,8 @@ ParameterTextParse parseParameterText(std::string_view text);
 // The refusal of a text of `bytes` beyond that limit, for readers that don't keep it all.
 std::string parameterTextTooLong(std::size_t bytes);
 
-// Everything but the canvas side, whose change needs a new canvas: the record as applyRlt
-// sets it, the pen width, the scale of the record's type, the rounding and the palette.
-// Sets no flags.
-void applyPictureParameters(const PictureParameters& parameters, CurveState& state);
+// The record as applyRlt sets it, the pen width, the scale of the record's type, the
+// rounding, the canvas side and the palette.
+void applyPictureParameters(const PictureParameters& carried, CurveParameters& parameters);
 
 }  // namespace trochograph

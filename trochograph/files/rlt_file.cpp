@@ -28,7 +28,7 @@ std::string sizeOfLongFile(const std::filesystem::path& path)
 
 }  // namespace
 
-LoadResult loadrlt(const std::filesystem::path& path, CurveState& state)
+LoadResult loadrlt(const std::filesystem::path& path, CurveParameters& parameters)
 {
     std::ifstream in(path, std::ios::binary);
     if (!in) return {LoadResult::cannotOpen, "Error opening RLT file"};
@@ -49,13 +49,13 @@ LoadResult loadrlt(const std::filesystem::path& path, CurveState& state)
                    [](char c) { return static_cast<std::uint8_t>(c); });
     const RltRecord record = decodeRlt(bytes);
     if (auto reason = validateRlt(record)) return {LoadResult::invalid, *reason};
-    applyRlt(record, state);
+    applyRlt(record, parameters);
     return {};
 }
 
-SaveResult writerlt(const std::filesystem::path& path, const CurveState& state)
+SaveResult writerlt(const std::filesystem::path& path, const CurveParameters& parameters)
 {
-    const auto bytes = encodeRlt(rltFromState(state));
+    const auto bytes = encodeRlt(rltFromState(parameters));
     return saveFile(path, [&](ByteSink& sink) { return sink.write(bytes); });
 }
 

@@ -141,7 +141,7 @@ RltRecord decodeRlt(std::span<const std::uint8_t, rltSize> bytes)
     return record;
 }
 
-RltRecord rltFromState(const CurveState& s)
+RltRecord rltFromState(const CurveParameters& s)
 {
     const auto t = static_cast<std::size_t>(s.type);
     RltRecord r;
@@ -170,7 +170,7 @@ RltRecord rltFromState(const CurveState& s)
     return r;
 }
 
-void applyRlt(const RltRecord& r, CurveState& s)
+void applyRlt(const RltRecord& r, CurveParameters& s)
 {
     s.type = r.type;
     const auto t = static_cast<std::size_t>(r.type);

@@ -18,7 +18,7 @@
 #include <string>
 
 #include "colorref.h"
-#include "curve_state.h"
+#include "curve_parameters.h"
 
 namespace trochograph {
 
@@ -53,13 +53,12 @@ RltRecord decodeRlt(std::span<const std::uint8_t, rltSize> bytes);
 
 // The current type's parameters; kindex is truncated toward zero (saturating, so any value
 // converts). A type outside 0..3 throws std::out_of_range rather than reading elsewhere.
-RltRecord rltFromState(const CurveState& state);
+RltRecord rltFromState(const CurveParameters& parameters);
 
 // Sets the type, then every stored field, the per-type ones into the new type's entries.
-// dbtheta follows rottheta so that the two keep describing the same rotation. Sets no flags
-// and leaves theta alone. The record should have passed validateRlt; a type outside 0..3
+// dbtheta follows rottheta so that the two keep describing the same rotation. The record should have passed validateRlt; a type outside 0..3
 // throws std::out_of_range.
-void applyRlt(const RltRecord& record, CurveState& state);
+void applyRlt(const RltRecord& record, CurveParameters& parameters);
 
 // Empty when every field is acceptable, else one line naming the first bad field, its value
 // and the accepted range.

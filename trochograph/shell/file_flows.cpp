@@ -63,12 +63,13 @@ void FileFlows::loadParameters()
     // A refused file changes nothing; the values of a good one apply from the next curve
     // on, or when a paused one resumes. A picture drawn on a canvas of another side brings
     // a new canvas.
+    CurveParameters loaded = engine_.state.params;
     ParameterOrigin origin;
-    if (!loadParameterFile(*path, engine_.state, origin)) {
+    if (!loadParameterFile(*path, loaded, origin)) {
         window_.showMessage(parameterFileRefusal(origin));
         return;
     }
-    if (origin.res && *origin.res != engine_.state.res) engine_.changeResolution(*origin.res);
+    engine_.setParameters(loaded);
     inform("Parameter file  " + title(*path) + "  loaded.");
 }
 
@@ -95,21 +96,22 @@ void FileFlows::saveImageAndParameters()
 
 void FileFlows::writeParameters(const std::filesystem::path& path)
 {
-    if (const SaveResult saved = writerlt(path, engine_.state); !saved) return reportSaveError(saved.code);
+    if (const SaveResult saved = writerlt(path, engine_.state.params); !saved) return reportSaveError(saved.code);
     inform("Parameters saved as " + title(path) + "\n\nLoad via ' File ' menu or by double-clicking.");
 }
 
 void FileFlows::loadMapFile()
 {
-    CurveState& s = engine_.state;
-    if (!s.multicolor) {
+    CurveParameters& p = engine_.state.params;
+    if (!p.multicolor) {
         window_.showMessage({"To load a MAP file, select 'multicolor'\n      in the 'COLORS' dialog box.",
                              "Vell Varezuro 3", MessageIcon::warning});
         return;
     }
     const auto path = choose(FileDialogKind::openMap);
     if (!path) return;
-    if (!OpenMapFile(*path, s)) {
+    MapTable table;
+    if (!OpenMapFile(*path, table)) {
         window_.showMessage(warning("Error opening MAP file", "MAP file error"));
         return window_.postCommand(cmdClear);
     }
@@ -121,14 +123,14 @@ void FileFlows::loadMapFile()
         Rect{0, 0, previewWidth, previewHeight}.intersected(engine_.platform.clientRect()).intersected(shown.bounds());
     Surface covered(previewWidth, previewHeight, canvasGrey);
     covered.blit({0, 0}, shown, area);
-    shown.blit({0, 0}, palettePreview(s), area);
+    shown.blit({0, 0}, palettePreview(table, p.back), area);
     const MessageAnswer answer =
         window_.showMessage({"Accept palette?", "Preview", MessageIcon::information, MessageButtons::yesNo});
     shown.blit({0, 0}, covered, area);
     engine_.canvas.blit({0, 0}, covered, area.intersected(engine_.canvas.bounds()));
 
     if (answer == MessageAnswer::yes)
-        acceptPalette(s);
+        acceptPalette(table, p);
     else
         window_.postCommand(cmdMapFile);  // another choice
 }

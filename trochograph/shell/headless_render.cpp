@@ -35,28 +35,29 @@ RenderOutcome renderHeadless(const RenderOptions& options, SmoothPainter* smooth
     try {
         QuietPlatform platform;  // no window, no pause, no message box
         Engine engine(platform);
-        CurveState& s = engine.state;
+        CurveParameters& p = engine.state.params;
 
         if (options.params) {
             ParameterOrigin origin;
-            const LoadResult loaded = loadParameterFile(*options.params, s, origin);
+            const LoadResult loaded = loadParameterFile(*options.params, p, origin);
             if (loaded.code != LoadResult::ok) return fail(*options.params + ": " + loaded.message);
-            if (origin.res && !options.sizeGiven) side = *origin.res;
+            if (origin.picture && !options.sizeGiven) side = p.res;
         }
         if (options.palette) {
-            const LoadResult loaded = OpenMapFile(*options.palette, s);
+            MapTable table;
+            const LoadResult loaded = OpenMapFile(*options.palette, table);
             if (loaded.code != LoadResult::ok) return fail(*options.palette + ": " + loaded.message);
-            acceptPalette(s);
+            acceptPalette(table, p);
         }
         // A smooth picture is painted from the record alone: no raster canvas of its size.
         if (format == ImageFormat::smoothPng)
             engine.recordOnly(side);
         else
             engine.rebuildCanvas(side);
-        if (options.lineWidth) s.width = *options.lineWidth;
-        if (options.scale) s.scale[s.type] = *options.scale;
-        if (options.rounding) s.rounding = *options.rounding == 0 ? noRounding : *options.rounding;
-        s.animate = options.animate ? 1 : 0;
+        if (options.lineWidth) p.width = *options.lineWidth;
+        if (options.scale) p.scale[p.type] = *options.scale;
+        if (options.rounding) p.rounding = *options.rounding == 0 ? noRounding : *options.rounding;
+        engine.state.flags.animate = options.animate ? 1 : 0;
 
         engine.drawWholeCurve();
 

@@ -34,7 +34,7 @@ ImageFormat chosenFormat(const std::filesystem::path& path, int filter)
 SaveResult exportImage(const Engine& engine, ImageFormat format, const std::filesystem::path& path,
                        SmoothPainter* smooth)
 {
-    const std::string parameters = parameterText(engine.state);
+    const std::string parameters = parameterText(engine.state.params);
     switch (format) {
     case ImageFormat::targa: return writetga(engine.canvas, path);
     case ImageFormat::png: return writePng(engine.canvas, path, parameters);

@@ -1,25 +1,34 @@
 #include "main_controller.h"
 
 #include "c_numbers.h"
+#include "choose_k_form.h"
+#include "colors_form.h"
 #include "commands.h"
+#include "ellipse_options_form.h"
 #include "engine.h"
+#include "forms.h"
+#include "image_type_form.h"
+#include "parameters_form.h"
 
 namespace trochograph {
 
 const char* const aboutCredit = "\u00A9 2017 The Trochograph developers";
 
-MainController::MainController(Engine& engine, MainWindowHost& host) : engine_(engine), host_(host) {}
+MainController::MainController(Engine& engine, MainWindowHost& host)
+    : engine_(engine), host_(host), defaults_(RestoreValues::capture(engine.state))
+{
+}
 
-bool MainController::idle() const { return !engine_.state.okroulette && !engine_.state.okintro; }
+bool MainController::idle() const { return !engine_.state.flags.okroulette && !engine_.state.flags.okintro; }
 
 void MainController::command(int id)
 {
-    CurveState& s = engine_.state;
+    RunFlags& f = engine_.state.flags;
     // About is always answered and Conclude has a guard of its own; everything else waits
     // until nothing is being drawn, and is otherwise ignored without a word.
     if (id == cmdAbout) return about();
     if (id == cmdConclude) {
-        if (s.okconclude) conclude();
+        if (f.okconclude) conclude();
         return;
     }
     if (!idle()) return;
@@ -33,17 +42,22 @@ void MainController::command(int id)
     case cmdExit:
         return host_.shutdown();
     case cmdRender:
-        s.okroulette = 1;
-        s.okconclude = 0;
+        f.okroulette = 1;
+        f.okconclude = 0;
         return host_.setCursor(CursorShape::wait);
     case cmdImageType:
         return imageType();
     case cmdEllipseOptions:
-        if (s.ellipse) host_.runDialog(dialogEllipseOptions);
+        if (engine_.state.params.ellipse) {
+            EllipseOptionsForm form(engine_.state.params);
+            runCurveDialog(form);
+        }
         return;
-    case cmdChooseK:
-        host_.runDialog(dialogChooseK);
+    case cmdChooseK: {
+        ChooseKForm form(engine_.state.params);
+        runCurveDialog(form);
         return;
+    }
     case cmdParameters:
         return parameters();
     case cmdAnimate:
@@ -59,7 +73,7 @@ void MainController::command(int id)
     case cmdHelpPage2:
         return helpPage(dialogHelpPage2, cmdHelpTopics);
     case cmdFormulae:
-        host_.runDialog(dialogFormulae);
+        host_.runDialog(*makeForm(dialogFormulae, engine_.state.params));
         return;
     default:
         return;
@@ -69,102 +83,115 @@ void MainController::command(int id)
 void MainController::keyDown(KeyPress key)
 {
     CurveState& s = engine_.state;
+    RunFlags& f = s.flags;
     if (key == KeyPress::pause) {
-        if (s.okintro) {
-            s.stopintro = 1;
-        } else if (s.okroulette) {
+        if (f.okintro) {
+            f.stopintro = 1;
+        } else if (f.okroulette) {
             pause();
-            if (s.debug && s.type == rhodoneaIrrational) {
-                host_.showMessage({"theta: " + fixedText(s.theta, 15), "Vell Varezuro", MessageIcon::none});
+            if (f.debug && s.params.type == rhodoneaIrrational) {
+                host_.showMessage(
+                    {"theta: " + fixedText(s.progress.theta, 15), "Vell Varezuro", MessageIcon::none});
             }
         }
-    } else if (key == KeyPress::d && !s.okroulette) {
-        s.debug = 1 - s.debug;
-        inform(s.debug ? "Debugging display turned on." : "Debugging display turned off.");
+    } else if (key == KeyPress::d && !f.okroulette) {
+        f.debug = 1 - f.debug;
+        inform(f.debug ? "Debugging display turned on." : "Debugging display turned off.");
     }
 }
 
 void MainController::mouseButton()
 {
-    CurveState& s = engine_.state;
-    if (s.okintro)
-        s.stopintro = 1;
-    else if (s.okroulette)
+    RunFlags& f = engine_.state.flags;
+    if (f.okintro)
+        f.stopintro = 1;
+    else if (f.okroulette)
         pause();
 }
 
 void MainController::mouseMoved()
 {
-    if (engine_.state.okroulette) host_.setCursor(CursorShape::wait);
+    if (engine_.state.flags.okroulette) host_.setCursor(CursorShape::wait);
 }
 
 void MainController::pause()
 {
-    engine_.state.okroulette = 0;
-    engine_.state.okconclude = 1;
+    engine_.state.flags.okroulette = 0;
+    engine_.state.flags.okconclude = 1;
     host_.setCursor(CursorShape::cross);
+}
+
+int MainController::runCurveDialog(CurveForm& form)
+{
+    const int end = host_.runDialog(form);
+    apply(form.edit());
+    return end;
+}
+
+void MainController::apply(const CurveEdit& edit)
+{
+    // In this order: the new side (which rebuilds the canvas), the radii from the values
+    // just stored, then the defaults over them.
+    engine_.setParameters(edit.parameters);
+    if (edit.restart) engine_.state.restart();
+    if (edit.focalDistance) engine_.setDistanceToFocus();
+    if (edit.radii) engine_.takeRadii();
+    if (edit.restoreDefaults) defaults_.restoreCurrentType(engine_.state);
 }
 
 void MainController::imageType()
 {
     CurveState& s = engine_.state;
-    if (host_.runDialog(dialogImageType) == dialogCancel) return;
-    if (s.type == rhodoneaIrrational) {
+    ImageTypeForm form(s.params);
+    if (runCurveDialog(form) == dialogCancel) return;
+    if (s.params.type == rhodoneaIrrational) {
         // The first irrational rose of a run draws 21 circuits; the choice of k follows
         // every confirmation of this type.
-        if (s.firstRI) {
-            s.kn[3] = 21;
-            s.firstRI = 0;
+        if (s.flags.firstRI) {
+            s.params.kn[3] = 21;
+            s.flags.firstRI = 0;
         }
         host_.postCommand(cmdChooseK);
     }
-    if (s.ellipse && s.firstellipse) {
-        s.firstellipse = 0;
+    if (s.params.ellipse && s.flags.firstellipse) {
+        s.flags.firstellipse = 0;
         host_.postCommand(cmdEllipseOptions);
     }
 }
 
 void MainController::parameters()
 {
-    CurveState& s = engine_.state;
-    if (host_.runDialog(dialogParameters) == dialogCancel) return;
-    if (s.newdimensions) {
-        engine_.changeResolution(s.res);
-        s.newdimensions = 0;
-    }
-    if (s.restore) {
-        s.restore = 0;
-        s.restoreCurrentType();
-    }
+    ParametersForm form(engine_.state.params);
+    runCurveDialog(form);
 }
 
 void MainController::animate()
 {
     CurveState& s = engine_.state;
-    s.animate = 1 - s.animate;
-    host_.setAnimateChecked(s.animate == 1);
+    s.flags.animate = 1 - s.flags.animate;
+    host_.setAnimateChecked(s.flags.animate == 1);
     // Part of a curve is drawn: its fixed circle joins the picture now.
-    if (s.animate && s.theta != 0.0 && s.clearflag == 0)
-        engine_.circles.drawcircles(engine_.platform.windowSurface(), s.R, s.r, 0);
+    if (s.flags.animate && s.progress.theta != 0.0 && s.flags.clearflag == 0)
+        engine_.circles.drawcircles(engine_.platform.windowSurface(), s.progress.R, s.progress.r, 0);
 }
 
 void MainController::colors()
 {
     CurveState& s = engine_.state;
-    if (host_.runDialog(dialogColors) == dialogCancel) return;
-    s.fore = rgb(s.rfore, s.gfore, s.bfore);
-    const Colorref background = rgb(s.rback, s.gback, s.bback);
-    if (background != s.back) {
-        s.newcurve = 1;
-        s.firstloop = 1;
-        s.theta = 0.0;
-        s.back = background;
+    ColorsForm form(s.params);
+    if (runCurveDialog(form) == dialogCancel) return;
+    CurveParameters& p = s.params;
+    p.fore = rgb(p.rfore, p.gfore, p.bfore);
+    const Colorref background = rgb(p.rback, p.gback, p.bback);
+    if (background != p.back) {
+        p.back = background;
+        s.restartOnFreshBackground();
     }
 }
 
 void MainController::defaultPalette()
 {
-    engine_.state.restoreDefaultPalette();
+    engine_.state.params.crpalette = defaults_.crdefault;
     inform("Default palette restored", "Vell Varezuro 3");
     host_.postCommand(cmdClear);
 }
@@ -174,18 +201,15 @@ void MainController::clear()
     CurveState& s = engine_.state;
     fillClientGrey();
     engine_.clearCanvas();
-    s.clearflag = 1;
-    s.newcurve = 1;
-    s.firstloop = 1;
-    s.theta = 0.0;
+    s.flags.clearflag = 1;
+    s.restartOnFreshBackground();
 }
 
 void MainController::conclude()
 {
     CurveState& s = engine_.state;
-    s.okconclude = 0;
-    s.newcurve = 1;
-    s.theta = 0.0;
+    s.flags.okconclude = 0;
+    s.restart();
     host_.setCursor(CursorShape::cross);
     inform("Rendering of the current curve is concluded.\n\n"
            "A new curve can be superimposed, the screen\n"
@@ -204,7 +228,7 @@ void MainController::about()
 void MainController::helpPage(int dialog, int next)
 {
     // The two pages lead to each other until one of them is cancelled.
-    if (host_.runDialog(dialog) != dialogCancel) host_.postCommand(next);
+    if (host_.runDialog(*makeForm(dialog, engine_.state.params)) != dialogCancel) host_.postCommand(next);
 }
 
 void MainController::fileCommand(int id)

@@ -3,9 +3,12 @@
 #pragma once
 
 #include "main_window_host.h"
+#include "restore_values.h"
 
 namespace trochograph {
 
+struct CurveEdit;
+class CurveForm;
 struct Engine;
 
 enum class KeyPress { pause, d, other };
@@ -14,6 +17,8 @@ extern const char* const aboutCredit;
 
 class MainController {
 public:
+    // The engine's parameters as they are now become what "restore default parameters" and
+    // "Default Palette" bring back.
     MainController(Engine& engine, MainWindowHost& host);
 
     // A menu command, an accelerator key's command or a posted one.
@@ -43,12 +48,17 @@ private:
     void conclude();
     void about();
     void helpPage(int dialog, int next);
+    // Runs a dialog on a copy of the parameters and applies what it leaves behind,
+    // whatever its end code.
+    int runCurveDialog(CurveForm& form);
+    void apply(const CurveEdit& edit);
     void fileCommand(int id);
     void fillClientGrey();
     void inform(const std::string& text, const char* caption = "Vell Varezuro");
 
     Engine& engine_;
     MainWindowHost& host_;
+    const RestoreValues defaults_;
     FileCommands* fileCommands_ = nullptr;
     int okabout_ = 1;
 };

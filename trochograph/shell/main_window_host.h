@@ -7,6 +7,7 @@
 
 #include "dialog_template.h"
 #include "engine_platform.h"
+#include "form.h"
 #include "message.h"
 
 namespace trochograph {
@@ -17,9 +18,9 @@ public:
 
     // A modal message box; returns the button pressed.
     virtual MessageAnswer showMessage(const Message& message) = 0;
-    // Runs a modal dialog and returns its end code (dialogOk, dialogCancel, or for the
-    // help pages another code for Next or Previous).
-    virtual int runDialog(int dialog) = 0;
+    // Runs a modal dialog on `form` and returns its end code (dialogOk, dialogCancel, or for
+    // the help pages another code for Next or Previous).
+    virtual int runDialog(Form& form) = 0;
     // Queues a command to run after the current handler, under its own guard.
     virtual void postCommand(int command) = 0;
     virtual void setCursor(CursorShape shape) = 0;

@@ -1,11 +1,10 @@
 #include "palette_preview.h"
 
-#include "curve_state.h"
 #include "engine.h"
 
 namespace trochograph {
 
-Surface palettePreview(const CurveState& s)
+Surface palettePreview(const MapTable& table, Colorref background)
 {
     Surface box(previewWidth, previewHeight, canvasGrey);
     // Three nested one-pixel outlines, the middle one lighter.
@@ -18,10 +17,10 @@ Surface palettePreview(const CurveState& s)
         box.fillRect({i, i, i + 1, bottom}, c);
         box.fillRect({right - 1, i, right, bottom}, c);
     }
-    box.fillRect({3, 3, previewWidth - 3, previewHeight - 3}, s.back);
+    box.fillRect({3, 3, previewWidth - 3, previewHeight - 3}, background);
     // One column of 50 pixels per entry, entry 0 at the left.
     for (int i = 0; i < 256; ++i) {
-        const auto& [red, green, blue] = s.paltemp[static_cast<std::size_t>(i)];
+        const auto& [red, green, blue] = table[static_cast<std::size_t>(i)];
         box.fillRect({20 + i, 25, 21 + i, 75}, rgb(red, green, blue));
     }
     return box;

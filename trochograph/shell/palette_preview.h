@@ -2,16 +2,15 @@
 // colour, in a framed grey box of 296 x 100 pixels shown over the window's top-left corner.
 #pragma once
 
+#include "map_palette.h"
 #include "surface.h"
 
 namespace trochograph {
 
-struct CurveState;
-
 constexpr int previewWidth = 296;
 constexpr int previewHeight = 100;
 
-// The box for state.paltemp on state.back.
-Surface palettePreview(const CurveState& state);
+// The box for a palette read from a file, on the background colour.
+Surface palettePreview(const MapTable& table, Colorref background);
 
 }  // namespace trochograph

@@ -5,7 +5,6 @@
 
 #include <array>
 
-#include "curve_state.h"
 #include "form_driver.h"
 
 namespace trochograph::test {
@@ -13,9 +12,9 @@ namespace {
 
 TEST(ColorsForm, OpensWithTheComponentsAndTheMulticolourBox)
 {
-    CurveState s;
-    s.multicolor = 0;
-    ColorsForm form(s);
+    CurveParameters p;
+    p.multicolor = 0;
+    ColorsForm form(p);
     const std::pair<int, const char*> shown[] = {{630, "255"}, {631, "255"}, {632, "255"},
                                                   {633, "0"},   {634, "0"},   {635, "0"}};
     for (const auto& [id, text] : shown) EXPECT_EQ(form.text(id), text) << id;
@@ -38,14 +37,15 @@ TEST(ColorsForm, OkStoresUpToTheFirstComponentOutOfRange)
         {631, "green", {7, 0, 7, 7, 7, 7}, true},
     };
     for (const auto& c : cases) {
-        CurveState s;
-        s.multicolor = 0;
-        ColorsForm form(s);
+        CurveParameters p;
+        p.multicolor = 0;
+        ColorsForm form(p);
         for (int id = 630; id <= 635; ++id) form.type(id, "7");
         form.type(c.box, c.text);
         form.click(640);
         FormDriver driver{form};
         const FormResult result = driver.ok();
+        const CurveParameters& s = form.edit().parameters;
         EXPECT_EQ(s.multicolor, 1) << c.text;  // stored before any check
         EXPECT_EQ(FormDriver::error(result), c.ends ? "" : "color range: 0 - 255") << c.text;
         EXPECT_EQ(result.end.has_value(), c.ends) << c.text;

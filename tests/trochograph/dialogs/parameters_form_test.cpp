@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "curve_state.h"
 #include "form_driver.h"
 
 namespace trochograph::test {
@@ -18,21 +17,23 @@ struct Entry {
     const char* text;
 };
 
-// Opens the form on `s`, types the entries and presses OK, answering Yes; counts the
-// questions asked.
-FormResult okWith(CurveState& s, const std::vector<Entry>& entries, std::size_t* questions = nullptr)
+// Opens the form on `p`, types the entries and presses OK, answering Yes; counts the
+// questions asked. The form's edit goes to `edit`.
+FormResult okWith(const CurveParameters& p, const std::vector<Entry>& entries, std::size_t* questions = nullptr,
+                  CurveEdit* edit = nullptr)
 {
-    ParametersForm form(s);
+    ParametersForm form(p);
     for (const Entry& e : entries) form.type(e.box, e.text);
     FormDriver driver{form};
     const FormResult result = driver.ok();
     if (questions) *questions = driver.questions.size();
+    if (edit) *edit = form.edit();
     return result;
 }
 
 TEST(ParametersForm, OpensWithTheCurrentTypesValues)
 {
-    CurveState s;
+    CurveParameters s;
     ParametersForm form(s);
     const std::pair<int, const char*> shown[] = {
         {510, "600"}, {515, "3"}, {520, "44"}, {525, "11"}, {530, "33.0000000000"}, {535, "1.0000000000"},
@@ -72,7 +73,7 @@ TEST(ParametersForm, EnablesTheBoxesOfTheTypeAndEllipseMode)
         {3, 0, 0, false, false, true, false, false, false},
     };
     for (const auto& c : cases) {
-        CurveState s;
+        CurveParameters s;
         s.type = c.type;
         s.ellipse = c.ellipse;
         s.method = c.method;
@@ -117,7 +118,7 @@ TEST(ParametersForm, EveryRuleAtItsBoundaries)
         {0, {{510, "                            700"}}, range0},
     };
     for (const auto& c : cases) {
-        CurveState s;
+        CurveParameters s;
         s.type = c.type;
         const FormResult result = okWith(s, c.entries);
         const std::string label = std::to_string(c.type) + " " + std::to_string(c.entries[0].box) + " '" +
@@ -144,7 +145,7 @@ TEST(ParametersForm, AsksBeforeRadiiThatMayLeaveThePicture)
         {3, "100", "100", "100", false},
     };
     for (const auto& c : cases) {
-        CurveState s;
+        CurveParameters s;
         s.type = c.type;
         std::size_t questions = 0;
         const FormResult yes = okWith(s, {{520, c.R}, {525, c.r}, {530, c.d}}, &questions);
@@ -153,7 +154,7 @@ TEST(ParametersForm, AsksBeforeRadiiThatMayLeaveThePicture)
     }
 
     // No leaves the form open, silent, with the radii as they were.
-    CurveState s;
+    const CurveParameters s;
     ParametersForm form(s);
     form.type(530, "45");
     FormDriver driver{form, false};
@@ -163,10 +164,11 @@ TEST(ParametersForm, AsksBeforeRadiiThatMayLeaveThePicture)
     ASSERT_EQ(driver.questions.size(), 1u);
     EXPECT_EQ(driver.questions[0], (Message{"Part(s) of curve may lie outside of\n   image borders. Proceed anyway ?",
                                             "Vell Varezuro", MessageIcon::warning, MessageButtons::yesNo, true}));
-    EXPECT_EQ(s.dpct[0], 33.0);
+    EXPECT_EQ(form.edit().parameters.dpct[0], 33.0);
+    EXPECT_FALSE(form.edit().radii);
 
     // Equal hypotrochoid radii are refused after the question, not before it.
-    CurveState h;
+    CurveParameters h;
     h.type = hypotrochoid;
     ParametersForm equal(h);
     equal.type(520, "50");
@@ -179,10 +181,8 @@ TEST(ParametersForm, AsksBeforeRadiiThatMayLeaveThePicture)
 
 TEST(ParametersForm, AFailureKeepsTheRowsBeforeIt)
 {
-    CurveState s;
-    s.newcurve = 0;
-    s.theta = 3.0;
-    ParametersForm form(s);
+    const CurveParameters before;
+    ParametersForm form(before);
     form.type(510, "801");
     form.type(515, "5");
     form.type(520, "30");
@@ -192,41 +192,41 @@ TEST(ParametersForm, AFailureKeepsTheRowsBeforeIt)
     form.click(595);
     FormDriver driver{form};
     EXPECT_EQ(FormDriver::error(driver.ok()), "speed range: 1 - 10");
+    const CurveEdit& edit = form.edit();
+    const CurveParameters& s = edit.parameters;
     EXPECT_EQ(s.res, 801);
     EXPECT_EQ(s.halfres, 400);
-    EXPECT_EQ(s.newdimensions, 1);
     EXPECT_EQ(s.width, 5);
     EXPECT_EQ(s.scale[0], 2.5);
-    EXPECT_EQ(s.newcurve, 1);
-    EXPECT_EQ(s.theta, 0.0);
+    EXPECT_TRUE(edit.restart);
     EXPECT_DOUBLE_EQ(s.rottheta, std::numbers::pi / 2);
-    EXPECT_EQ(s.restore, 1);  // stored before any rule
     EXPECT_EQ(s.speed, 9);
-    EXPECT_EQ(s.Rpct[0], 44);  // the radii wait for full success
-    EXPECT_EQ(s.R, 0.0);
+    // The radii and the defaults wait for full success.
+    EXPECT_EQ(s.Rpct[0], 44);
+    EXPECT_FALSE(edit.radii);
+    EXPECT_FALSE(edit.restoreDefaults);
     // The texts stay as typed for another try.
     EXPECT_EQ(form.text(545), "0");
     EXPECT_EQ(driver.press(dialogCancel).end, dialogCancel);
-    EXPECT_EQ(s.res, 801);
+    EXPECT_EQ(form.edit().parameters.res, 801);
 }
 
-TEST(ParametersForm, SuccessStoresEveryRowAndTheFlagsItCalledFor)
+TEST(ParametersForm, SuccessStoresEveryRowAndSaysWhatFollows)
 {
-    CurveState s;
-    s.newcurve = 0;
-    s.theta = 3.0;
-    EXPECT_EQ(okWith(s, {{520, "40"}, {525, "20"}, {530, "12.5"}, {540, "90"}, {545, "10"}, {568, "0"}}).end,
+    CurveEdit edit;
+    EXPECT_EQ(okWith(CurveParameters{}, {{520, "40"}, {525, "20"}, {530, "12.5"}, {540, "90"}, {545, "10"}, {568, "0"}},
+                     nullptr, &edit)
+                  .end,
               dialogOk);
+    const CurveParameters& s = edit.parameters;
     // Radii, angle, speed and rounding alone restart nothing.
-    EXPECT_EQ(s.newcurve, 0);
-    EXPECT_EQ(s.theta, 3.0);
-    EXPECT_EQ(s.newdimensions, 0);  // the same resolution
+    EXPECT_FALSE(edit.restart);
+    EXPECT_TRUE(edit.radii);
+    EXPECT_FALSE(edit.restoreDefaults);
+    EXPECT_EQ(s.res, 600);
     EXPECT_EQ(s.Rpct[0], 40);
     EXPECT_EQ(s.rpct[0], 20);
     EXPECT_EQ(s.dpct[0], 12.5);
-    EXPECT_EQ(s.R, 120.0);
-    EXPECT_EQ(s.r, 60.0);
-    EXPECT_EQ(s.d, 37.5);
     EXPECT_EQ(s.dbtheta, 90.0);
     EXPECT_EQ(s.speed, 0);
     EXPECT_EQ(s.rounding, noRounding);
@@ -235,11 +235,15 @@ TEST(ParametersForm, SuccessStoresEveryRowAndTheFlagsItCalledFor)
     EXPECT_EQ(reopened.text(540), "90.0000000000");
     EXPECT_EQ(reopened.text(545), "10");
     EXPECT_EQ(reopened.text(568), "");
-    EXPECT_EQ(okWith(s, {{545, "1"}, {555, "2"}}).end, dialogOk);
-    EXPECT_EQ(s.speed, 17);
-    EXPECT_EQ(s.kd[0], 2);
-    EXPECT_EQ(s.newcurve, 1);  // kd changed
-    EXPECT_EQ(s.theta, 0.0);
+    reopened.type(545, "1");
+    reopened.type(555, "2");
+    reopened.click(595);
+    FormDriver driver{reopened};
+    EXPECT_EQ(driver.ok().end, dialogOk);
+    EXPECT_EQ(reopened.edit().parameters.speed, 17);
+    EXPECT_EQ(reopened.edit().parameters.kd[0], 2);
+    EXPECT_TRUE(reopened.edit().restart);  // kd changed
+    EXPECT_TRUE(reopened.edit().restoreDefaults);
 }
 
 }  // namespace

@@ -29,10 +29,10 @@ struct Lockstep {
         plain.circles.setFrameMode(FrameMode::wholeCanvas);
         for (Engine* e : {&fast, &plain}) {
             e->rebuildCanvas(res);
-            e->state.speed = 0;
-            e->state.multicolor = 0;
-            e->state.animate = 1;
-            e->state.okintro = 0;
+            e->state.params.speed = 0;
+            e->state.params.multicolor = 0;
+            e->state.flags.animate = 1;
+            e->state.flags.okintro = 0;
         }
     }
     void both(const std::function<void(Engine&, FakePlatform&)>& change)
@@ -48,15 +48,15 @@ struct Lockstep {
     // Runs a whole curve, checking after every step; `atStep` may interfere midway.
     void renderChecked(const std::function<void(int)>& atStep = {})
     {
-        both([](Engine& e, FakePlatform&) { e.state.okroulette = 1; });
-        for (int step = 0; fast.state.okroulette; ++step) {
+        both([](Engine& e, FakePlatform&) { e.state.flags.okroulette = 1; });
+        for (int step = 0; fast.state.flags.okroulette; ++step) {
             ASSERT_LT(step, 100000);
             fast.roulette();
             plain.roulette();
             expectSame("step " + std::to_string(step));
             if (atStep) atStep(step);
         }
-        EXPECT_EQ(plain.state.okroulette, 0);
+        EXPECT_EQ(plain.state.flags.okroulette, 0);
     }
 };
 
@@ -76,7 +76,7 @@ TEST_P(IncrementalFrames, MatchTheWholeCanvasSequencePixelForPixel)
     const FrameCase& c = GetParam();
     Lockstep run(151, c.clientWidth, c.clientHeight);
     run.both([&](Engine& e, FakePlatform&) {
-        e.state.type = c.type;
+        e.state.params.type = c.type;
         if (c.setUp) c.setUp(e.state);
     });
     run.renderChecked();
@@ -91,31 +91,31 @@ INSTANTIATE_TEST_SUITE_P(
                       FrameCase{"narrow_window", 0, 90, 120, {}}, FrameCase{"no_window", 1, 0, 0, {}},
                       FrameCase{"scaled_and_turned", 0, 151, 151,
                                 [](CurveState& s) {
-                                    s.scale[0] = 2.0;
-                                    s.rottheta = 0.7;
+                                    s.params.scale[0] = 2.0;
+                                    s.params.rottheta = 0.7;
                                 }},
                       FrameCase{"ellipse_r_varies", 1, 400, 300,
                                 [](CurveState& s) {
-                                    s.ellipse = 1;
-                                    s.method = circleVaryingR;
+                                    s.params.ellipse = 1;
+                                    s.params.method = circleVaryingR;
                                 }},
                       FrameCase{"actual_ellipse", 0, 400, 300,
                                 [](CurveState& s) {
-                                    s.ellipse = 1;
-                                    s.method = actualEllipse;
+                                    s.params.ellipse = 1;
+                                    s.params.method = actualEllipse;
                                 }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(IncrementalFramesTest, StayExactWhenTheShellInterferesMidCurve)
 {
     Lockstep run(151, 200, 200);
-    run.both([](Engine& e, FakePlatform&) { e.state.animate = 0; });
+    run.both([](Engine& e, FakePlatform&) { e.state.flags.animate = 0; });
     run.renderChecked([&](int step) {
         if (step == 100) {
             // Animation switched on mid-curve: the shell draws the fixed circle.
             run.both([](Engine& e, FakePlatform& p) {
-                e.state.animate = 1;
-                e.circles.drawcircles(p.window, e.state.R, e.state.r, 0);
+                e.state.flags.animate = 1;
+                e.circles.drawcircles(p.window, e.state.progress.R, e.state.progress.r, 0);
             });
         }
         if (step == 200) {
@@ -140,14 +140,14 @@ TEST(IncrementalFramesTest, StayExactWhenTheShellInterferesMidCurve)
 TEST(IncrementalFramesTest, MatchDuringTheIntro)
 {
     Lockstep run(151, 300, 200);
-    run.both([](Engine& e, FakePlatform&) { e.state.okintro = 1; });
+    run.both([](Engine& e, FakePlatform&) { e.state.flags.okintro = 1; });
     for (int step = 0; step < 300; ++step) {
-        if (step == 299) run.both([](Engine& e, FakePlatform&) { e.state.stopintro = 1; });
+        if (step == 299) run.both([](Engine& e, FakePlatform&) { e.state.flags.stopintro = 1; });
         run.fast.intro();
         run.plain.intro();
         run.expectSame("intro step " + std::to_string(step));
     }
-    EXPECT_EQ(run.fast.state.okintro, 0);
+    EXPECT_EQ(run.fast.state.flags.okintro, 0);
 }
 
 struct CircleAnimationTest : ::testing::Test {
@@ -157,16 +157,16 @@ struct CircleAnimationTest : ::testing::Test {
 
     void SetUp() override
     {
-        s.speed = 0;
-        s.multicolor = 0;
-        s.animate = 1;
-        s.okintro = 0;
+        s.params.speed = 0;
+        s.params.multicolor = 0;
+        s.flags.animate = 1;
+        s.flags.okintro = 0;
     }
 };
 
 TEST_F(CircleAnimationTest, OnlyTheLastTrochoidFrameStaysInThePicture)
 {
-    s.okroulette = 1;
+    s.flags.okroulette = 1;
     for (int i = 0; i < 300; ++i) engine.roulette();
     EXPECT_TRUE(contains(engine.canvas, circle_colors::fixedCircle));
     EXPECT_FALSE(contains(engine.canvas, circle_colors::movingCircle));
@@ -184,7 +184,7 @@ TEST_F(CircleAnimationTest, OnlyTheLastTrochoidFrameStaysInThePicture)
 
 TEST_F(CircleAnimationTest, RoseEndsWithTheArmInTheWindowOnly)
 {
-    s.type = 2;
+    s.params.type = 2;
     renderWholeCurve(engine);
     EXPECT_FALSE(contains(engine.canvas, circle_colors::armOfRose));
     EXPECT_TRUE(contains(platform.window, circle_colors::armOfRose));
@@ -193,11 +193,11 @@ TEST_F(CircleAnimationTest, RoseEndsWithTheArmInTheWindowOnly)
 
 TEST_F(CircleAnimationTest, FixedCircleScalesWithTheCurve)
 {
-    s.scale[0] = 2.0;
-    s.okroulette = 1;
+    s.params.scale[0] = 2.0;
+    s.flags.okroulette = 1;
     engine.roulette();
     // R = 44 % of 300 = 132 pixels, doubled.
-    const int hr = s.halfres;
+    const int hr = s.params.halfres;
     EXPECT_EQ(engine.canvas.pixel(hr + 264, hr), circle_colors::fixedCircle);
     EXPECT_EQ(engine.canvas.pixel(hr, hr - 264), circle_colors::fixedCircle);
     EXPECT_EQ(platform.window.pixel(hr - 264, hr), circle_colors::fixedCircle);
@@ -208,10 +208,10 @@ TEST_F(CircleAnimationTest, FixedCircleScalesWithTheCurve)
 
 TEST_F(CircleAnimationTest, DotNeedsTheBoundOfAFixedCircleCall)
 {
-    const int hr = s.halfres;
-    s.center1x = 0;
-    s.center1y = 0;
-    s.pt[1] = {hr + 50, hr + 50};
+    const int hr = s.params.halfres;
+    s.progress.center1x = 0;
+    s.progress.center1y = 0;
+    s.progress.pt[1] = {hr + 50, hr + 50};
     engine.circles.drawcircles(platform.window, 100, 10, 1);
     EXPECT_EQ(platform.window.pixel(hr + 50, hr + 50), circle_colors::armOfTrochoid);
 
@@ -223,7 +223,7 @@ TEST_F(CircleAnimationTest, DotNeedsTheBoundOfAFixedCircleCall)
 
 TEST_F(CircleAnimationTest, IntroRollsACircleOfAQuarterRoundOneOfTwoFifths)
 {
-    s.okintro = 1;
+    s.flags.okintro = 1;
     engine.intro();
     EXPECT_DOUBLE_EQ(engine.introAnimation.fixedRadius(), 120);
     EXPECT_DOUBLE_EQ(engine.introAnimation.movingRadius(), 75);
@@ -235,15 +235,15 @@ TEST_F(CircleAnimationTest, IntroRollsACircleOfAQuarterRoundOneOfTwoFifths)
 
 TEST_F(CircleAnimationTest, IntroStoppedBeforeItsFirstFrameStillDrawsAndHandsOver)
 {
-    s.okintro = 1;
-    s.stopintro = 1;
-    s.firstloop = 0;
-    s.newcurve = 0;
+    s.flags.okintro = 1;
+    s.flags.stopintro = 1;
+    s.flags.firstloop = 0;
+    s.flags.newcurve = 0;
     engine.intro();
-    EXPECT_EQ(s.okintro, 0);
-    EXPECT_EQ(s.firstloop, 1);
-    EXPECT_EQ(s.newcurve, 1);
-    EXPECT_EQ(s.theta, 0.0);
+    EXPECT_EQ(s.flags.okintro, 0);
+    EXPECT_EQ(s.flags.firstloop, 1);
+    EXPECT_EQ(s.flags.newcurve, 1);
+    EXPECT_EQ(s.progress.theta, 0.0);
     EXPECT_TRUE(contains(engine.canvas, circle_colors::fixedCircle));
     EXPECT_TRUE(contains(engine.canvas, circle_colors::movingCircle)) << "the last frame stays";
     EXPECT_EQ(platform.cursors.back(), CursorShape::cross);
@@ -251,9 +251,9 @@ TEST_F(CircleAnimationTest, IntroStoppedBeforeItsFirstFrameStillDrawsAndHandsOve
 
 TEST_F(CircleAnimationTest, IntroOfARoseShowsOnlyTheFixedCircle)
 {
-    s.type = 2;
-    s.okintro = 1;
-    s.stopintro = 1;
+    s.params.type = 2;
+    s.flags.okintro = 1;
+    s.flags.stopintro = 1;
     engine.intro();
     EXPECT_TRUE(contains(engine.canvas, circle_colors::fixedCircle));
     EXPECT_FALSE(contains(engine.canvas, circle_colors::movingCircle));

@@ -38,10 +38,10 @@ public:
 // Renders until the curve is complete; returns the number of renderer calls.
 inline int renderWholeCurve(Engine& engine, int limit = 1000000)
 {
-    engine.state.okintro = 0;
-    engine.state.okroulette = 1;
+    engine.state.flags.okintro = 0;
+    engine.state.flags.okroulette = 1;
     int calls = 0;
-    while (engine.state.okroulette && calls < limit) {
+    while (engine.state.flags.okroulette && calls < limit) {
         engine.roulette();
         ++calls;
     }

@@ -15,7 +15,7 @@ struct RendererTest : ::testing::Test {
     Engine engine{platform};
     CurveState& s = engine.state;
 
-    void SetUp() override { s.speed = 0; }
+    void SetUp() override { s.params.speed = 0; }
 };
 
 TEST_F(RendererTest, DefaultCurvesCloseAfterTheirNumberOfSteps)
@@ -27,17 +27,17 @@ TEST_F(RendererTest, DefaultCurvesCloseAfterTheirNumberOfSteps)
         int revolutions, rotations;
     };
     for (const Case c : {Case{0, 629, twoPi, 1, 4}, Case{1, 1885, 3 * twoPi, 3, 4}, Case{2, 315, pi, 0, 0}}) {
-        s.type = c.type;
-        s.newcurve = 1;
+        s.params.type = c.type;
+        s.flags.newcurve = 1;
         EXPECT_EQ(renderWholeCurve(engine), c.calls) << "type " << c.type;
-        EXPECT_DOUBLE_EQ(s.st[c.type], c.st);
+        EXPECT_DOUBLE_EQ(s.progress.st[c.type], c.st);
         if (c.type < 2) {
             EXPECT_EQ(engine.renderer.revolutions(), c.revolutions);
             EXPECT_EQ(engine.renderer.rotations(), c.rotations);
         }
         // The end of a curve leaves everything ready for the next one.
-        EXPECT_EQ(s.theta, 0.0);
-        EXPECT_EQ(s.newcurve, 1);
+        EXPECT_EQ(s.progress.theta, 0.0);
+        EXPECT_EQ(s.flags.newcurve, 1);
         EXPECT_EQ(platform.cursors.back(), CursorShape::cross);
     }
 }
@@ -50,49 +50,49 @@ TEST_F(RendererTest, RationalRoseReducesSmallFactorsOnly)
     };
     for (const Case c : {Case{2, 4, 1, 2, 4 * pi, 0.5}, Case{3, 9, 1, 3, 3 * pi, 1.0 / 3},
                          Case{17, 34, 17, 34, 68 * pi, 0.5}, Case{16, 12, 4, 3, 6 * pi, 4.0 / 3}}) {
-        s.type = 2;
-        s.kn[2] = c.kn;
-        s.kd[2] = c.kd;
-        s.newcurve = 1;
-        s.okroulette = 1;
+        s.params.type = 2;
+        s.params.kn[2] = c.kn;
+        s.params.kd[2] = c.kd;
+        s.flags.newcurve = 1;
+        s.flags.okroulette = 1;
         engine.roulette();
-        EXPECT_EQ(s.kn[2], c.reducedKn);
-        EXPECT_EQ(s.kd[2], c.reducedKd);
-        EXPECT_DOUBLE_EQ(s.st[2], c.st);
-        EXPECT_DOUBLE_EQ(s.k, c.k);
+        EXPECT_EQ(s.params.kn[2], c.reducedKn);
+        EXPECT_EQ(s.params.kd[2], c.reducedKd);
+        EXPECT_DOUBLE_EQ(s.progress.st[2], c.st);
+        EXPECT_DOUBLE_EQ(s.progress.k, c.k);
     }
 }
 
 TEST_F(RendererTest, IrrationalRoseDrawsItsCircuitsWithTheChosenK)
 {
-    s.type = 3;
-    s.kn[3] = 2;
-    s.kindex = 2.7;  // truncated, never rounded up
-    s.newcurve = 1;
+    s.params.type = 3;
+    s.params.kn[3] = 2;
+    s.params.kindex = 2.7;  // truncated, never rounded up
+    s.flags.newcurve = 1;
     EXPECT_EQ(renderWholeCurve(engine), 1257);
-    EXPECT_DOUBLE_EQ(s.k, ki[2]);
-    EXPECT_DOUBLE_EQ(s.st[3], 2 * twoPi);
+    EXPECT_DOUBLE_EQ(s.progress.k, ki[2]);
+    EXPECT_DOUBLE_EQ(s.progress.st[3], 2 * twoPi);
 }
 
 TEST_F(RendererTest, ActualEllipseRoundsTheCircumferenceRatio)
 {
     // R = 4, a = 2, b = 1 in any pixel scale: the ratio 2.5941... rounds to 10 / 4.
-    s.type = 0;
-    s.Rpct[0] = 40;
-    s.rpct[0] = 20;
-    s.ellipse = 1;
-    s.method = actualEllipse;
-    s.en = 1;
-    s.ed = 2;
-    s.rounding = 4;
-    s.okroulette = 1;
+    s.params.type = 0;
+    s.params.Rpct[0] = 40;
+    s.params.rpct[0] = 20;
+    s.params.ellipse = 1;
+    s.params.method = actualEllipse;
+    s.params.en = 1;
+    s.params.ed = 2;
+    s.params.rounding = 4;
+    s.flags.okroulette = 1;
     engine.roulette();
     EXPECT_EQ(engine.renderer.revolutions(), 2);
     EXPECT_EQ(engine.renderer.rotations(), 5);
-    EXPECT_DOUBLE_EQ(s.st[0], 2 * twoPi);
+    EXPECT_DOUBLE_EQ(s.progress.st[0], 2 * twoPi);
 
-    s.rounding = noRounding;  // no rounding still rounds to the nearest 1/100
-    s.newcurve = 1;
+    s.params.rounding = noRounding;  // no rounding still rounds to the nearest 1/100
+    s.flags.newcurve = 1;
     engine.roulette();
     EXPECT_EQ(engine.renderer.revolutions(), 100);
     EXPECT_EQ(engine.renderer.rotations(), 259);
@@ -111,47 +111,47 @@ TEST_F(RendererTest, ActualEllipseNeverRoundsTheRatioToZero)
     for (const Case c : {Case{1, 1, 1, 629}, Case{4, 4, 1, 2514}, Case{10, 10, 1, 6284},
                          Case{noRounding, 20, 1, 12567}}) {  // 0.05 is a whole number of 1/100
         SCOPED_TRACE(c.rounding);
-        s.type = 0;
-        s.Rpct[0] = 5;
-        s.rpct[0] = 100;
-        s.ellipse = 1;
-        s.method = actualEllipse;
-        s.en = s.ed = 100;
-        s.rounding = c.rounding;
-        s.newcurve = 1;
-        s.okroulette = 1;
+        s.params.type = 0;
+        s.params.Rpct[0] = 5;
+        s.params.rpct[0] = 100;
+        s.params.ellipse = 1;
+        s.params.method = actualEllipse;
+        s.params.en = s.params.ed = 100;
+        s.params.rounding = c.rounding;
+        s.flags.newcurve = 1;
+        s.flags.okroulette = 1;
         engine.roulette();
-        const Point first = s.pt[1];
+        const Point first = s.progress.pt[1];
         EXPECT_EQ(engine.renderer.revolutions(), c.revolutions);
         EXPECT_EQ(engine.renderer.rotations(), c.rotations);
-        EXPECT_DOUBLE_EQ(s.st[0], c.revolutions * twoPi);
+        EXPECT_DOUBLE_EQ(s.progress.st[0], c.revolutions * twoPi);
         EXPECT_EQ(renderWholeCurve(engine) + 1, c.calls);
         // The last point comes back to the first, less than one step short of it.
-        EXPECT_NEAR(s.pt[1].x, first.x, 3);
-        EXPECT_NEAR(s.pt[1].y, first.y, 3);
+        EXPECT_NEAR(s.progress.pt[1].x, first.x, 3);
+        EXPECT_NEAR(s.progress.pt[1].y, first.y, 3);
     }
 }
 
 TEST_F(RendererTest, ConstantCircleMethodLiftsAZeroPenDistance)
 {
-    s.type = 0;
-    s.dpct[0] = 0.0;
-    s.ellipse = 1;
-    s.method = circleVaryingD;
-    s.okroulette = 1;
+    s.params.type = 0;
+    s.params.dpct[0] = 0.0;
+    s.params.ellipse = 1;
+    s.params.method = circleVaryingD;
+    s.flags.okroulette = 1;
     engine.roulette();
-    EXPECT_DOUBLE_EQ(s.a, 0.1);
-    EXPECT_DOUBLE_EQ(s.b, 0.1 * 3 / 4);
+    EXPECT_DOUBLE_EQ(s.progress.a, 0.1);
+    EXPECT_DOUBLE_EQ(s.progress.b, 0.1 * 3 / 4);
     for (int i = 0; i < 200; ++i) {
         engine.roulette();
-        EXPECT_LE(s.d, 0.1 + 1e-12);
-        EXPECT_GE(s.d, 0.075 - 1e-12);
+        EXPECT_LE(s.progress.d, 0.1 + 1e-12);
+        EXPECT_GE(s.progress.d, 0.075 - 1e-12);
     }
 }
 
 TEST_F(RendererTest, DebugBoxShowsTheClosureFigures)
 {
-    s.debug = 1;
+    s.flags.debug = 1;
     const std::pair<int, std::string> cases[] = {
         {0, "revolutions: 1\nrotations: 4"},
         {1, "revolutions: 3\nrotations: 4"},
@@ -159,18 +159,18 @@ TEST_F(RendererTest, DebugBoxShowsTheClosureFigures)
         {3, "k: 2.7182818285\nkn: 1\ntotal radians: 2 * PI"},
     };
     for (const auto& [type, text] : cases) {
-        s.type = type;
-        s.newcurve = 1;
-        s.okroulette = 1;
+        s.params.type = type;
+        s.flags.newcurve = 1;
+        s.flags.okroulette = 1;
         engine.roulette();
         ASSERT_FALSE(platform.boxes.empty());
         EXPECT_EQ(platform.boxes.back().first, text);
         EXPECT_EQ(platform.boxes.back().second, "Vell Varezuro");
     }
-    s.type = 2;
-    s.kn[2] = 2;
-    s.kd[2] = 3;
-    s.newcurve = 1;
+    s.params.type = 2;
+    s.params.kn[2] = 2;
+    s.params.kd[2] = 3;
+    s.flags.newcurve = 1;
     engine.roulette();
     EXPECT_EQ(platform.boxes.back().first, "kn: 2\nkd: 3\nk: 0.6666666667\ntotal radians: 6 * PI");
 }
@@ -178,8 +178,8 @@ TEST_F(RendererTest, DebugBoxShowsTheClosureFigures)
 // The classic parametric forms, evaluated independently of the renderer's steps.
 Point expectedPoint(const CurveState& s, double theta)
 {
-    const int t = s.type;
-    const double R = s.halfres * s.Rpct[t] * 0.01, r = s.halfres * s.rpct[t] * 0.01, d = s.halfres * s.dpct[t] * 0.01;
+    const int t = s.params.type;
+    const double R = s.params.halfres * s.params.Rpct[t] * 0.01, r = s.params.halfres * s.params.rpct[t] * 0.01, d = s.params.halfres * s.params.dpct[t] * 0.01;
     double x, y;
     if (t == 0) {
         x = (R + r) * std::cos(theta) - d * std::cos((R + r) / r * theta);
@@ -188,16 +188,16 @@ Point expectedPoint(const CurveState& s, double theta)
         x = (R - r) * std::cos(theta) + d * std::cos((R - r) / r * theta);
         y = (R - r) * std::sin(theta) - d * std::sin((R - r) / r * theta);
     } else {
-        const double k = t == 2 ? static_cast<double>(s.kn[2]) / s.kd[2] : ki[static_cast<int>(s.kindex)];
+        const double k = t == 2 ? static_cast<double>(s.params.kn[2]) / s.params.kd[2] : ki[static_cast<int>(s.params.kindex)];
         x = R * std::cos(k * theta) * std::cos(theta);
         y = R * std::cos(k * theta) * std::sin(theta);
     }
-    x *= s.scale[t];
-    y *= s.scale[t];
+    x *= s.params.scale[t];
+    y *= s.params.scale[t];
     // Turning by rottheta; y grows downwards on screen.
-    const double c = std::cos(s.rottheta), sn = std::sin(s.rottheta);
+    const double c = std::cos(s.params.rottheta), sn = std::sin(s.params.rottheta);
     const double rx = x * c - y * sn, ry = x * sn + y * c;
-    return {static_cast<int>(std::trunc(rx)) + s.halfres, static_cast<int>(std::trunc(ry)) + s.halfres};
+    return {static_cast<int>(std::trunc(rx)) + s.params.halfres, static_cast<int>(std::trunc(ry)) + s.params.halfres};
 }
 
 TEST_F(RendererTest, PointsFollowTheParametricFormsOfEveryType)
@@ -208,22 +208,22 @@ TEST_F(RendererTest, PointsFollowTheParametricFormsOfEveryType)
     };
     for (const Case c : {Case{0, 1.0, 0.0}, Case{1, 1.0, 0.0}, Case{2, 1.0, 0.0}, Case{3, 1.0, 0.0},
                          Case{0, 2.0, 0.0}, Case{1, 0.5, halfPi}, Case{2, 1.0, 1.0}}) {
-        s.type = c.type;
-        s.scale[c.type] = c.scale;
-        s.rottheta = c.rottheta;
-        s.newcurve = 1;
-        s.okroulette = 1;
+        s.params.type = c.type;
+        s.params.scale[c.type] = c.scale;
+        s.params.rottheta = c.rottheta;
+        s.flags.newcurve = 1;
+        s.flags.okroulette = 1;
         double theta = 0.0;
-        for (int step = 0; step < 400 && s.okroulette; ++step) {
+        for (int step = 0; step < 400 && s.flags.okroulette; ++step) {
             engine.roulette();
             const Point want = expectedPoint(s, theta);
             // Truncation may tip a coordinate by one pixel where the two evaluations differ
             // in the last bits.
-            EXPECT_NEAR(s.pt[1].x, want.x, 1) << "type " << c.type << " step " << step;
-            EXPECT_NEAR(s.pt[1].y, want.y, 1) << "type " << c.type << " step " << step;
-            theta += s.increment;
+            EXPECT_NEAR(s.progress.pt[1].x, want.x, 1) << "type " << c.type << " step " << step;
+            EXPECT_NEAR(s.progress.pt[1].y, want.y, 1) << "type " << c.type << " step " << step;
+            theta += s.params.increment;
         }
-        s.scale[c.type] = 1.0;
+        s.params.scale[c.type] = 1.0;
     }
 }
 
@@ -256,13 +256,15 @@ std::set<Colorref> colorsOf(const Surface& surface)
 TEST_F(RendererTest, MulticolorSpreadsPaletteEntriesOneTo255OverACurve)
 {
     // Entry i gets the colour i, so the canvas tells which entries were used.
-    for (int i = 0; i < 256; ++i) s.crpalette[i] = static_cast<Colorref>(i);
-    s.back = 0x00FFFFFF;
-    s.width = 1;
-    s.pt = {};
-    s.okroulette = 1;
+    Palette entries;
+    for (int i = 0; i < 256; ++i) entries[static_cast<std::size_t>(i)] = static_cast<Colorref>(i);
+    s.params.crpalette = entries;
+    s.params.back = 0x00FFFFFF;
+    s.params.width = 1;
+    s.progress.pt = {};
+    s.flags.okroulette = 1;
     engine.roulette();
-    EXPECT_EQ(engine.canvas.pixel(s.pt[1].x, s.pt[1].y), 0x00FFFFFFu) << "the first segment has no length";
+    EXPECT_EQ(engine.canvas.pixel(s.progress.pt[1].x, s.progress.pt[1].y), 0x00FFFFFFu) << "the first segment has no length";
     engine.roulette();
     EXPECT_EQ(colorsOf(engine.canvas), (std::set<Colorref>{1, 0x00FFFFFF}));
     renderWholeCurve(engine);
@@ -274,18 +276,18 @@ TEST_F(RendererTest, MulticolorSpreadsPaletteEntriesOneTo255OverACurve)
     EXPECT_LE(*std::prev(used.end(), 2), 255u);
 
     // The irrational rose steps once per radian: one turn uses entries 1 to 7.
-    s.type = 3;
-    s.firstloop = 1;
-    s.newcurve = 1;
+    s.params.type = 3;
+    s.flags.firstloop = 1;
+    s.flags.newcurve = 1;
     renderWholeCurve(engine);
     used = colorsOf(engine.canvas);
     EXPECT_TRUE(used.count(7));
     EXPECT_LE(*std::prev(used.end(), 2), 7u);
 
-    s.multicolor = 0;
-    s.fore = 0x00123456;
-    s.firstloop = 1;
-    s.newcurve = 1;
+    s.params.multicolor = 0;
+    s.params.fore = 0x00123456;
+    s.flags.firstloop = 1;
+    s.flags.newcurve = 1;
     renderWholeCurve(engine);
     EXPECT_EQ(colorsOf(engine.canvas), (std::set<Colorref>{0x00123456, 0x00FFFFFF}));
 }
@@ -294,10 +296,10 @@ TEST_F(RendererTest, FreshBackgroundFillsTheVisibleWindowAndTheCanvas)
 {
     platform.window.reset(800, 400, canvasGrey);
     platform.client = {0, 0, 800, 400};
-    s.back = 0x00010203;
-    s.okroulette = 1;
+    s.params.back = 0x00010203;
+    s.flags.okroulette = 1;
     engine.roulette();
-    EXPECT_EQ(s.firstloop, 0);
+    EXPECT_EQ(s.flags.firstloop, 0);
     EXPECT_EQ(engine.canvas.pixel(599, 599), 0x00010203u);
     EXPECT_EQ(platform.window.pixel(599, 399), 0x00010203u);
     EXPECT_EQ(platform.window.pixel(600, 0), canvasGrey) << "the grey beyond the canvas stays";
@@ -306,19 +308,19 @@ TEST_F(RendererTest, FreshBackgroundFillsTheVisibleWindowAndTheCanvas)
 TEST_F(RendererTest, SegmentsOffTheCanvasAreDroppedWhole)
 {
     engine.rebuildCanvas(200);
-    s.scale[0] = 5.0;  // far past the canvas edge for most of the curve
-    s.multicolor = 0;
-    s.width = 1;
-    s.okroulette = 1;
+    s.params.scale[0] = 5.0;  // far past the canvas edge for most of the curve
+    s.params.multicolor = 0;
+    s.params.width = 1;
+    s.flags.okroulette = 1;
     engine.roulette();  // paints the background
     int dropped = 0;
-    while (s.okroulette) {
-        const Point from = s.pt[0];
+    while (s.flags.okroulette) {
+        const Point from = s.progress.pt[0];
         const Surface before(engine.canvas);
         engine.roulette();
         const bool inside = [&] {
-            for (Point p : {from, s.pt[0]})
-                if (p.x < 0 || p.y < 0 || p.x >= s.res || p.y >= s.res) return false;
+            for (Point p : {from, s.progress.pt[0]})
+                if (p.x < 0 || p.y < 0 || p.x >= s.params.res || p.y >= s.params.res) return false;
             return true;
         }();
         if (!inside) {
@@ -335,16 +337,16 @@ TEST_F(RendererTest, WindowGetsOnlySegmentsWhollyInItsVisiblePart)
     // segments that lie entirely left of its edge; a repaint would bring in the rest.
     platform.window.reset(300, 600, canvasGrey);
     platform.client = {0, 0, 300, 600};
-    s.multicolor = 0;
-    s.width = 1;
+    s.params.multicolor = 0;
+    s.params.width = 1;
     renderWholeCurve(engine);
     int canvasLeft = 0, windowLeft = 0;
     for (int y = 0; y < 600; ++y)
         for (int x = 0; x < 300; ++x) {
-            canvasLeft += engine.canvas.pixel(x, y) == s.fore;
-            windowLeft += platform.window.pixel(x, y) == s.fore;
-            if (platform.window.pixel(x, y) == s.fore) {
-                EXPECT_EQ(engine.canvas.pixel(x, y), s.fore);
+            canvasLeft += engine.canvas.pixel(x, y) == s.params.fore;
+            windowLeft += platform.window.pixel(x, y) == s.params.fore;
+            if (platform.window.pixel(x, y) == s.params.fore) {
+                EXPECT_EQ(engine.canvas.pixel(x, y), s.params.fore);
             }
         }
     EXPECT_GT(windowLeft, 0);
@@ -353,25 +355,25 @@ TEST_F(RendererTest, WindowGetsOnlySegmentsWhollyInItsVisiblePart)
 
 TEST_F(RendererTest, PausesOnlyWhenSpeedIsSet)
 {
-    s.okroulette = 1;
+    s.flags.okroulette = 1;
     engine.roulette();
     EXPECT_TRUE(platform.sleeps.empty());
-    s.speed = 17;
+    s.params.speed = 17;
     engine.roulette();
     EXPECT_EQ(platform.sleeps, std::vector<int>{17});
 }
 
 TEST_F(RendererTest, ResumingContinuesFromTheStoredTheta)
 {
-    s.okroulette = 1;
+    s.flags.okroulette = 1;
     for (int i = 0; i < 100; ++i) engine.roulette();
-    const double theta = s.theta;
-    s.okroulette = 0;  // paused
-    s.width = 5;
-    s.okroulette = 1;
+    const double theta = s.progress.theta;
+    s.flags.okroulette = 0;  // paused
+    s.params.width = 5;
+    s.flags.okroulette = 1;
     engine.roulette();
-    EXPECT_DOUBLE_EQ(s.theta, theta + s.increment);
-    EXPECT_EQ(s.newcurve, 0);
+    EXPECT_DOUBLE_EQ(s.progress.theta, theta + s.params.increment);
+    EXPECT_EQ(s.flags.newcurve, 0);
 }
 
 }  // namespace

@@ -188,13 +188,13 @@ TEST(MapPalette, ABadLineRefusesTheFileAndNamesTheLine)
     }
 }
 
-TEST(MapPalette, OpeningAFileFillsTheScratchTableOnlyOnSuccess)
+TEST(MapPalette, OpeningAFileFillsTheTableOnlyOnSuccess)
 {
     test::ScratchDir dir;
-    CurveState s;
-    s.paltemp[0] = {9, 9, 9};
-    s.paltemp[200] = {8, 8, 8};
-    const auto before = s.paltemp;
+    MapTable table{};
+    table[0] = {9, 9, 9};
+    table[200] = {8, 8, 8};
+    const MapTable before = table;
     const std::filesystem::path maps = std::filesystem::path(TEST_DATA_DIR) / "map";
 
     const std::pair<const char*, const char*> refused[] = {
@@ -205,42 +205,39 @@ TEST(MapPalette, OpeningAFileFillsTheScratchTableOnlyOnSuccess)
         {"long_line_2.map", "line 2 is longer than 65536 characters"},
     };
     for (const auto& [file, expected] : refused) {
-        const LoadResult r = OpenMapFile(maps / file, s);
+        const LoadResult r = OpenMapFile(maps / file, table);
         EXPECT_EQ(r.code, LoadResult::invalid) << file;
         EXPECT_NE(r.message.find(expected), std::string::npos) << r.message;
-        EXPECT_EQ(s.paltemp, before) << file;
+        EXPECT_EQ(table, before) << file;
     }
     for (const auto& path : {dir / "missing.map", dir.path()}) {
-        EXPECT_EQ(OpenMapFile(path, s).code, LoadResult::cannotOpen) << path;
-        EXPECT_EQ(s.paltemp, before);
+        EXPECT_EQ(OpenMapFile(path, table).code, LoadResult::cannotOpen) << path;
+        EXPECT_EQ(table, before);
     }
 
     // A device that never ends, such as a link to /dev/zero given as a palette.
     if (std::filesystem::exists("/dev/zero")) {
-        const LoadResult r = OpenMapFile("/dev/zero", s);
+        const LoadResult r = OpenMapFile("/dev/zero", table);
         EXPECT_EQ(r.code, LoadResult::invalid);
         EXPECT_EQ(r.message, "palette line 1 is longer than 65536 characters");
-        EXPECT_EQ(s.paltemp, before);
+        EXPECT_EQ(table, before);
     }
 
     test::writeBytes(dir / "Lower.map", "1 2 3\r\n4 5 6\r\n");
-    const LoadResult r = OpenMapFile(dir / "Lower.map", s);
+    const LoadResult r = OpenMapFile(dir / "Lower.map", table);
     ASSERT_EQ(r.code, LoadResult::ok) << r.message;
-    EXPECT_EQ(s.paltemp[0], (Entry{1, 2, 3}));
-    EXPECT_EQ(s.paltemp[1], (Entry{4, 5, 6}));
-    EXPECT_EQ(s.paltemp[200], (Entry{1, 1, 1}));
+    EXPECT_EQ(table[0], (Entry{1, 2, 3}));
+    EXPECT_EQ(table[1], (Entry{4, 5, 6}));
+    EXPECT_EQ(table[200], (Entry{1, 1, 1}));
 }
 
-TEST(MapPalette, AcceptingMakesColourWordsFromTheScratchTable)
+TEST(MapPalette, AcceptingMakesColourWordsFromTheTable)
 {
-    CurveState s;
-    s.paltemp = parsed("1 2 3\n255 0 128\n");
-    const Palette before = s.crpalette;
-    acceptPalette(s);
-    EXPECT_EQ(s.crpalette[0], 0x00030201u);
-    EXPECT_EQ(s.crpalette[1], 0x008000FFu);
-    EXPECT_EQ(s.crpalette[255], 0x00010101u);
-    EXPECT_EQ(s.crdefault, before);  // the default palette is not this function's business
+    CurveParameters p;
+    acceptPalette(parsed("1 2 3\n255 0 128\n"), p);
+    EXPECT_EQ(p.crpalette[0], 0x00030201u);
+    EXPECT_EQ(p.crpalette[1], 0x008000FFu);
+    EXPECT_EQ(p.crpalette[255], 0x00010101u);
 }
 
 }  // namespace

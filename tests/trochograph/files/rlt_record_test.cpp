@@ -31,7 +31,7 @@ constexpr std::array<std::uint8_t, 100> golden = {
 
 RltRecord validRecord()
 {
-    CurveState s;
+    CurveParameters s;
     s.type = rhodoneaRational;
     return rltFromState(s);
 }
@@ -72,7 +72,7 @@ TEST(RltRecord, EveryFieldHasItsOwnOffset)
 
 TEST(RltRecord, KindexConvertsForEveryValue)
 {
-    CurveState s;
+    CurveParameters s;
     s.kindex = -0.9;
     EXPECT_EQ(rltFromState(s).kindex, 0);
     // Out of range or not a number still converts, to something validation refuses.
@@ -86,7 +86,7 @@ TEST(RltRecord, ApplyKeepsTheDegreesInStepWithTheRadians)
 {
     RltRecord r = validRecord();
     r.rottheta = std::numbers::pi / 2;
-    CurveState s;
+    CurveParameters s;
     applyRlt(r, s);
     EXPECT_EQ(s.rottheta, std::numbers::pi / 2);
     EXPECT_DOUBLE_EQ(s.dbtheta, 90.0);

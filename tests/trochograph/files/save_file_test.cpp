@@ -46,7 +46,7 @@ TEST(SaveFile, AFullDiskFailsAndKeepsTheOldFile)
         {"large Targa", [&](const auto& p) { return writetga(large, p); }},
         {"small PNG", [&](const auto& p) { return writePng(tiny, p); }},
         {"large PNG", [&](const auto& p) { return writePng(large, p); }},
-        {"parameters", [&](const auto& p) { return writerlt(p, CurveState{}); }},
+        {"parameters", [&](const auto& p) { return writerlt(p, CurveParameters{}); }},
     };
     for (const auto& [name, write] : writers) {
         SCOPED_TRACE(name);

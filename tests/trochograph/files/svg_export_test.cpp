@@ -62,20 +62,20 @@ TEST(SvgExport, PathsRetraceTheRecordExactly)
     FakePlatform platform(300, 300);
     Engine engine(platform);
     CurveState& s = engine.state;
-    s.speed = 0;
+    s.params.speed = 0;
     engine.rebuildCanvas(301);
-    s.back = rgb(0, 0, 90);
-    s.type = rhodoneaRational;
+    s.params.back = rgb(0, 0, 90);
+    s.params.type = rhodoneaRational;
     renderWholeCurve(engine);
     // A second curve in one colour and a wider pen, partly off the canvas.
-    s.multicolor = 0;
-    s.fore = rgb(250, 20, 10);
-    s.width = 5;
-    s.scale[s.type] = 1.5;
-    s.newcurve = 1;
+    s.params.multicolor = 0;
+    s.params.fore = rgb(250, 20, 10);
+    s.params.width = 5;
+    s.params.scale[s.params.type] = 1.5;
+    s.restart();
     renderWholeCurve(engine);
 
-    const std::string svg = svgDocument(engine.record, parameterText(s));
+    const std::string svg = svgDocument(engine.record, parameterText(s.params));
     SegmentList drawn;
     engine.record.replay(drawn);
     const std::vector<Segment> read = segmentsOf(svg);
@@ -101,10 +101,10 @@ TEST(SvgExport, PathsRetraceTheRecordExactly)
     const std::size_t from = svg.find('>', svg.find("<metadata")) + 1;
     const auto parsed = parseParameterText(svg.substr(from, svg.find("</metadata>") - from));
     ASSERT_TRUE(parsed.parameters) << parsed.error;
-    EXPECT_EQ(*parsed.parameters, pictureParameters(s));
+    EXPECT_EQ(*parsed.parameters, pictureParameters(s.params));
 
     ScratchDir dir;
-    ASSERT_TRUE(writeSvg(engine.record, parameterText(s), dir / "curve.svg"));
+    ASSERT_TRUE(writeSvg(engine.record, parameterText(s.params), dir / "curve.svg"));
     const ProgramRun lint = runCommand("xmllint", "--noout " + quoted(dir / "curve.svg"));
     if (lint.exitCode != 127) {
         EXPECT_EQ(lint.exitCode, 0) << lint.output;

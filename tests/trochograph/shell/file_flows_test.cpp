@@ -112,28 +112,27 @@ TEST_F(FileFlowsTest, AFailedImageSaveWritesNoParameters)
 
 TEST_F(FileFlowsTest, SavedParametersLoadBackAndARefusedFileChangesNothing)
 {
-    s.type = rhodoneaRational;
-    s.kn[2] = 7;
+    s.params.type = rhodoneaRational;
+    s.params.kn[2] = 7;
     choose(dir / "petals");
     files.saveParameters();
     EXPECT_EQ(window.messages.back(),
               information("Parameters saved as petals.rlt\n\nLoad via ' File ' menu or by double-clicking."));
 
-    s.type = epitrochoid;
-    s.kn[2] = 3;
+    s.params.type = epitrochoid;
+    s.params.kn[2] = 3;
     choose(dir / "petals.rlt");
     files.loadParameters();
     EXPECT_EQ(window.messages.back(), information("Parameter file  petals.rlt  loaded."));
-    EXPECT_EQ(s.type, rhodoneaRational);
-    EXPECT_EQ(s.kn[2], 7);
+    EXPECT_EQ(s.params.type, rhodoneaRational);
+    EXPECT_EQ(s.params.kn[2], 7);
 
     writeBytes(dir / "bad.rlt", "short");
     choose(dir / "bad.rlt");
-    const CurveState before = s;
+    const CurveParameters before = s.params;
     files.loadParameters();
     EXPECT_EQ(window.messages.back(), ownedWarning("Error opening RLT file", "RLT file error"));
-    EXPECT_EQ(s.kn, before.kn);
-    EXPECT_EQ(s.Rpct, before.Rpct);
+    EXPECT_TRUE(s.params == before);
 
     choose(dir / "nowhere" / "p.rlt");
     files.saveParameters();
@@ -144,35 +143,38 @@ TEST_F(FileFlowsTest, SavedParametersLoadBackAndARefusedFileChangesNothing)
 // canvas, as a new resolution from the Parameters dialog does. Refusals tell of a picture.
 TEST_F(FileFlowsTest, APngPictureLoadsWithItsCanvasSide)
 {
-    CurveState drawn;
+    CurveParameters drawn;
     drawn.type = rhodoneaRational;
-    drawn.kn[2] = 7, drawn.width = 1, drawn.crpalette[0] = 0x00010203;
+    drawn.kn[2] = 7, drawn.width = 1;
+    Palette colors = builtinPalette;
+    colors[0] = 0x00010203;
+    drawn.crpalette = colors;
     drawn.setResolution(300);
     ASSERT_TRUE(writePng(Surface(3, 2), dir / "rose.png", parameterText(drawn)));
     platform.window.fillRect(platform.window.bounds(), 0x00445566);
-    s.theta = 2.0, s.newcurve = 0, s.firstloop = 0;
+    s.progress.theta = 2.0, s.flags.newcurve = 0, s.flags.firstloop = 0;
     choose(dir / "rose.png");
     files.loadParameters();
     EXPECT_EQ(window.messages.back(), information("Parameter file  rose.png  loaded."));
-    EXPECT_EQ(pictureParameters(s), pictureParameters(drawn));
+    EXPECT_EQ(pictureParameters(s.params), pictureParameters(drawn));
     EXPECT_EQ(engine.canvas.width(), 300);
     EXPECT_EQ(engine.canvas.pixel(299, 299), canvasGrey);
     EXPECT_EQ(platform.window.pixel(799, 499), canvasGrey);
-    EXPECT_EQ(std::tuple(s.theta, s.newcurve, s.firstloop), std::tuple(0.0, 1, 1));
+    EXPECT_EQ(std::tuple(s.progress.theta, s.flags.newcurve, s.flags.firstloop), std::tuple(0.0, 1, 1));
 
     // The same side again keeps the canvas and the curve where they are.
     engine.canvas.setPixel(0, 0, 0x000000FF);
-    s.theta = 2.0, s.newcurve = 0;
+    s.progress.theta = 2.0, s.flags.newcurve = 0;
     choose(dir / "rose.png");
     files.loadParameters();
     EXPECT_EQ(engine.canvas.pixel(0, 0), 0x000000FFu);
-    EXPECT_EQ(s.theta, 2.0);
+    EXPECT_EQ(s.progress.theta, 2.0);
 
-    const PictureParameters before = pictureParameters(s);
+    const PictureParameters before = pictureParameters(s.params);
     choose(std::filesystem::path(TEST_DATA_DIR) / "png" / "dpct_nan.png");
     files.loadParameters();
     EXPECT_EQ(window.messages.back(), ownedWarning("No usable parameters in this PNG picture", "PNG file error"));
-    EXPECT_EQ(pictureParameters(s), before);
+    EXPECT_EQ(pictureParameters(s.params), before);
     EXPECT_EQ(engine.canvas.width(), 300);
 }
 
@@ -217,7 +219,10 @@ TEST_F(FileFlowsTest, MapPaletteIsPreviewedThenAcceptedOrChosenAgain)
     files.loadMapFile();
     EXPECT_EQ(window.messages.back(),
               (Message{"Accept palette?", "Preview", MessageIcon::information, MessageButtons::yesNo}));
-    const Surface preview = palettePreview(s);
+    MapTable ramp{};
+    for (int i = 0; i < 256; ++i)
+        ramp[static_cast<std::size_t>(i)] = {static_cast<std::uint8_t>(i), 0, static_cast<std::uint8_t>(255 - i)};
+    const Surface preview = palettePreview(ramp, s.params.back);
     ASSERT_TRUE(shown);
     EXPECT_EQ(shown->pixel(20 + 100, 50), preview.pixel(20 + 100, 50));
     EXPECT_EQ(shown->pixel(199, 0), preview.pixel(199, 0));
@@ -226,45 +231,45 @@ TEST_F(FileFlowsTest, MapPaletteIsPreviewedThenAcceptedOrChosenAgain)
     EXPECT_EQ(engine.canvas.pixel(10, 10), 0x00445566u) << "and so is the canvas";
     EXPECT_EQ(engine.canvas.pixel(200, 10), 0x00112233u);
     EXPECT_EQ(window.posted, std::vector<int>{cmdMapFile});
-    EXPECT_EQ(s.crpalette, builtinPalette);
+    EXPECT_EQ(s.params.crpalette.colors(), builtinPalette);
 
     window.answerYes = true;
     choose(dir / "ramp.map");
     files.loadMapFile();
-    EXPECT_EQ(s.crpalette[200], rgb(200, 0, 55));
+    EXPECT_EQ(s.params.crpalette[200], rgb(200, 0, 55));
 }
 
 TEST_F(FileFlowsTest, MapPaletteNeedsMulticolourAndAReadableFile)
 {
-    s.multicolor = 0;
+    s.params.multicolor = 0;
     files.loadMapFile();
     EXPECT_EQ(window.messages, (std::vector<Message>{{"To load a MAP file, select 'multicolor'\n      in the 'COLORS' dialog box.",
                                                       "Vell Varezuro 3", MessageIcon::warning}}));
     EXPECT_TRUE(window.asked.empty());
 
-    s.multicolor = 1;
+    s.params.multicolor = 1;
     writeBytes(dir / "bad.map", "1 2 3\n\n");
     choose(dir / "bad.map");
     files.loadMapFile();
     EXPECT_EQ(window.messages.back(), ownedWarning("Error opening MAP file", "MAP file error"));
     EXPECT_EQ(window.posted, std::vector<int>{cmdClear});
-    EXPECT_EQ(s.crpalette, builtinPalette);
+    EXPECT_EQ(s.params.crpalette.colors(), builtinPalette);
 }
 
 TEST(PalettePreview, FramesTheStripOnTheBackground)
 {
-    CurveState s;
-    s.back = 0x00010203;
-    for (int i = 0; i < 256; ++i) s.paltemp[static_cast<std::size_t>(i)] = {static_cast<std::uint8_t>(i), 7, 9};
-    const Surface box = palettePreview(s);
+    const Colorref back = 0x00010203;
+    MapTable table{};
+    for (int i = 0; i < 256; ++i) table[static_cast<std::size_t>(i)] = {static_cast<std::uint8_t>(i), 7, 9};
+    const Surface box = palettePreview(table, back);
     const struct {
         int x, y;
         Colorref color;
     } pixels[] = {
         {0, 0, rgb(205, 215, 225)},  {1, 1, rgb(215, 225, 235)}, {2, 97, rgb(205, 215, 225)},
-        {295, 50, rgb(205, 215, 225)}, {3, 3, s.back},           {19, 25, s.back},
-        {20, 25, rgb(0, 7, 9)},       {275, 74, rgb(255, 7, 9)}, {20, 75, s.back},
-        {276, 50, s.back},            {292, 96, s.back},
+        {295, 50, rgb(205, 215, 225)}, {3, 3, back},           {19, 25, back},
+        {20, 25, rgb(0, 7, 9)},       {275, 74, rgb(255, 7, 9)}, {20, 75, back},
+        {276, 50, back},            {292, 96, back},
     };
     for (const auto& p : pixels) EXPECT_EQ(box.pixel(p.x, p.y), p.color) << p.x << ", " << p.y;
 }

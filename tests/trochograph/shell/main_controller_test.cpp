@@ -1,49 +1,15 @@
 #include <gtest/gtest.h>
 
-#include <deque>
+#include <cmath>
 #include <map>
 
 #include "commands.h"
+#include "fake_host.h"
 #include "main_controller.h"
 #include "trochograph/engine/fake_platform.h"
 
 namespace trochograph::test {
 namespace {
-
-// A window that records what the command logic asked of it. Dialogs answer from a script
-// (Cancel when it runs out) and may change the state as a real dialog would.
-class FakeHost final : public MainWindowHost {
-public:
-    MessageAnswer showMessage(const Message& m) override
-    {
-        messages.push_back(m);
-        return MessageAnswer::ok;
-    }
-    int runDialog(int dialog) override
-    {
-        dialogs.push_back(dialog);
-        if (auto it = dialogEffects.find(dialog); it != dialogEffects.end()) it->second();
-        if (answers.empty()) return dialogCancel;
-        const int answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
-    void postCommand(int command) override { posted.push_back(command); }
-    void setCursor(CursorShape shape) override { cursors.push_back(shape); }
-    void setAnimateChecked(bool checked) override { animateChecked = checked; }
-    void openAboutWindow() override { ++aboutWindows; }
-    void shutdown() override { ++shutdowns; }
-
-    std::vector<Message> messages;
-    std::vector<int> dialogs;
-    std::deque<int> answers;
-    std::map<int, std::function<void()>> dialogEffects;
-    std::vector<int> posted;
-    std::vector<CursorShape> cursors;
-    bool animateChecked = false;
-    int aboutWindows = 0;
-    int shutdowns = 0;
-};
 
 struct MainControllerTest : ::testing::Test {
     FakePlatform platform{800, 500};
@@ -54,8 +20,8 @@ struct MainControllerTest : ::testing::Test {
 
     void SetUp() override
     {
-        s.speed = 0;
-        s.okintro = 0;  // most tests start after the intro
+        s.params.speed = 0;
+        s.flags.okintro = 0;  // most tests start after the intro
     }
     // Runs the posted commands as the window's queue would, in order.
     void runPosted()
@@ -88,9 +54,9 @@ TEST_F(MainControllerTest, RenderingIgnoresEveryCommandButAboutAndNoKeyButPause)
     EXPECT_TRUE(host.messages.empty());
     EXPECT_TRUE(host.posted.empty());
     EXPECT_EQ(host.shutdowns, 0);
-    EXPECT_EQ(s.okroulette, 1);
-    EXPECT_EQ(s.animate, before.animate);
-    EXPECT_EQ(s.debug, before.debug);
+    EXPECT_EQ(s.flags.okroulette, 1);
+    EXPECT_EQ(s.flags.animate, before.flags.animate);
+    EXPECT_EQ(s.flags.debug, before.flags.debug);
 
     // About answers with the message box instead of the window.
     controller.command(cmdAbout);
@@ -100,21 +66,21 @@ TEST_F(MainControllerTest, RenderingIgnoresEveryCommandButAboutAndNoKeyButPause)
 
 TEST_F(MainControllerTest, TheIntroIsStoppedByPauseOrAMouseButtonAndGuardsCommands)
 {
-    s.okintro = 1;
+    s.flags.okintro = 1;
     controller.command(cmdRender);
-    EXPECT_EQ(s.okroulette, 0);
+    EXPECT_EQ(s.flags.okroulette, 0);
     controller.command(cmdAbout);
     EXPECT_EQ(host.aboutWindows, 0) << "the About window needs an idle program";
     controller.keyDown(KeyPress::pause);
-    EXPECT_EQ(s.stopintro, 1);
+    EXPECT_EQ(s.flags.stopintro, 1);
 
-    s.stopintro = 0;
+    s.flags.stopintro = 0;
     controller.mouseButton();
-    EXPECT_EQ(s.stopintro, 1);
+    EXPECT_EQ(s.flags.stopintro, 1);
 
     // D works during the intro.
     controller.keyDown(KeyPress::d);
-    EXPECT_EQ(s.debug, 1);
+    EXPECT_EQ(s.flags.debug, 1);
     EXPECT_EQ(lastMessage(), "Debugging display turned on.");
 }
 
@@ -124,24 +90,24 @@ TEST_F(MainControllerTest, PauseResumeAndConclude)
     EXPECT_EQ(host.cursors.back(), CursorShape::wait);
     for (int i = 0; i < 50; ++i) engine.roulette();
     controller.keyDown(KeyPress::pause);
-    EXPECT_EQ(s.okroulette, 0);
-    EXPECT_EQ(s.okconclude, 1);
+    EXPECT_EQ(s.flags.okroulette, 0);
+    EXPECT_EQ(s.flags.okconclude, 1);
     EXPECT_EQ(host.cursors.back(), CursorShape::cross);
-    const double theta = s.theta;
+    const double theta = s.progress.theta;
 
     controller.command(cmdRender);  // resume: the same curve goes on
-    EXPECT_EQ(s.okroulette, 1);
-    EXPECT_EQ(s.okconclude, 0);
+    EXPECT_EQ(s.flags.okroulette, 1);
+    EXPECT_EQ(s.flags.okconclude, 0);
     engine.roulette();
-    EXPECT_DOUBLE_EQ(s.theta, theta + s.increment);
+    EXPECT_DOUBLE_EQ(s.progress.theta, theta + s.params.increment);
 
     controller.mouseButton();  // pause by mouse
-    EXPECT_EQ(s.okconclude, 1);
+    EXPECT_EQ(s.flags.okconclude, 1);
     controller.command(cmdClear);  // Clear leaves okconclude alone
     controller.command(cmdConclude);
-    EXPECT_EQ(s.okconclude, 0);
-    EXPECT_EQ(s.newcurve, 1);
-    EXPECT_EQ(s.theta, 0.0);
+    EXPECT_EQ(s.flags.okconclude, 0);
+    EXPECT_EQ(s.flags.newcurve, 1);
+    EXPECT_EQ(s.progress.theta, 0.0);
     EXPECT_EQ(lastMessage(),
               "Rendering of the current curve is concluded.\n\nA new curve can be superimposed, the screen\n"
               "      can be cleared, or a new screen resolution\n      or background color can be selected.");
@@ -152,8 +118,8 @@ TEST_F(MainControllerTest, PauseResumeAndConclude)
 
 TEST_F(MainControllerTest, PauseKeyShowsTheAngleOnlyForTheIrrationalRoseInDebugMode)
 {
-    s.type = 3;
-    s.debug = 1;
+    s.params.type = 3;
+    s.flags.debug = 1;
     startRendering();
     host.messages.clear();
     controller.mouseButton();
@@ -164,10 +130,10 @@ TEST_F(MainControllerTest, PauseKeyShowsTheAngleOnlyForTheIrrationalRoseInDebugM
     controller.keyDown(KeyPress::pause);
     ASSERT_EQ(host.messages.size(), 1u);
     char expected[64];
-    std::snprintf(expected, sizeof expected, "theta: %.15f", s.theta);
+    std::snprintf(expected, sizeof expected, "theta: %.15f", s.progress.theta);
     EXPECT_EQ(host.messages[0], (Message{expected, "Vell Varezuro", MessageIcon::none}));
 
-    s.type = 0;
+    s.params.type = 0;
     controller.command(cmdRender);
     engine.roulette();
     controller.keyDown(KeyPress::pause);
@@ -179,7 +145,7 @@ TEST_F(MainControllerTest, DebugKeyTogglesWhileNotRendering)
     controller.keyDown(KeyPress::d);
     EXPECT_EQ(host.messages.back(), (Message{"Debugging display turned on.", "Vell Varezuro"}));
     controller.keyDown(KeyPress::d);
-    EXPECT_EQ(s.debug, 0);
+    EXPECT_EQ(s.flags.debug, 0);
     EXPECT_EQ(lastMessage(), "Debugging display turned off.");
 }
 
@@ -196,45 +162,40 @@ TEST_F(MainControllerTest, MouseMovesKeepTheWaitCursorWhileRendering)
 TEST_F(MainControllerTest, ImageTypeChainsTheKAndEllipseDialogs)
 {
     // Confirmed with type 3 for the first time: 21 circuits and the k dialog.
-    host.dialogEffects[dialogImageType] = [&] { s.type = 3; };
-    host.answers = {dialogOk};
+    host.scripts[dialogImageType] = user({}, {223});
     controller.command(cmdImageType);
-    EXPECT_EQ(s.kn[3], 21);
-    EXPECT_EQ(s.firstRI, 0);
+    EXPECT_EQ(s.params.kn[3], 21);
+    EXPECT_EQ(s.flags.firstRI, 0);
     EXPECT_EQ(host.posted, std::vector<int>{cmdChooseK});
     runPosted();
     EXPECT_EQ(host.dialogs, (std::vector<int>{dialogImageType, dialogChooseK}));
 
     // Again: kn is left alone, the k dialog opens again.
-    s.kn[3] = 5;
-    host.answers = {dialogOk};
+    s.params.kn[3] = 5;
     controller.command(cmdImageType);
-    EXPECT_EQ(s.kn[3], 5);
+    EXPECT_EQ(s.params.kn[3], 5);
     EXPECT_EQ(host.posted, std::vector<int>{cmdChooseK});
     host.posted.clear();
 
     // The ellipse mode brings its options dialog only the first time.
-    host.dialogEffects[dialogImageType] = [&] {
-        s.type = 0;
-        s.ellipse = 1;
-    };
+    host.scripts[dialogImageType] = user({}, {220, 230});
     host.dialogs.clear();
-    host.answers = {dialogOk};
     controller.command(cmdImageType);
     runPosted();
+    EXPECT_EQ(s.params.ellipse, 1);
     EXPECT_EQ(host.dialogs, (std::vector<int>{dialogImageType, dialogEllipseOptions}));
     host.dialogs.clear();
-    host.answers = {dialogOk};
+    host.scripts[dialogImageType] = user({});
     controller.command(cmdImageType);
     runPosted();
     EXPECT_EQ(host.dialogs, std::vector<int>{dialogImageType});
 
     // Cancel changes nothing further.
-    host.dialogEffects.clear();
-    s.type = 3;
-    s.firstRI = 1;
+    host.scripts.clear();
+    s.params.type = 3;
+    s.flags.firstRI = 1;
     controller.command(cmdImageType);
-    EXPECT_EQ(s.firstRI, 1);
+    EXPECT_EQ(s.flags.firstRI, 1);
     EXPECT_TRUE(host.posted.empty());
 }
 
@@ -242,7 +203,7 @@ TEST_F(MainControllerTest, EllipseOptionsNeedTheEllipseMode)
 {
     controller.command(cmdEllipseOptions);
     EXPECT_TRUE(host.dialogs.empty());
-    s.ellipse = 1;
+    s.params.ellipse = 1;
     controller.command(cmdEllipseOptions);
     EXPECT_EQ(host.dialogs, std::vector<int>{dialogEllipseOptions});
 }
@@ -259,47 +220,95 @@ TEST_F(MainControllerTest, HelpPagesAlternateUntilOneIsCancelled)
 
 TEST_F(MainControllerTest, ParametersRebuildTheCanvasAndRestoreTheCurrentType)
 {
-    s.captureRestoreValues();
-    s.Rpct[0] = 50;
-    s.Rpct[2] = 70;
-    s.type = 2;
-    s.increment = 0.02;
-    s.theta = 1.0;
-    s.firstloop = 0;
-    host.dialogEffects[dialogParameters] = [&] {
-        s.setResolution(301);
-        s.newdimensions = 1;
-        s.restore = 1;
-    };
-    host.answers = {dialogOk};
+    s.params.Rpct[0] = 50;
+    s.params.Rpct[2] = 70;
+    s.params.type = 2;
+    s.params.increment = 0.02;
+    s.progress.theta = 1.0;
+    s.flags.firstloop = 0;
+    host.scripts[dialogParameters] = user({{510, "301"}}, {595});
     controller.command(cmdParameters);
     EXPECT_EQ(engine.canvas.width(), 301);
     EXPECT_EQ(engine.canvas.height(), 301);
-    EXPECT_EQ(s.newdimensions, 0);
-    EXPECT_EQ(s.newcurve, 1);
-    EXPECT_EQ(s.firstloop, 1);
-    EXPECT_EQ(s.theta, 0.0);
+    EXPECT_EQ(engine.record.res(), 301);
+    EXPECT_EQ(s.flags.newcurve, 1);
+    EXPECT_EQ(s.flags.firstloop, 1);
+    EXPECT_EQ(s.progress.theta, 0.0);
     EXPECT_EQ(platform.window.pixel(799, 499), canvasGrey);
     // Restore affects the current type only, and the step.
-    EXPECT_EQ(s.restore, 0);
-    EXPECT_EQ(s.Rpct[2], 90);
-    EXPECT_EQ(s.Rpct[0], 50);
-    EXPECT_EQ(s.increment, 0.01);
+    EXPECT_EQ(s.params.Rpct[2], 90);
+    EXPECT_EQ(s.params.Rpct[0], 50);
+    EXPECT_EQ(s.params.increment, 0.01);
 
-    // Cancel: nothing happens, even with the flags set.
-    s.newdimensions = 1;
-    s.setResolution(400);
-    host.dialogEffects.clear();
+    // An OK that fails after a new side, then Cancel: the side stored is the side of the
+    // canvas, the record and the window's grey.
+    platform.window.fillRect(platform.client, 0);
+    host.scripts[dialogParameters] = user({{510, "400"}, {545, "0"}});
     controller.command(cmdParameters);
-    EXPECT_EQ(engine.canvas.width(), 301);
+    EXPECT_EQ(s.params.res, 400);
+    EXPECT_EQ(s.params.halfres, 200);
+    EXPECT_EQ(engine.canvas.width(), 400);
+    EXPECT_EQ(engine.record.res(), 400);
+    EXPECT_EQ(platform.window.pixel(799, 499), canvasGrey);
+
+    // Cancel alone changes nothing.
+    host.scripts.clear();
+    controller.command(cmdParameters);
+    EXPECT_EQ(engine.canvas.width(), 400);
+}
+
+TEST_F(MainControllerTest, ParametersGiveAPausedCurveItsNewRadii)
+{
+    startRendering();
+    for (int i = 0; i < 30; ++i) engine.roulette();
+    controller.keyDown(KeyPress::pause);
+    const double theta = s.progress.theta;
+    host.scripts[dialogParameters] = user({{530, "60"}});
+    controller.command(cmdParameters);
+    EXPECT_EQ(s.params.dpct[0], 60.0);
+    EXPECT_EQ(s.progress.d, s.params.halfres * 0.6);
+    EXPECT_EQ(s.progress.theta, theta) << "R, r and d restart nothing";
+    EXPECT_EQ(s.flags.newcurve, 0);
+}
+
+TEST_F(MainControllerTest, EllipseOptionsPutThePenAtTheFocus)
+{
+    s.params.ellipse = 1;
+    s.params.type = hypotrochoid;
+    s.params.setResolution(500);
+    const struct {
+        double r;  // the moving radius as last computed, 0 before any
+        int rpct, en, ed;
+        double dpct;
+    } cases[] = {
+        {110.0, 11, 3, 4, std::sqrt(12100 - 6806.25) * 100 / 250},  // about 29.1033
+        {110.0, 11, 4, 4, 0.0},
+        {0.0, 44, 3, 4, std::sqrt(110.0 * 110.0 - 82.5 * 82.5) * 100 / 250},
+    };
+    host.scripts[dialogEllipseOptions] = user({}, {330, 322});  // disabled by "d varies", but ticked
+    for (const auto& c : cases) {
+        s.progress.r = c.r;
+        s.params.rpct[hypotrochoid] = c.rpct;
+        s.params.en = c.en;
+        s.params.ed = c.ed;
+        s.flags.newcurve = 0;
+        s.progress.theta = 2.0;
+        controller.command(cmdEllipseOptions);
+        EXPECT_NEAR(s.params.dpct[hypotrochoid], c.dpct, 1e-12) << c.r;
+        EXPECT_EQ(s.params.dpct[epitrochoid], 33.0);
+        EXPECT_EQ(s.params.method, circleVaryingD);
+        EXPECT_EQ(s.flags.newcurve, 1);
+        EXPECT_EQ(s.progress.theta, 0.0);
+    }
+    EXPECT_NEAR(cases[0].dpct, 29.1033, 1e-4);
 }
 
 TEST_F(MainControllerTest, AnimateTogglesTheCheckMarkAndDrawsTheFixedCircleMidCurve)
 {
     controller.command(cmdAnimate);
-    EXPECT_EQ(s.animate, 1);
+    EXPECT_EQ(s.flags.animate, 1);
     EXPECT_TRUE(host.animateChecked);
-    EXPECT_EQ(engine.canvas.pixel(s.halfres + 132, s.halfres), canvasGrey) << "no curve yet: only the check mark";
+    EXPECT_EQ(engine.canvas.pixel(s.params.halfres + 132, s.params.halfres), canvasGrey) << "no curve yet: only the check mark";
     controller.command(cmdAnimate);
     EXPECT_FALSE(host.animateChecked);
 
@@ -308,54 +317,50 @@ TEST_F(MainControllerTest, AnimateTogglesTheCheckMarkAndDrawsTheFixedCircleMidCu
     controller.keyDown(KeyPress::pause);
     controller.command(cmdAnimate);
     // R = 44 % of halfres: the fixed circle crosses the axis there.
-    const int x = s.halfres + static_cast<int>(s.R);
-    EXPECT_EQ(engine.canvas.pixel(x, s.halfres), circle_colors::fixedCircle);
-    EXPECT_EQ(platform.window.pixel(x, s.halfres), circle_colors::fixedCircle);
+    const int x = s.params.halfres + static_cast<int>(s.progress.R);
+    EXPECT_EQ(engine.canvas.pixel(x, s.params.halfres), circle_colors::fixedCircle);
+    EXPECT_EQ(platform.window.pixel(x, s.params.halfres), circle_colors::fixedCircle);
 
     // Right after Clear Screen: only the check mark.
     controller.command(cmdAnimate);
     controller.command(cmdClear);
-    s.theta = 1.0;
+    s.progress.theta = 1.0;
     controller.command(cmdAnimate);
-    EXPECT_EQ(engine.canvas.pixel(x, s.halfres), canvasGrey);
+    EXPECT_EQ(engine.canvas.pixel(x, s.params.halfres), canvasGrey);
 }
 
 TEST_F(MainControllerTest, ColorsRestartOnlyForANewBackground)
 {
-    s.theta = 2.0;
-    s.newcurve = 0;
-    s.firstloop = 0;
-    host.dialogEffects[dialogColors] = [&] {
-        s.rfore = 0x12;
-        s.gfore = 0x34;
-        s.bfore = 0x56;
-    };
-    host.answers = {dialogOk};
+    s.progress.theta = 2.0;
+    s.flags.newcurve = 0;
+    s.flags.firstloop = 0;
+    host.scripts[dialogColors] = user({{630, "18"}, {631, "52"}, {632, "86"}});
     controller.command(cmdColors);
-    EXPECT_EQ(s.fore, 0x00563412u);
-    EXPECT_EQ(s.newcurve, 0) << "an unchanged background keeps the paused curve";
-    EXPECT_EQ(s.theta, 2.0);
+    EXPECT_EQ(s.params.fore, 0x00563412u);
+    EXPECT_EQ(s.flags.newcurve, 0) << "an unchanged background keeps the paused curve";
+    EXPECT_EQ(s.progress.theta, 2.0);
 
-    host.dialogEffects[dialogColors] = [&] { s.bback = 0x1FF; };  // the low byte counts
-    host.answers = {dialogOk};
+    host.scripts[dialogColors] = user({{635, "255"}});
     controller.command(cmdColors);
-    EXPECT_EQ(s.back, 0x00FF0000u);
-    EXPECT_EQ(s.newcurve, 1);
-    EXPECT_EQ(s.firstloop, 1);
-    EXPECT_EQ(s.theta, 0.0);
+    EXPECT_EQ(s.params.back, 0x00FF0000u);
+    EXPECT_EQ(s.flags.newcurve, 1);
+    EXPECT_EQ(s.flags.firstloop, 1);
+    EXPECT_EQ(s.progress.theta, 0.0);
 }
 
 TEST_F(MainControllerTest, DefaultPaletteRestoresItThenClearsTheScreen)
 {
-    s.crpalette.fill(0x00123456);
+    Palette other;
+    other.fill(0x00123456);
+    s.params.crpalette = other;
     controller.command(cmdDefaultPalette);
-    EXPECT_EQ(s.crpalette, builtinPalette);
+    EXPECT_EQ(s.params.crpalette.colors(), builtinPalette);
     EXPECT_EQ(host.messages.back(), (Message{"Default palette restored", "Vell Varezuro 3"}));
     EXPECT_EQ(host.posted, std::vector<int>{cmdClear});
     engine.canvas.fillRect(engine.canvas.bounds(), 0);
     runPosted();
     EXPECT_EQ(engine.canvas.pixel(0, 0), canvasGrey);
-    EXPECT_EQ(s.clearflag, 1);
+    EXPECT_EQ(s.flags.clearflag, 1);
 }
 
 TEST_F(MainControllerTest, ClearPaintsWindowAndCanvasGreyAndRestarts)
@@ -365,11 +370,11 @@ TEST_F(MainControllerTest, ClearPaintsWindowAndCanvasGreyAndRestarts)
     controller.command(cmdClear);
     EXPECT_EQ(engine.canvas.pixel(0, 0), canvasGrey);
     EXPECT_EQ(platform.window.pixel(799, 499), canvasGrey);
-    EXPECT_EQ(s.clearflag, 1);
-    EXPECT_EQ(s.newcurve, 1);
-    EXPECT_EQ(s.firstloop, 1);
-    EXPECT_EQ(s.theta, 0.0);
-    EXPECT_EQ(s.okconclude, 1);
+    EXPECT_EQ(s.flags.clearflag, 1);
+    EXPECT_EQ(s.flags.newcurve, 1);
+    EXPECT_EQ(s.flags.firstloop, 1);
+    EXPECT_EQ(s.progress.theta, 0.0);
+    EXPECT_EQ(s.flags.okconclude, 1);
 }
 
 TEST_F(MainControllerTest, AboutExitAndFileCommands)

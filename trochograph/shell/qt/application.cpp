@@ -38,20 +38,18 @@ bool Application::start()
     window_ = std::make_unique<MainWindow>(screen_);
     Engine& engine = window_->engine();
     engine.rebuildCanvas(startResolution(screen_));
-    // The built-in parameters and palette are what "restore defaults" and F10 bring back,
-    // whatever file is read.
-    engine.state.captureRestoreValues();
-    engine.state.captureDefaultPalette();
     // The file the program was started with is read quietly; a refused one is reported
     // once the window is up, so the user learns why the built-in curve appears instead. A
-    // PNG picture brings the side of the canvas it was drawn on.
+    // PNG picture brings the side of the canvas it was drawn on. What "restore defaults"
+    // and F10 bring back was taken from the built-in values when the window was made.
     std::optional<Message> refusal;
     if (const std::string file = commandLineFile(options_.argument); !file.empty()) {
+        CurveParameters loaded = engine.state.params;
         ParameterOrigin origin;
-        if (!loadParameterFile(file, engine.state, origin))
+        if (loadParameterFile(file, loaded, origin))
+            engine.setParameters(loaded);
+        else
             refusal = parameterFileRefusal(origin);
-        else if (origin.res && *origin.res != engine.state.res)
-            engine.rebuildCanvas(*origin.res);
         window_->files().proposeParameterFile(file);
     }
 
@@ -70,14 +68,14 @@ bool Application::start()
 
 void Application::turn()
 {
-    const CurveState& s = window_->engine().state;
-    const bool drawing = s.okroulette || s.okintro;
+    const RunFlags& f = window_->engine().state.flags;
+    const bool drawing = f.okroulette || f.okintro;
     QCoreApplication::processEvents(drawing ? QEventLoop::AllEvents
                                             : QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
     if (window_->closing()) return;
-    if (s.okroulette)
+    if (f.okroulette)
         window_->engine().roulette();
-    else if (s.okintro)
+    else if (f.okintro)
         window_->engine().intro();
     window_->present();
 }

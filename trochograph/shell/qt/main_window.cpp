@@ -18,7 +18,6 @@
 #include "file_dialog.h"
 #include "file_flows.h"
 #include "form_dialog.h"
-#include "forms.h"
 #include "message_box.h"
 #include "picture_window.h"
 
@@ -92,11 +91,9 @@ public:
         window_.present();
         return showMessageBox(&window_, message);
     }
-    int runDialog(int dialog) override
+    int runDialog(Form& form) override
     {
-        const std::unique_ptr<Form> form = makeForm(dialog, window_.engine().state);
-        if (!form) return dialogCancel;
-        FormDialog box(*form, &window_);
+        FormDialog box(form, &window_);
         return box.exec();
     }
     void postCommand(int command) override
@@ -198,7 +195,7 @@ void MainWindow::runCommand(int command)
     if (closing_) return;
     controller_->command(command);
     // A refused Animate command must not leave the menu's own toggle behind.
-    action(cmdAnimate)->setChecked(engine_->state.animate == 1);
+    action(cmdAnimate)->setChecked(engine_->state.flags.animate == 1);
 }
 
 void MainWindow::present() { view_->present(); }

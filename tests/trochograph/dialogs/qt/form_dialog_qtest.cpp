@@ -11,7 +11,7 @@
 #include <QtTest>
 #include <memory>
 
-#include "curve_state.h"
+#include "curve_form.h"
 #include "form_dialog.h"
 #include "forms.h"
 #include "qt_modal.h"
@@ -24,11 +24,11 @@ namespace {
 
 // A dialog shown without a modal loop of its own, so that the test can drive it.
 struct OpenDialog {
-    CurveState state;
+    CurveParameters state;
     std::unique_ptr<Form> form;
     std::unique_ptr<FormDialog> dialog;
 
-    explicit OpenDialog(int id, const std::function<void(CurveState&)>& prepare = {})
+    explicit OpenDialog(int id, const std::function<void(CurveParameters&)>& prepare = {})
     {
         if (prepare) prepare(state);
         form = makeForm(id, state);
@@ -37,6 +37,8 @@ struct OpenDialog {
         dialog->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
     }
+    // The parameters the form leaves behind.
+    const CurveParameters& edited() const { return dynamic_cast<const CurveForm&>(*form).edit().parameters; }
     template <typename T>
     T* get(const char* name) const
     {
@@ -143,7 +145,7 @@ private slots:
         QTest::keyClick(d.get<QLineEdit>("edit545"), Qt::Key_Return);
         QVERIFY(d.ended());
         QCOMPARE(d.dialog->result(), dialogOk);
-        QCOMPARE(d.state.speed, 5);
+        QCOMPARE(d.edited().speed, 5);
     }
 
     void aFailedRuleIsReportedAndTheDialogStaysWithTheTexts()
@@ -177,10 +179,10 @@ private slots:
                             [](QWidget* box) { static_cast<QMessageBox*>(box)->done(QMessageBox::Yes); }});
         click(d.dialog.get(), "button1");
         QVERIFY(!d.ended());
-        QCOMPARE(d.state.dpct[0], 33.0);
+        QCOMPARE(d.edited().dpct[0], 33.0);
         click(d.dialog.get(), "button1");
         QVERIFY(d.ended());
-        QCOMPARE(d.state.dpct[0], 45.0);
+        QCOMPARE(d.edited().dpct[0], 45.0);
         QCOMPARE(script.captions, (QStringList{"Vell Varezuro", "Vell Varezuro"}));
         QVERIFY(script.seen[0].startsWith("Part(s) of curve may lie outside of"));
     }

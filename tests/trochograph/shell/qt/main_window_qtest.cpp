@@ -62,7 +62,7 @@ struct Program {
     void stopIntro()
     {
         QTest::mouseClick(&window().view(), Qt::LeftButton);
-        QVERIFY(runUntil([&] { return state().okintro == 0; }));
+        QVERIFY(runUntil([&] { return state().flags.okintro == 0; }));
     }
 };
 
@@ -82,10 +82,9 @@ private slots:
         QVERIFY(p.window().isVisible());
         QCOMPARE(p.window().windowTitle(), QString("Vell Varezuro"));
         QCOMPARE(p.window().pos(), QPoint(0, 0));
-        // The built-in parameters are the restore values, the intro runs first.
-        QCOMPARE(p.state().rRpct[0], 44);
-        QCOMPARE(p.state().okintro, 1);
-        QVERIFY(p.runUntil([&] { return p.state().theta > 0.1; }));
+        // The intro runs first.
+        QCOMPARE(p.state().flags.okintro, 1);
+        QVERIFY(p.runUntil([&] { return p.state().progress.theta > 0.1; }));
 
         // The close box ends the loop; the closing picture follows the hidden window.
         QTimer::singleShot(0, &p.window(), [&] { p.window().close(); });
@@ -97,7 +96,7 @@ private slots:
     void commandLineFileIsLoadedBeforeTheWindowShows()
     {
         test::ScratchDir dir;
-        CurveState saved;
+        CurveParameters saved;
         saved.type = 2;
         saved.kn[2] = 7;
         QCOMPARE(writerlt(dir / "rose.rlt", saved).code, saveOk);
@@ -106,27 +105,36 @@ private slots:
         quoted.push_back('"');
         Program p(quoted);
         QVERIFY(p.app->start());
-        QCOMPARE(p.state().type, 2);
-        QCOMPARE(p.state().kn[2], 7);
-        QCOMPARE(p.state().rkn[2], 5);  // restore values stay the built-in ones
+        QCOMPARE(p.state().params.type, 2);
+        QCOMPARE(p.state().params.kn[2], 7);
+        // The restore values stay the built-in ones.
+        ModalScript restore({[](QWidget* d) { test::click(d, "check595"); test::click(d, "button1"); }});
+        p.stopIntro();
+        QTest::keyClick(&p.window(), Qt::Key_F7);
+        QCOMPARE(p.state().params.kn[2], 5);
     }
 
     // A PNG picture brings its canvas side and palette; F10 still brings back the built-in one.
     void commandLinePngPictureBringsItsCanvasSide()
     {
         test::ScratchDir dir;
-        CurveState drawn;
+        CurveParameters drawn;
         drawn.type = 2;
         drawn.kn[2] = 7;
-        drawn.crpalette[5] = 0x00010203;
+        Palette colors = builtinPalette;
+        colors[5] = 0x00010203;
+        drawn.crpalette = colors;
         drawn.setResolution(250);
         QVERIFY(writePng(Surface(2, 2), dir / "rose.png", parameterText(drawn)));
         Program p((dir / "rose.png").string());
         QVERIFY(p.app->start());
-        QCOMPARE(p.state().kn[2], 7);
+        QCOMPARE(p.state().params.kn[2], 7);
         QCOMPARE(p.window().engine().canvas.width(), 250);
-        QCOMPARE(p.state().crpalette[5], Colorref{0x00010203});
-        QCOMPARE(p.state().crdefault, builtinPalette);
+        QCOMPARE(p.state().params.crpalette[5], Colorref{0x00010203});
+        p.stopIntro();
+        ModalScript note({[](QWidget* box) { static_cast<QMessageBox*>(box)->accept(); }});
+        QTest::keyClick(&p.window(), Qt::Key_F10);
+        QVERIFY(p.state().params.crpalette.colors() == builtinPalette);
     }
 
     void aRefusedStartFileIsReportedOnceTheWindowIsUp()
@@ -139,7 +147,7 @@ private slots:
         QVERIFY(p.runUntil([&] { return !script.seen.isEmpty(); }));
         QCOMPARE(script.seen, QStringList{"Error opening RLT file"});
         QCOMPARE(script.captions, QStringList{"RLT file error"});
-        QCOMPARE(p.state().type, 0);
+        QCOMPARE(p.state().params.type, 0);
     }
 
     void savedImageAndParametersLoadBackToTheSamePicture()
@@ -147,11 +155,11 @@ private slots:
         test::ScratchDir dir;
         Program p;
         QVERIFY(p.app->start());
-        p.state().speed = 0;
+        p.state().params.speed = 0;
         p.stopIntro();
         auto draw = [&] {
             QTest::keyClick(&p.window(), Qt::Key_R);
-            QVERIFY(p.runUntil([&] { return p.state().okroulette == 0; }));
+            QVERIFY(p.runUntil([&] { return p.state().flags.okroulette == 0; }));
         };
         // Types a name into the (Qt) file dialog and accepts it.
         auto typeName = [](const std::filesystem::path& path) {
@@ -177,7 +185,7 @@ private slots:
         }
         QCOMPARE(test::readBytes(dir / "picture.tga").size(), std::size_t{18 + 3 * 600 * 600 + 26});
 
-        p.state().Rpct[0] = 30;
+        p.state().params.Rpct[0] = 30;
         command(Qt::Key_F11);
         draw();
         QVERIFY(!(p.window().engine().canvas == drawn));
@@ -186,7 +194,7 @@ private slots:
             command(Qt::Key_L);
             QCOMPARE(script.seen, (QStringList{"QFileDialog", "Parameter file  picture.rlt  loaded."}));
         }
-        QCOMPARE(p.state().Rpct[0], 44);
+        QCOMPARE(p.state().params.Rpct[0], 44);
         command(Qt::Key_F11);
         draw();
         QVERIFY(p.window().engine().canvas == drawn);
@@ -199,7 +207,7 @@ private slots:
         test::ScratchDir dir;
         Program p;
         QVERIFY(p.app->start());
-        p.state().speed = 0;
+        p.state().params.speed = 0;
         p.stopIntro();
         auto command = [&](Qt::Key key) {
             p.window().activateWindow();
@@ -223,7 +231,7 @@ private slots:
             QCOMPARE(script.seen.size(), 3);
         };
         QTest::keyClick(&p.window(), Qt::Key_R);
-        QVERIFY(p.runUntil([&] { return p.state().okroulette == 0; }));
+        QVERIFY(p.runUntil([&] { return p.state().flags.okroulette == 0; }));
         const Surface drawn = p.window().engine().canvas;
 
         saveAs(1, dir / "drawing");
@@ -235,7 +243,7 @@ private slots:
             QVERIFY2(std::filesystem::exists(dir / name), name);
         QVERIFY(test::readBytes(dir / "raster.png") != test::readBytes(dir / "smooth.png"));
 
-        p.state().Rpct[0] = 30;
+        p.state().params.Rpct[0] = 30;
         command(Qt::Key_F11);
         {
             ModalScript script({[name = QString::fromStdString((dir / "raster.png").string())](QWidget* dialog) {
@@ -247,10 +255,10 @@ private slots:
             command(Qt::Key_L);
             QCOMPARE(script.seen.size(), 2);
         }
-        QCOMPARE(p.state().Rpct[0], 44);
+        QCOMPARE(p.state().params.Rpct[0], 44);
         command(Qt::Key_F11);
         QTest::keyClick(&p.window(), Qt::Key_R);
-        QVERIFY(p.runUntil([&] { return p.state().okroulette == 0; }));
+        QVERIFY(p.runUntil([&] { return p.state().flags.okroulette == 0; }));
         QVERIFY(p.window().engine().canvas == drawn);
     }
 
@@ -277,28 +285,28 @@ private slots:
         // A menu item runs its command.
         p.stopIntro();
         p.window().action(cmdClear)->trigger();
-        QCOMPARE(p.state().clearflag, 1);
+        QCOMPARE(p.state().flags.clearflag, 1);
     }
 
     void curveIsDrawnEndToEndFromTheRKey()
     {
         Program p;
         QVERIFY(p.app->start());
-        p.state().speed = 0;
+        p.state().params.speed = 0;
         QTest::keyClick(&p.window(), Qt::Key_R);
-        QCOMPARE(p.state().okroulette, 0);  // R is refused during the intro
+        QCOMPARE(p.state().flags.okroulette, 0);  // R is refused during the intro
         p.stopIntro();
 
         QTest::keyClick(&p.window(), Qt::Key_R);
-        QCOMPARE(p.state().okroulette, 1);
+        QCOMPARE(p.state().flags.okroulette, 1);
         QCOMPARE(p.window().view().cursor().shape(), Qt::WaitCursor);
-        QVERIFY(p.runUntil([&] { return p.state().okroulette == 0; }));
+        QVERIFY(p.runUntil([&] { return p.state().flags.okroulette == 0; }));
         QCOMPARE(p.window().view().cursor().shape(), Qt::CrossCursor);
 
         // The window shows what the canvas holds.
         const Surface& canvas = p.window().engine().canvas;
         const Surface& shown = p.window().view().surface();
-        const int hr = p.state().halfres;
+        const int hr = p.state().params.halfres;
         QCOMPARE(canvas.pixel(hr + 66, hr), builtinPalette[255]);
         for (int y = 0; y < canvas.height() && y < shown.height(); y += 7)
             for (int x = 0; x < canvas.width() && x < shown.width(); x += 7)
@@ -309,23 +317,23 @@ private slots:
     {
         Program p;
         QVERIFY(p.app->start());
-        p.state().speed = 0;
+        p.state().params.speed = 0;
         p.stopIntro();
         QTest::keyClick(&p.window(), Qt::Key_R);
-        QVERIFY(p.runUntil([&] { return p.state().theta > 1.0; }));
+        QVERIFY(p.runUntil([&] { return p.state().progress.theta > 1.0; }));
         QTest::keyClick(&p.window(), Qt::Key_Pause);
-        QCOMPARE(p.state().okroulette, 0);
-        QCOMPARE(p.state().okconclude, 1);
-        const double theta = p.state().theta;
+        QCOMPARE(p.state().flags.okroulette, 0);
+        QCOMPARE(p.state().flags.okconclude, 1);
+        const double theta = p.state().progress.theta;
         p.app->turn();
-        QCOMPARE(p.state().theta, theta);
+        QCOMPARE(p.state().progress.theta, theta);
 
         QTest::keyClick(&p.window(), Qt::Key_R);
         QTest::keyClick(&p.window(), Qt::Key_Escape);  // Exit is refused while rendering...
-        QVERIFY(p.runUntil([&] { return p.state().theta > theta; }));
+        QVERIFY(p.runUntil([&] { return p.state().progress.theta > theta; }));
         QVERIFY(!p.window().closing());
         QTest::mouseClick(&p.window().view(), Qt::RightButton);
-        QCOMPARE(p.state().okroulette, 0);
+        QCOMPARE(p.state().flags.okroulette, 0);
 
         ModalScript closer;
         QTest::keyClick(&p.window(), Qt::Key_C);
@@ -379,7 +387,7 @@ private slots:
         QTest::keyClick(&p.window(), Qt::Key_D);
         QCOMPARE(closer.captions, QStringList{"Vell Varezuro"});
         QCOMPARE(closer.seen, QStringList{"Debugging display turned on."});
-        QCOMPARE(p.state().debug, 1);
+        QCOMPARE(p.state().flags.debug, 1);
     }
 
     void aboutWindowClosesAtAKeyAndFreesTheMainWindow()
@@ -411,9 +419,9 @@ private slots:
             QVERIFY(p.runUntil([&] { return script.done() && !QApplication::activeModalWidget(); }));
             p.app->turn();
             QCOMPARE(script.seen, (QStringList{"dialog200", "dialog400"}));
-            QCOMPARE(p.state().type, 3);
-            QCOMPARE(p.state().kn[3], 21);
-            QCOMPARE(p.state().kindex, 5.0);
+            QCOMPARE(p.state().params.type, 3);
+            QCOMPARE(p.state().params.kn[3], 21);
+            QCOMPARE(p.state().params.kindex, 5.0);
         }
 
         // The ellipse mode, chosen the first time, brings its options; the second time not.
@@ -429,7 +437,7 @@ private slots:
             QVERIFY(p.runUntil([&] { return trochoid.done() && !QApplication::activeModalWidget(); }));
             for (int i = 0; i < 3; ++i) p.app->turn();
             QCOMPARE(trochoid.seen, expected);
-            QCOMPARE(p.state().ellipse, 1);
+            QCOMPARE(p.state().params.ellipse, 1);
         }
     }
 
@@ -463,20 +471,19 @@ private slots:
             }});
             QTest::keyClick(&p.window(), Qt::Key_F7);
             QCOMPARE(script.seen, QStringList{"dialog500"});
-            QCOMPARE(p.state().res, 320);
+            QCOMPARE(p.state().params.res, 320);
             QCOMPARE(p.window().engine().canvas.width(), 320);
-            QCOMPARE(p.state().newdimensions, 0);
-            QCOMPARE(p.state().firstloop, 1);
+            QCOMPARE(p.window().engine().record.res(), 320);
+            QCOMPARE(p.state().flags.firstloop, 1);
         }
 
         // With the restore box ticked, the current type's defaults come back after OK.
-        p.state().Rpct[0] = 50;
+        p.state().params.Rpct[0] = 50;
         ModalScript restore({[](QWidget* d) { test::click(d, "check595"); test::click(d, "button1"); }});
         p.window().activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&p.window()));
         QTest::keyClick(&p.window(), Qt::Key_F7);
-        QCOMPARE(p.state().Rpct[0], 44);
-        QCOMPARE(p.state().restore, 0);
+        QCOMPARE(p.state().params.Rpct[0], 44);
     }
 
     void colorsWithANewBackgroundStartANewPicture()
@@ -484,7 +491,7 @@ private slots:
         Program p;
         QVERIFY(p.app->start());
         p.stopIntro();
-        p.state().firstloop = 0;
+        p.state().flags.firstloop = 0;
         ModalScript script({[](QWidget* d) {
             auto* blue = d->findChild<QLineEdit*>("edit635");
             blue->selectAll();
@@ -493,9 +500,9 @@ private slots:
         }});
         QTest::keyClick(&p.window(), Qt::Key_F9);
         QCOMPARE(script.seen, QStringList{"dialog600"});
-        QCOMPARE(p.state().back, Colorref{0x00FF0000});
-        QCOMPARE(p.state().firstloop, 1);
-        QCOMPARE(p.state().newcurve, 1);
+        QCOMPARE(p.state().params.back, Colorref{0x00FF0000});
+        QCOMPARE(p.state().flags.firstloop, 1);
+        QCOMPARE(p.state().flags.newcurve, 1);
     }
 
     void anExposedWindowIsPaintedFromTheCanvas()
@@ -538,7 +545,7 @@ private slots:
         p.stopIntro();
         QTest::keyClick(&p.window(), Qt::Key_F8);
         QVERIFY(animate->isChecked());
-        QCOMPARE(p.state().animate, 1);
+        QCOMPARE(p.state().flags.animate, 1);
     }
 };
 

@@ -1,0 +1,31 @@
+// Where the drawing of the current curve stands: the geometry its set-up derived from the
+// parameters, the angles, and the pen's last two points. Only the engine writes it.
+#pragma once
+
+#include <array>
+
+#include "curve_parameters.h"
+#include "geometry.h"
+
+namespace trochograph {
+
+struct CurveProgress {
+    // Pixel radii of the curve (r or d vary as the ellipse rolls), the rose's k, the
+    // ellipse's semi-axes.
+    double R = 0.0, r = 0.0, d = 0.0;
+    double k = 0.0;
+    double a = 0.0, b = 0.0;
+    // The moving circle's centre, relative to the canvas centre.
+    double center1x = 0.0, center1y = 0.0;
+    // The last point and the current one, in canvas pixels.
+    std::array<Point, 2> pt{};
+
+    double theta = 0.0;  // the curve's angle
+    double delta = 0.0;  // the moving circle's turn
+    // The angle at which the curve of each type is complete, set at its set-up.
+    PerType<double> st = {0.0, 0.0, 0.0, 0.0};
+
+    friend bool operator==(const CurveProgress&, const CurveProgress&) = default;
+};
+
+}  // namespace trochograph
