@@ -4,15 +4,10 @@
 
 #include "drawing_record.h"
 #include "fake_platform.h"
+#include "trochograph/files/svg_segments.h"
 
 namespace trochograph::test {
 namespace {
-
-// Collects the segments a replay hands over.
-struct SegmentList final : SegmentSink {
-    void segment(const Segment& s) override { segments.push_back(s); }
-    std::vector<Segment> segments;
-};
 
 TEST(DrawingRecord, ClearingForgetsAndKeepsTheBackground)
 {
