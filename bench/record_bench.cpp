@@ -1,6 +1,9 @@
 // What keeping the drawing record costs the renderer: whole curves drawn with and without
-// it, and what replaying a record into an SVG document takes.
+// it, in one renderer call as the headless renderer draws them and in one call per step as
+// the window does; and what replaying a record into an SVG document takes.
 #include <benchmark/benchmark.h>
+
+#include <limits>
 
 #include "quiet_platform.h"
 #include "svg_export.h"
@@ -8,7 +11,7 @@
 namespace trochograph::bench {
 namespace {
 
-// Argument: 1 with the record, 0 without.
+// Arguments: 1 with the record, 0 without; 1 for one call per step, 0 for one per curve.
 void wholeCurve(benchmark::State& run)
 {
     QuietPlatform platform;
@@ -19,18 +22,22 @@ void wholeCurve(benchmark::State& run)
     s.params.type = hypotrochoid;
     Renderer unrecorded(s, engine.canvas, platform, engine.circles);
     Renderer& renderer = run.range(0) ? engine.renderer : unrecorded;
-    long long steps = 0;
+    const bool callPerStep = run.range(1) != 0;
+    long long curves = 0;
     for (auto _ : run) {
         s.restartOnFreshBackground();
         s.flags.okroulette = 1;
-        while (s.flags.okroulette) {
-            renderer.roulette();
-            ++steps;
-        }
+        if (callPerStep)
+            while (s.flags.okroulette) renderer.roulette();
+        else
+            renderer.drawSteps(std::numeric_limits<long long>::max());
+        ++curves;
     }
-    run.SetItemsProcessed(steps);
+    // 1885 steps a curve.
+    run.SetItemsProcessed(curves * 1885);
+    run.counters["bytes_per_run"] = sizeof(RecordedRun);
 }
-BENCHMARK(wholeCurve)->ArgName("record")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(wholeCurve)->ArgNames({"record", "per_step"})->ArgsProduct({{0, 1}, {0, 1}})->Unit(benchmark::kMillisecond);
 
 void svgOfWholeCurve(benchmark::State& run)
 {

@@ -37,7 +37,7 @@ void CurveCanvas::drawCurveUntil(double theta)
     startCurve();
     while (s.flags.okroulette && s.progress.theta < theta) engine_.roulette();
     s.flags.okroulette = 0;
-    s.flags.newcurve = 1;
+    s.restart();
 }
 
 void CurveCanvas::drawCurveWithCircles(double theta)
@@ -51,7 +51,7 @@ void CurveCanvas::drawCurveWithCircles(double theta)
     if (s.flags.okroulette) {
         engine_.circles.drawcircles(platform_.windowSurface(), s.progress.R, s.progress.r, 2);
         s.flags.okroulette = 0;
-        s.flags.newcurve = 1;
+        s.restart();
     }
     s.flags.animate = animate;
 }
