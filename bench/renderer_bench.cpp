@@ -44,8 +44,8 @@ void circleFrameFixedSize(benchmark::State& run)
     CurveState& s = engine.state;
     s.flags.okintro = 0;
     // The moving circle's centre at (400, 300) of the canvas, whatever its side.
-    s.progress.center1x = 400 - s.params.halfres;
-    s.progress.center1y = 300 - s.params.halfres;
+    s.progress.center1x = 400 - s.params.halfres();
+    s.progress.center1y = 300 - s.params.halfres();
     s.progress.pt[1] = {460, 330};
     engine.circles.drawcircles(platform.windowSurface(), 200, 60, 0);
     for (auto _ : run) {

@@ -52,7 +52,7 @@ Trochoid trochoidOnCanvas(CurveParameters& s, CurveType type, int Rpct, int rpct
     s.Rpct[type] = Rpct;
     s.rpct[type] = rpct;
     s.dpct[type] = dpct;
-    const double unit = s.halfres * 0.01;
+    const double unit = s.halfres() * 0.01;
     return {Rpct * unit, rpct * unit, dpct * unit, type == hypotrochoid};
 }
 

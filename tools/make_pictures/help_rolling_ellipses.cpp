@@ -78,7 +78,7 @@ void drawRings(Picture& picture, int left)
         canvas.drawCurve();
     }
     Diagram g(picture, {left + ringWidth / 2, (height - captionHeight) / 2});
-    g.circle({}, s.halfres * s.Rpct[epitrochoid] * 0.01, fixedCircle);
+    g.circle({}, s.halfres() * s.Rpct[epitrochoid] * 0.01, fixedCircle);
     g.curves(canvas, ground);
 }
 

@@ -45,7 +45,7 @@ Picture drawHelpRose()
     s.kn[rhodoneaRational] = 2;
     s.kd[rhodoneaRational] = 1;
     canvas.drawCurve();
-    const double R = s.halfres * 0.9;
+    const double R = s.halfres() * 0.9;
 
     Diagram g(picture, {side / 2, side / 2});
     const Vec origin{};

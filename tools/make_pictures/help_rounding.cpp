@@ -42,7 +42,7 @@ void drawPath(Picture& picture, int left, int rounding, double turns, const std:
     s.dpct[epitrochoid] = 0;
     canvas.drawCurveUntil(turns * twoPi);
 
-    const double unit = s.halfres * 0.13;
+    const double unit = s.halfres() * 0.13;
     const double R = 4 * unit, a = 2 * unit, b = unit;
     Diagram g(picture, {left + panelWidth / 2, 4 + canvasSide / 2});
     g.circle({}, R, fixedCircle);

@@ -141,7 +141,7 @@ FormResult ParametersForm::ok(const Confirm& confirm)
     // canvas of that side, even if the user cancels after a later row failed.
     const int res = whole(resolution);
     if (!limits::resolution.contains(res)) return fail(resolutionError);
-    s.setResolution(res);
+    s.res = res;
 
     const int width = whole(lineWidth);
     if (!limits::lineWidth.contains(width)) return fail(lineWidthError);

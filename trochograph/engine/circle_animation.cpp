@@ -38,7 +38,7 @@ int CircleAnimation::drawcircles(Surface& hdc, double R, double r1, int flag)
     const CurveParameters& p = state_.params;
     const Rect visible = visibleArea(p.res, platform_.clientRect());
     if (flag == 0) {
-        const int hr = p.halfres;
+        const int hr = p.halfres();
         R *= p.scale[p.type];
         bound_ = visible;
         const Rect box{truncToInt(hr - R), truncToInt(hr - R), truncToInt(hr + R), truncToInt(hr + R)};
@@ -74,7 +74,7 @@ CircleOverlay CircleAnimation::nextOverlay(double r1)
 {
     const CurveParameters& p = state_.params;
     const CurveProgress& g = state_.progress;
-    const int hr = p.halfres;
+    const int hr = p.halfres();
     CircleOverlay o;
     if (p.type == epitrochoid || p.type == hypotrochoid) {
         const double sc = p.scale[p.type];

@@ -1,9 +1,10 @@
 // What says which curve is drawn and how: everything a user, a dialog or a file sets and
-// everything a step of the curve reads. Compared as a whole, two equal sets of parameters
-// draw the same segments from the same progress.
+// everything a step of the curve reads. Two equal sets of parameters draw the same segments
+// from the same progress.
 #pragma once
 
 #include <array>
+#include <cstring>
 
 #include "colorref.h"
 #include "shared_palette.h"
@@ -43,37 +44,37 @@ constexpr std::array<double, 9> ki = {
     0.4342944819032518,   // "Log ( e )", the common logarithm of e
 };
 
-// One value for each curve type. Compared element by element, inline: the drawing record
-// compares the parameters before every step.
 template <typename T>
-struct PerType : std::array<T, curveTypeCount> {
-    friend bool operator==(const PerType& a, const PerType& b)
-    {
-        return a[0] == b[0] && a[1] == b[1] && a[2] == b[2] && a[3] == b[3];
-    }
-};
+using PerType = std::array<T, curveTypeCount>;
 
+// Without padding, so that two sets of parameters compare as their bytes: every field bit
+// for bit, with no list of fields to keep, and a NaN equal to itself. A field that would
+// leave a gap fails the build here; fill the gap by moving fields.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic error "-Wpadded"
 struct CurveParameters {
-    // Which curve, and the parameters of every type (radii in percent of halfres).
+    // Which curve, whether the moving piece is a simulated ellipse, and the parameters of
+    // every type (radii in percent of halfres).
     int type = epitrochoid;
+    int ellipse = 0;
     PerType<int> Rpct = {44, 88, 90, 90};
     PerType<int> rpct = {11, 66, 90, 90};
     PerType<double> dpct = {33.0, 33.0, 90.0, 90.0};
     PerType<double> scale = {1.0, 1.0, 1.0, 1.0};
     PerType<int> kn = {1, 1, 5, 1};
     PerType<int> kd = {1, 1, 1, 1};
-
     double increment = 0.01;
-    int speed = 9;  // milliseconds of pause after each segment
-    int width = 3;  // pen width in pixels
+    double kindex = 0.0;  // index into ki, truncated where used
+
+    // How it is drawn.
     double dbtheta = 0.0;   // rotation offset in degrees, as entered
     double rottheta = 0.0;  // the same in radians
+    int speed = 9;  // milliseconds of pause after each segment
+    int width = 3;  // pen width in pixels
     int method = circleVaryingR;
     int en = 3;
     int ed = 4;
     int rounding = 4;
-    double kindex = 0.0;  // index into ki, truncated where used
-    int ellipse = 0;
 
     // Colours.
     int multicolor = 1;
@@ -81,19 +82,19 @@ struct CurveParameters {
     int rback = 0, gback = 0, bback = 0;
     Colorref fore = 0x00FFFFFF;
     Colorref back = 0x00000000;
+
+    // The side of the square canvas.
+    int res = 600;
     SharedPalette crpalette;
 
-    // The side of the square canvas and half of it.
-    int res = 600;
-    int halfres = 300;
+    int halfres() const { return res >> 1; }
 
-    void setResolution(int side)
+    // The same bytes; so the same palette table, not merely the same colours.
+    friend bool operator==(const CurveParameters& a, const CurveParameters& b)
     {
-        res = side;
-        halfres = side >> 1;
+        return std::memcmp(&a, &b, sizeof a) == 0;
     }
-
-    friend bool operator==(const CurveParameters&, const CurveParameters&) = default;
 };
+#pragma GCC diagnostic pop
 
 }  // namespace trochograph

@@ -3,12 +3,16 @@
 #pragma once
 
 #include <array>
+#include <cstring>
 
 #include "curve_parameters.h"
 #include "geometry.h"
 
 namespace trochograph {
 
+// Without padding, compared as its bytes, like the parameters.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic error "-Wpadded"
 struct CurveProgress {
     // Pixel radii of the curve (r or d vary as the ellipse rolls), the rose's k, the
     // ellipse's semi-axes.
@@ -25,7 +29,11 @@ struct CurveProgress {
     // The angle at which the curve of each type is complete, set at its set-up.
     PerType<double> st = {0.0, 0.0, 0.0, 0.0};
 
-    friend bool operator==(const CurveProgress&, const CurveProgress&) = default;
+    friend bool operator==(const CurveProgress& a, const CurveProgress& b)
+    {
+        return std::memcmp(&a, &b, sizeof a) == 0;
+    }
 };
+#pragma GCC diagnostic pop
 
 }  // namespace trochograph

@@ -40,9 +40,9 @@ void CurveStepper::setUp()
     g.theta = 0.0;
 
     const int t = p.type;
-    g.R = p.halfres * p.Rpct[t] * 0.01;
-    g.r = p.halfres * p.rpct[t] * 0.01;
-    g.d = p.halfres * p.dpct[t] * 0.01;
+    g.R = p.halfres() * p.Rpct[t] * 0.01;
+    g.r = p.halfres() * p.rpct[t] * 0.01;
+    g.d = p.halfres() * p.dpct[t] * 0.01;
     m_.R_plus_r = g.R + g.r;
     m_.R_minus_r = g.R - g.r;
     m_.R_over_r_plus_1 = g.R / g.r + 1;
@@ -145,9 +145,9 @@ void CurveStepper::locatePen()
         rotate(x, y, p.rottheta);
         rotate(g.center1x, g.center1y, p.rottheta);
     }
-    g.pt[1] = {canvasCoordinate(x, p.halfres), canvasCoordinate(y, p.halfres)};
-    m_.penX = x + p.halfres + 0.5;
-    m_.penY = y + p.halfres + 0.5;
+    g.pt[1] = {canvasCoordinate(x, p.halfres()), canvasCoordinate(y, p.halfres())};
+    m_.penX = x + p.halfres() + 0.5;
+    m_.penY = y + p.halfres() + 0.5;
     if (g.theta == 0.0) {
         g.pt[0] = g.pt[1];
         m_.lastX = m_.penX;

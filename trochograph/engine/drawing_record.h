@@ -9,8 +9,6 @@
 // Not recorded: the circles of the circle animation and the intro's drawing.
 #pragma once
 
-#include <cstring>
-#include <type_traits>
 #include <vector>
 
 #include "curve_state.h"
@@ -18,8 +16,6 @@
 #include "segment_sink.h"
 
 namespace trochograph {
-
-static_assert(std::is_trivially_copyable_v<CurveProgress>, "the record compares progress as bytes");
 
 struct RecordedRun {
     // As the run's first step began.
@@ -35,14 +31,13 @@ public:
     void clear(int res, Colorref background);
 
     // Called before the first step of each renderer call, and after a set-up. The step
-    // continues the last run when it follows no set-up, the parameters equal those the run
-    // began with and the progress is, bit for bit, where the run's last step left it (a
-    // NaN can't then make every step a run of its own); else it begins a new run.
+    // continues the last run when it follows no set-up, the parameters are those the run
+    // began with and the progress is where the run's last step left it; else it begins a
+    // new run.
     void beforeSteps(const CurveParameters& parameters, const CurveProgress& progress, const StepperMemory& memory,
                      bool setUp)
     {
-        const bool same = !setUp && continuing_ && std::memcmp(&progress, &expected_, sizeof progress) == 0 &&
-                          parameters == runs_.back().parameters;
+        const bool same = !setUp && continuing_ && progress == expected_ && parameters == runs_.back().parameters;
         if (!same) runs_.push_back({parameters, progress, memory, 0});
     }
     // Each step the renderer draws counts in the last run.

@@ -28,9 +28,9 @@ void Engine::takeRadii()
 {
     const CurveParameters& p = state.params;
     CurveProgress& g = state.progress;
-    g.R = p.halfres * p.Rpct[p.type] * 0.01;
-    g.r = p.halfres * p.rpct[p.type] * 0.01;
-    g.d = p.halfres * p.dpct[p.type] * 0.01;
+    g.R = p.halfres() * p.Rpct[p.type] * 0.01;
+    g.r = p.halfres() * p.rpct[p.type] * 0.01;
+    g.d = p.halfres() * p.dpct[p.type] * 0.01;
 }
 
 void Engine::setDistanceToFocus()
@@ -39,16 +39,16 @@ void Engine::setDistanceToFocus()
     CurveProgress& g = state.progress;
     // The moving radius as last computed; before any curve or parameter change has
     // computed one, the radius the current type's percentage gives.
-    const double r = g.r != 0.0 ? g.r : p.halfres * p.rpct[p.type] * 0.01;
+    const double r = g.r != 0.0 ? g.r : p.halfres() * p.rpct[p.type] * 0.01;
     g.a = r;
     g.b = (static_cast<double>(p.en) / p.ed) * r;
-    p.dpct[p.type] = std::sqrt(g.a * g.a - g.b * g.b) * 100 / p.halfres;
+    p.dpct[p.type] = std::sqrt(g.a * g.a - g.b * g.b) * 100 / p.halfres();
     state.restart();
 }
 
 void Engine::rebuildCanvas(int res)
 {
-    state.params.setResolution(res);
+    state.params.res = res;
     canvas.reset(res, res, canvasGrey);
     record.clear(res, canvasGrey);
 }
@@ -62,7 +62,7 @@ void Engine::changeResolution(int res)
 
 void Engine::recordOnly(int res)
 {
-    state.params.setResolution(res);
+    state.params.res = res;
     canvas.reset(1, 1, canvasGrey);
     record.clear(res, canvasGrey);
 }

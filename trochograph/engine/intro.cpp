@@ -28,8 +28,8 @@ int Intro::intro()
         canvas_.fillRect({0, 0, p.res, p.res}, p.back);
         g.theta = 0.0;
         g.delta = 0.0;
-        R_ = p.halfres * 0.4;
-        r1_ = p.halfres * 0.25;
+        R_ = p.halfres() * 0.4;
+        r1_ = p.halfres() * 0.25;
         R_plus_r1_ = R_ + r1_;
         R_over_r1_plus_1_ = R_ / r1_ + 1;
     }

@@ -24,7 +24,7 @@ public:
     }
     void segment(const Segment& s) override
     {
-        canvas_.line(s.from, s.to, s.width, s.color);
+        canvas_.segment(s);
         if (!circles_ && s.from.x < visible_.right && s.to.x < visible_.right && s.from.y < visible_.bottom &&
             s.to.y < visible_.bottom)
             window_.line(s.from, s.to, s.width, s.color);
@@ -35,7 +35,7 @@ public:
     }
 
 private:
-    Surface& canvas_;
+    CanvasSink canvas_;
     Surface& window_;
     const Rect& visible_;
     const CurveState& state_;

@@ -237,7 +237,7 @@ void applyPictureParameters(const PictureParameters& p, CurveParameters& paramet
     parameters.width = p.width;
     parameters.scale.at(static_cast<std::size_t>(p.record.type)) = p.scale;
     parameters.rounding = p.rounding == 0 ? noRounding : p.rounding;
-    parameters.setResolution(p.res);
+    parameters.res = p.res;
     if (parameters.crpalette.colors() != p.palette) parameters.crpalette = p.palette;
 }
 

@@ -195,7 +195,7 @@ TEST(ParametersForm, AFailureKeepsTheRowsBeforeIt)
     const CurveEdit& edit = form.edit();
     const CurveParameters& s = edit.parameters;
     EXPECT_EQ(s.res, 801);
-    EXPECT_EQ(s.halfres, 400);
+    EXPECT_EQ(s.halfres(), 400);
     EXPECT_EQ(s.width, 5);
     EXPECT_EQ(s.scale[0], 2.5);
     EXPECT_TRUE(edit.restart);

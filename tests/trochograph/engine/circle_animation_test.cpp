@@ -197,7 +197,7 @@ TEST_F(CircleAnimationTest, FixedCircleScalesWithTheCurve)
     s.flags.okroulette = 1;
     engine.roulette();
     // R = 44 % of 300 = 132 pixels, doubled.
-    const int hr = s.params.halfres;
+    const int hr = s.params.halfres();
     EXPECT_EQ(engine.canvas.pixel(hr + 264, hr), circle_colors::fixedCircle);
     EXPECT_EQ(engine.canvas.pixel(hr, hr - 264), circle_colors::fixedCircle);
     EXPECT_EQ(platform.window.pixel(hr - 264, hr), circle_colors::fixedCircle);
@@ -208,7 +208,7 @@ TEST_F(CircleAnimationTest, FixedCircleScalesWithTheCurve)
 
 TEST_F(CircleAnimationTest, DotNeedsTheBoundOfAFixedCircleCall)
 {
-    const int hr = s.params.halfres;
+    const int hr = s.params.halfres();
     s.progress.center1x = 0;
     s.progress.center1y = 0;
     s.progress.pt[1] = {hr + 50, hr + 50};

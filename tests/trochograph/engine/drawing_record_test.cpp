@@ -41,7 +41,7 @@ TEST(DrawingRecord, ExactPointsAgreeWithThePixels)
     SegmentList list;
     engine.record.replay(list);
     ASSERT_GT(list.segments.size(), 100u);
-    const int halfres = engine.state.params.halfres;
+    const int halfres = engine.state.params.halfres();
     for (const Segment& s : list.segments) {
         EXPECT_EQ(static_cast<int>(s.x1 - 0.5 - halfres) + halfres, s.to.x);
         EXPECT_EQ(static_cast<int>(s.y1 - 0.5 - halfres) + halfres, s.to.y);

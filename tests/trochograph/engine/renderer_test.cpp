@@ -179,7 +179,7 @@ TEST_F(RendererTest, DebugBoxShowsTheClosureFigures)
 Point expectedPoint(const CurveState& s, double theta)
 {
     const int t = s.params.type;
-    const double R = s.params.halfres * s.params.Rpct[t] * 0.01, r = s.params.halfres * s.params.rpct[t] * 0.01, d = s.params.halfres * s.params.dpct[t] * 0.01;
+    const double R = s.params.halfres() * s.params.Rpct[t] * 0.01, r = s.params.halfres() * s.params.rpct[t] * 0.01, d = s.params.halfres() * s.params.dpct[t] * 0.01;
     double x, y;
     if (t == 0) {
         x = (R + r) * std::cos(theta) - d * std::cos((R + r) / r * theta);
@@ -197,7 +197,7 @@ Point expectedPoint(const CurveState& s, double theta)
     // Turning by rottheta; y grows downwards on screen.
     const double c = std::cos(s.params.rottheta), sn = std::sin(s.params.rottheta);
     const double rx = x * c - y * sn, ry = x * sn + y * c;
-    return {static_cast<int>(std::trunc(rx)) + s.params.halfres, static_cast<int>(std::trunc(ry)) + s.params.halfres};
+    return {static_cast<int>(std::trunc(rx)) + s.params.halfres(), static_cast<int>(std::trunc(ry)) + s.params.halfres()};
 }
 
 TEST_F(RendererTest, PointsFollowTheParametricFormsOfEveryType)

@@ -47,7 +47,7 @@ TEST(ParameterText, AwkwardValuesComeBackExactlyIntoAnotherState)
     s.rottheta = std::nextafter(limits::rotation.high, 0.0), s.dbtheta = s.rottheta * 180.0 / std::acos(-1.0);
     s.rfore = 1, s.gfore = 2, s.bfore = 3, s.fore = rgb(1, 2, 3), s.rback = 254, s.gback = 0, s.bback = 128;
     s.back = rgb(254, 0, 128), s.multicolor = 0, s.width = 5, s.scale[1] = 0.1, s.rounding = noRounding;
-    s.setResolution(9600);
+    s.res = 9600;
     Palette colors;
     for (std::size_t i = 0; i < colors.size(); ++i) colors[i] = static_cast<Colorref>(i * 0x010305 + 7) & 0x00FFFFFF;
     s.crpalette = colors;
@@ -63,7 +63,7 @@ TEST(ParameterText, AwkwardValuesComeBackExactlyIntoAnotherState)
     CurveParameters loaded;
     applyPictureParameters(p, loaded);
     EXPECT_EQ(loaded.scale, (PerType<double>{1.0, 0.1, 1.0, 1.0}));
-    EXPECT_EQ(loaded.halfres, 4800);
+    EXPECT_EQ(loaded.halfres(), 4800);
     EXPECT_EQ(pictureParameters(loaded), p);
 }
 

@@ -28,7 +28,7 @@ TEST(PngParameters, PicturesCarryTheirParametersBackAndRltFilesStayAsTheyWere)
     Palette colors = builtinPalette;
     colors[3] = 0x00123456;
     drawn.crpalette = colors;
-    drawn.setResolution(150);
+    drawn.res = 150;
     ASSERT_TRUE(writePng(Surface(3, 2, 0x000000FF), dir / "rose.rlt", parameterText(drawn)));
 
     CurveParameters s;
@@ -37,7 +37,7 @@ TEST(PngParameters, PicturesCarryTheirParametersBackAndRltFilesStayAsTheyWere)
     ASSERT_TRUE(loaded) << loaded.message;
     EXPECT_TRUE(origin.picture);
     EXPECT_EQ(s.res, 150);
-    EXPECT_EQ(s.halfres, 75);
+    EXPECT_EQ(s.halfres(), 75);
     EXPECT_EQ(pictureParameters(s), pictureParameters(drawn));
 
     drawn.kn[2] = 9;

@@ -149,7 +149,7 @@ TEST_F(FileFlowsTest, APngPictureLoadsWithItsCanvasSide)
     Palette colors = builtinPalette;
     colors[0] = 0x00010203;
     drawn.crpalette = colors;
-    drawn.setResolution(300);
+    drawn.res = 300;
     ASSERT_TRUE(writePng(Surface(3, 2), dir / "rose.png", parameterText(drawn)));
     platform.window.fillRect(platform.window.bounds(), 0x00445566);
     s.progress.theta = 2.0, s.flags.newcurve = 0, s.flags.firstloop = 0;

@@ -246,7 +246,7 @@ TEST_F(MainControllerTest, ParametersRebuildTheCanvasAndRestoreTheCurrentType)
     host.scripts[dialogParameters] = user({{510, "400"}, {545, "0"}});
     controller.command(cmdParameters);
     EXPECT_EQ(s.params.res, 400);
-    EXPECT_EQ(s.params.halfres, 200);
+    EXPECT_EQ(s.params.halfres(), 200);
     EXPECT_EQ(engine.canvas.width(), 400);
     EXPECT_EQ(engine.record.res(), 400);
     EXPECT_EQ(platform.window.pixel(799, 499), canvasGrey);
@@ -266,7 +266,7 @@ TEST_F(MainControllerTest, ParametersGiveAPausedCurveItsNewRadii)
     host.scripts[dialogParameters] = user({{530, "60"}});
     controller.command(cmdParameters);
     EXPECT_EQ(s.params.dpct[0], 60.0);
-    EXPECT_EQ(s.progress.d, s.params.halfres * 0.6);
+    EXPECT_EQ(s.progress.d, s.params.halfres() * 0.6);
     EXPECT_EQ(s.progress.theta, theta) << "R, r and d restart nothing";
     EXPECT_EQ(s.flags.newcurve, 0);
 }
@@ -275,7 +275,7 @@ TEST_F(MainControllerTest, EllipseOptionsPutThePenAtTheFocus)
 {
     s.params.ellipse = 1;
     s.params.type = hypotrochoid;
-    s.params.setResolution(500);
+    s.params.res = 500;
     const struct {
         double r;  // the moving radius as last computed, 0 before any
         int rpct, en, ed;
@@ -308,7 +308,7 @@ TEST_F(MainControllerTest, AnimateTogglesTheCheckMarkAndDrawsTheFixedCircleMidCu
     controller.command(cmdAnimate);
     EXPECT_EQ(s.flags.animate, 1);
     EXPECT_TRUE(host.animateChecked);
-    EXPECT_EQ(engine.canvas.pixel(s.params.halfres + 132, s.params.halfres), canvasGrey) << "no curve yet: only the check mark";
+    EXPECT_EQ(engine.canvas.pixel(s.params.halfres() + 132, s.params.halfres()), canvasGrey) << "no curve yet: only the check mark";
     controller.command(cmdAnimate);
     EXPECT_FALSE(host.animateChecked);
 
@@ -317,16 +317,16 @@ TEST_F(MainControllerTest, AnimateTogglesTheCheckMarkAndDrawsTheFixedCircleMidCu
     controller.keyDown(KeyPress::pause);
     controller.command(cmdAnimate);
     // R = 44 % of halfres: the fixed circle crosses the axis there.
-    const int x = s.params.halfres + static_cast<int>(s.progress.R);
-    EXPECT_EQ(engine.canvas.pixel(x, s.params.halfres), circle_colors::fixedCircle);
-    EXPECT_EQ(platform.window.pixel(x, s.params.halfres), circle_colors::fixedCircle);
+    const int x = s.params.halfres() + static_cast<int>(s.progress.R);
+    EXPECT_EQ(engine.canvas.pixel(x, s.params.halfres()), circle_colors::fixedCircle);
+    EXPECT_EQ(platform.window.pixel(x, s.params.halfres()), circle_colors::fixedCircle);
 
     // Right after Clear Screen: only the check mark.
     controller.command(cmdAnimate);
     controller.command(cmdClear);
     s.progress.theta = 1.0;
     controller.command(cmdAnimate);
-    EXPECT_EQ(engine.canvas.pixel(x, s.params.halfres), canvasGrey);
+    EXPECT_EQ(engine.canvas.pixel(x, s.params.halfres()), canvasGrey);
 }
 
 TEST_F(MainControllerTest, ColorsRestartOnlyForANewBackground)

@@ -124,7 +124,7 @@ private slots:
         Palette colors = builtinPalette;
         colors[5] = 0x00010203;
         drawn.crpalette = colors;
-        drawn.setResolution(250);
+        drawn.res = 250;
         QVERIFY(writePng(Surface(2, 2), dir / "rose.png", parameterText(drawn)));
         Program p((dir / "rose.png").string());
         QVERIFY(p.app->start());
@@ -306,7 +306,7 @@ private slots:
         // The window shows what the canvas holds.
         const Surface& canvas = p.window().engine().canvas;
         const Surface& shown = p.window().view().surface();
-        const int hr = p.state().params.halfres;
+        const int hr = p.state().params.halfres();
         QCOMPARE(canvas.pixel(hr + 66, hr), builtinPalette[255]);
         for (int y = 0; y < canvas.height() && y < shown.height(); y += 7)
             for (int x = 0; x < canvas.width() && x < shown.width(); x += 7)
