@@ -88,6 +88,8 @@ struct CurveParameters {
     SharedPalette crpalette;
 
     int halfres() const { return res >> 1; }
+    // A radius given in percent of halfres, in pixels.
+    double pixels(double percent) const { return halfres() * percent * 0.01; }
 
     // The same bytes; so the same palette table, not merely the same colours.
     friend bool operator==(const CurveParameters& a, const CurveParameters& b)

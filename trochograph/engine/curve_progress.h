@@ -29,6 +29,14 @@ struct CurveProgress {
     // The angle at which the curve of each type is complete, set at its set-up.
     PerType<double> st = {0.0, 0.0, 0.0, 0.0};
 
+    // R, r and d in pixels from the percentages of the parameters' type.
+    void takeRadii(const CurveParameters& p)
+    {
+        R = p.pixels(p.Rpct[p.type]);
+        r = p.pixels(p.rpct[p.type]);
+        d = p.pixels(p.dpct[p.type]);
+    }
+
     friend bool operator==(const CurveProgress& a, const CurveProgress& b)
     {
         return std::memcmp(&a, &b, sizeof a) == 0;

@@ -40,9 +40,7 @@ void CurveStepper::setUp()
     g.theta = 0.0;
 
     const int t = p.type;
-    g.R = p.halfres() * p.Rpct[t] * 0.01;
-    g.r = p.halfres() * p.rpct[t] * 0.01;
-    g.d = p.halfres() * p.dpct[t] * 0.01;
+    g.takeRadii(p);
     m_.R_plus_r = g.R + g.r;
     m_.R_minus_r = g.R - g.r;
     m_.R_over_r_plus_1 = g.R / g.r + 1;

@@ -24,22 +24,13 @@ void Engine::setParameters(const CurveParameters& parameters)
     if (parameters.res != oldSide) changeResolution(parameters.res);
 }
 
-void Engine::takeRadii()
-{
-    const CurveParameters& p = state.params;
-    CurveProgress& g = state.progress;
-    g.R = p.halfres() * p.Rpct[p.type] * 0.01;
-    g.r = p.halfres() * p.rpct[p.type] * 0.01;
-    g.d = p.halfres() * p.dpct[p.type] * 0.01;
-}
-
 void Engine::setDistanceToFocus()
 {
     CurveParameters& p = state.params;
     CurveProgress& g = state.progress;
     // The moving radius as last computed; before any curve or parameter change has
     // computed one, the radius the current type's percentage gives.
-    const double r = g.r != 0.0 ? g.r : p.halfres() * p.rpct[p.type] * 0.01;
+    const double r = g.r != 0.0 ? g.r : p.pixels(p.rpct[p.type]);
     g.a = r;
     g.b = (static_cast<double>(p.en) / p.ed) * r;
     p.dpct[p.type] = std::sqrt(g.a * g.a - g.b * g.b) * 100 / p.halfres();

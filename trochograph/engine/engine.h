@@ -23,9 +23,6 @@ struct Engine {
     // New parameters from a dialog or a file, in force from the next step on: a paused
     // curve resumes with them. A new canvas side is applied at once (changeResolution).
     void setParameters(const CurveParameters& parameters);
-    // R, r and d in pixels from the current type's percentages, without a restart: a paused
-    // curve goes on with them.
-    void takeRadii();
     // d of the current type becomes the focal distance of the ellipse whose semi-major axis
     // is the moving radius and whose axes are in the ratio en : ed; the curve restarts.
     void setDistanceToFocus();

@@ -135,7 +135,8 @@ void MainController::apply(const CurveEdit& edit)
     engine_.setParameters(edit.parameters);
     if (edit.restart) engine_.state.restart();
     if (edit.focalDistance) engine_.setDistanceToFocus();
-    if (edit.radii) engine_.takeRadii();
+    // A paused curve goes on with the new radii.
+    if (edit.radii) engine_.state.progress.takeRadii(engine_.state.params);
     if (edit.restoreDefaults) defaults_.restoreCurrentType(engine_.state);
 }
 
