@@ -72,6 +72,11 @@ int main(int argc, char** argv)
     for (int minute = 1; minute <= minutes; ++minute) {
         while (Clock::now() - start < std::chrono::minutes(minute)) {
             QTest::keyClick(&window, Qt::Key_R);
+            // An idle loop would wait for input for ever.
+            if (window.controller().idle()) {
+                std::fprintf(stderr, "the window did not take R\n");
+                return 1;
+            }
             turnUntilIdle(app);
             ++curves;
             QTest::keyClick(&window, curves % 2 ? Qt::Key_F8 : Qt::Key_F11);
