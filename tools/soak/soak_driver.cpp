@@ -1,0 +1,88 @@
+// Draws curve after curve in the real window under the offscreen platform, the way a user
+// at the keyboard would: R, wait for the curve to close, then F8 (circle animation on or
+// off) or F11 (clear screen) in turn before the next R. Once a minute it prints its
+// resident memory, so that a slow growth shows over a long run.
+//
+//   soak_driver MINUTES [SPEED]
+//
+// SPEED is the pause after each segment in milliseconds; without it the program's own
+// default stays.
+#include <QApplication>
+#include <QTest>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+
+#include "application.h"
+#include "canvas_view.h"
+#include "main_window.h"
+
+using namespace trochograph;
+
+namespace {
+
+// VmRSS of this process in kB, or -1.
+long residentKb()
+{
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("VmRSS:", 0) == 0) return std::atol(line.c_str() + 6);
+    return -1;
+}
+
+// Turns the render loop until nothing is drawn any more.
+void turnUntilIdle(Application& app)
+{
+    do app.turn();
+    while (!app.window().controller().idle());
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 2 || argc > 3 || std::atoi(argv[1]) < 1) {
+        std::fprintf(stderr, "usage: %s MINUTES [SPEED]\n", argv[0]);
+        return 2;
+    }
+    const int minutes = std::atoi(argv[1]);
+    // Offscreen unless told otherwise, so that the same run can be repeated on a display.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication qt(argc, argv);
+
+    StartupOptions options;
+    options.pictureMilliseconds = 0;
+    Application app(options);
+    if (!app.start()) return 1;
+    MainWindow& window = app.window();
+    if (argc == 3) window.engine().state.speed = std::atoi(argv[2]);
+    // The accelerators answer only while the window is active.
+    window.activateWindow();
+    if (!QTest::qWaitForWindowActive(&window)) return 1;
+    QTest::mouseClick(&window.view(), Qt::LeftButton);  // stops the intro
+    turnUntilIdle(app);
+
+    std::printf("minute\tcurves\tVmRSS_kB\n");
+    std::fflush(stdout);
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point start = Clock::now();
+    long long curves = 0;
+    for (int minute = 1; minute <= minutes; ++minute) {
+        while (Clock::now() - start < std::chrono::minutes(minute)) {
+            QTest::keyClick(&window, Qt::Key_R);
+            // An idle loop would wait for input for ever.
+            if (window.controller().idle()) {
+                std::fprintf(stderr, "the window did not take R\n");
+                return 1;
+            }
+            turnUntilIdle(app);
+            ++curves;
+            QTest::keyClick(&window, curves % 2 ? Qt::Key_F8 : Qt::Key_F11);
+        }
+        std::printf("%d\t%lld\t%ld\n", minute, curves, residentKb());
+        std::fflush(stdout);
+    }
+    return 0;
+}
