@@ -1,9 +1,10 @@
 // Draws curve after curve in the real window under the offscreen platform, the way a user
 // at the keyboard would: R, wait for the curve to close, then F8 (circle animation on or
-// off) or F11 (clear screen) in turn before the next R. Once a minute it prints its
-// resident memory, so that a slow growth shows over a long run.
+// off) or F11 (clear screen) in turn before the next R; with "keep", F8 alone, so that the
+// curves pile up on one picture. Once a minute it prints its resident memory, so that a
+// slow growth shows over a long run.
 //
-//   soak_driver MINUTES [SPEED]
+//   soak_driver MINUTES [SPEED [keep]]
 //
 // SPEED is the pause after each segment in milliseconds; without it the program's own
 // default stays.
@@ -43,8 +44,9 @@ void turnUntilIdle(Application& app)
 
 int main(int argc, char** argv)
 {
-    if (argc < 2 || argc > 3 || std::atoi(argv[1]) < 1) {
-        std::fprintf(stderr, "usage: %s MINUTES [SPEED]\n", argv[0]);
+    const bool keep = argc == 4 && std::string(argv[3]) == "keep";
+    if (argc < 2 || argc > 4 || std::atoi(argv[1]) < 1 || (argc == 4 && !keep)) {
+        std::fprintf(stderr, "usage: %s MINUTES [SPEED [keep]]\n", argv[0]);
         return 2;
     }
     const int minutes = std::atoi(argv[1]);
@@ -57,7 +59,7 @@ int main(int argc, char** argv)
     Application app(options);
     if (!app.start()) return 1;
     MainWindow& window = app.window();
-    if (argc == 3) window.engine().state.speed = std::atoi(argv[2]);
+    if (argc >= 3) window.engine().state.params.speed = std::atoi(argv[2]);
     // The accelerators answer only while the window is active.
     window.activateWindow();
     if (!QTest::qWaitForWindowActive(&window)) return 1;
@@ -79,7 +81,7 @@ int main(int argc, char** argv)
             }
             turnUntilIdle(app);
             ++curves;
-            QTest::keyClick(&window, curves % 2 ? Qt::Key_F8 : Qt::Key_F11);
+            QTest::keyClick(&window, curves % 2 || keep ? Qt::Key_F8 : Qt::Key_F11);
         }
         std::printf("%d\t%lld\t%ld\n", minute, curves, residentKb());
         std::fflush(stdout);

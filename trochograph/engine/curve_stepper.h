@@ -21,6 +21,8 @@ struct StepperMemory {
     double epsilon = 0.0;
     // The pen's exact place in canvas coordinates, now and one step before.
     double penX = 0.0, penY = 0.0, lastX = 0.0, lastY = 0.0;
+
+    friend bool operator==(const StepperMemory&, const StepperMemory&) = default;
 };
 
 class CurveStepper {

@@ -23,6 +23,8 @@ struct RecordedRun {
     CurveProgress progress;
     StepperMemory memory;
     long long steps = 0;
+
+    friend bool operator==(const RecordedRun&, const RecordedRun&) = default;
 };
 
 class DrawingRecord {
@@ -43,11 +45,14 @@ public:
     // Each step the renderer draws counts in the last run.
     void countStep() { ++runs_.back().steps; }
     // Called after the last step of a renderer call with the progress the next step
-    // should start from; a complete curve's next step is a new curve's set-up.
+    // should start from; a complete curve's next step is a new curve's set-up. A curve
+    // drawn again over itself leaves the canvas as it was, so one run stands for both: a
+    // window left drawing the same curve all day keeps a record of one.
     void afterSteps(const CurveProgress& progress, bool complete)
     {
         continuing_ = !complete;
         expected_ = progress;
+        if (complete && runs_.size() >= 2 && runs_.back() == runs_[runs_.size() - 2]) runs_.pop_back();
     }
 
     int res() const { return res_; }

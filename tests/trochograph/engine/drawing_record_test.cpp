@@ -19,6 +19,13 @@ TEST(DrawingRecord, ClearingForgetsAndKeepsTheBackground)
     renderWholeCurve(engine);
     EXPECT_EQ(engine.record.background(), rgb(0, 0, 90));
     EXPECT_EQ(engine.record.runs().size(), 1u);
+    // The same curve drawn over itself again and again changes no pixel: once it starts
+    // from where it ended, it adds no run.
+    for (int i = 0; i < 3; ++i) renderWholeCurve(engine);
+    EXPECT_EQ(engine.record.runs().size(), 2u);
+    s.params.width = 1;
+    for (int i = 0; i < 3; ++i) renderWholeCurve(engine);
+    EXPECT_EQ(engine.record.runs().size(), 3u);
 
     engine.clearCanvas();
     EXPECT_TRUE(engine.record.runs().empty());
