@@ -185,11 +185,11 @@ PictureParameters pictureParameters(const CurveParameters& parameters)
     return p;
 }
 
-std::string parameterText(const CurveParameters& curve)
+std::string parameterText(const CurveParameters& parameters)
 {
-    const PictureParameters parameters = pictureParameters(curve);
+    const PictureParameters carried = pictureParameters(parameters);
     Writer writer;
-    visitKeys(writer, parameters);
+    visitKeys(writer, carried);
     return writer.text;
 }
 

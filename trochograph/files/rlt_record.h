@@ -56,8 +56,8 @@ RltRecord decodeRlt(std::span<const std::uint8_t, rltSize> bytes);
 RltRecord rltFromState(const CurveParameters& parameters);
 
 // Sets the type, then every stored field, the per-type ones into the new type's entries.
-// dbtheta follows rottheta so that the two keep describing the same rotation. The record should have passed validateRlt; a type outside 0..3
-// throws std::out_of_range.
+// dbtheta follows rottheta so that the two keep describing the same rotation. The record
+// should have passed validateRlt; a type outside 0..3 throws std::out_of_range.
 void applyRlt(const RltRecord& record, CurveParameters& parameters);
 
 // Empty when every field is acceptable, else one line naming the first bad field, its value

@@ -130,12 +130,12 @@ int MainController::runCurveDialog(CurveForm& form)
 
 void MainController::apply(const CurveEdit& edit)
 {
-    // In this order: the new side (which rebuilds the canvas), the radii from the values
-    // just stored, then the defaults over them.
+    // In this order: the parameters (a new side rebuilds the canvas), a restart, the focus,
+    // the radii from the values just stored, with which a paused curve goes on, then the
+    // defaults over them.
     engine_.setParameters(edit.parameters);
     if (edit.restart) engine_.state.restart();
     if (edit.focalDistance) engine_.setDistanceToFocus();
-    // A paused curve goes on with the new radii.
     if (edit.radii) engine_.state.progress.takeRadii(engine_.state.params);
     if (edit.restoreDefaults) defaults_.restoreCurrentType(engine_.state);
 }
