@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "png_export.h"
-#include "quiet_platform.h"
+#include "engine.h"
 
 namespace trochograph::bench {
 namespace {
@@ -14,8 +14,8 @@ namespace {
 // The canvas of `trochograph --render --size side`.
 std::unique_ptr<Surface> defaultCurve(int side)
 {
-    QuietPlatform platform;
-    Engine engine(platform);
+    Surface noWindow;
+    Engine engine(noWindow);
     engine.rebuildCanvas(side);
     engine.drawWholeCurve();
     return std::make_unique<Surface>(engine.canvas);

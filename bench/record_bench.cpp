@@ -5,7 +5,7 @@
 
 #include <limits>
 
-#include "quiet_platform.h"
+#include "engine.h"
 #include "svg_export.h"
 
 namespace trochograph::bench {
@@ -14,13 +14,13 @@ namespace {
 // Arguments: 1 with the record, 0 without; 1 for one call per step, 0 for one per curve.
 void wholeCurve(benchmark::State& run)
 {
-    QuietPlatform platform;
-    Engine engine(platform);
+    Surface noWindow;
+    Engine engine(noWindow);
     CurveState& s = engine.state;
     s.params.speed = 0;
     s.flags.okintro = 0;
     s.params.type = hypotrochoid;
-    Renderer unrecorded(s, engine.canvas, platform, engine.circles);
+    Renderer unrecorded(s, engine.canvas, noWindow, engine.circles);
     Renderer& renderer = run.range(0) ? engine.renderer : unrecorded;
     const bool callPerStep = run.range(1) != 0;
     long long curves = 0;
@@ -41,8 +41,8 @@ BENCHMARK(wholeCurve)->ArgNames({"record", "per_step"})->ArgsProduct({{0, 1}, {0
 
 void svgOfWholeCurve(benchmark::State& run)
 {
-    QuietPlatform platform;
-    Engine engine(platform);
+    Surface noWindow;
+    Engine engine(noWindow);
     engine.state.params.speed = 0;
     engine.state.params.type = hypotrochoid;
     engine.drawWholeCurve();

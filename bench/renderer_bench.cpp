@@ -1,7 +1,7 @@
 // Cost of one renderer step, by canvas side, with and without the animated circles.
 #include <benchmark/benchmark.h>
 
-#include "quiet_platform.h"
+#include "engine.h"
 
 namespace trochograph::bench {
 namespace {
@@ -9,8 +9,8 @@ namespace {
 // Arguments: canvas side, animate, frame mode (0 incremental, 1 whole canvas).
 void rendererStep(benchmark::State& run)
 {
-    QuietPlatform platform(1920, 1042);  // a typical desktop window
-    Engine engine(platform);
+    Surface window(1920, 1042, canvasGrey);  // a typical desktop window
+    Engine engine(window);
     engine.rebuildCanvas(static_cast<int>(run.range(0)));
     CurveState& s = engine.state;
     s.params.speed = 0;
@@ -21,7 +21,7 @@ void rendererStep(benchmark::State& run)
     s.params.type = hypotrochoid;
     for (auto _ : run) {
         s.flags.okroulette = 1;
-        engine.roulette();
+        engine.step();
     }
     run.SetItemsProcessed(run.iterations());
 }
@@ -38,8 +38,8 @@ BENCHMARK(rendererStep)
 // canvases of different sides: what a frame costs beyond drawing the circles.
 void circleFrameFixedSize(benchmark::State& run)
 {
-    QuietPlatform platform(1920, 1042);  // a typical desktop window
-    Engine engine(platform);
+    Surface window(1920, 1042, canvasGrey);  // a typical desktop window
+    Engine engine(window);
     engine.rebuildCanvas(static_cast<int>(run.range(0)));
     CurveState& s = engine.state;
     s.flags.okintro = 0;
@@ -47,10 +47,10 @@ void circleFrameFixedSize(benchmark::State& run)
     s.progress.center1x = 400 - s.params.halfres();
     s.progress.center1y = 300 - s.params.halfres();
     s.progress.pt[1] = {460, 330};
-    engine.circles.drawcircles(platform.windowSurface(), 200, 60, 0);
+    engine.circles.drawcircles(window, 200, 60, 0);
     for (auto _ : run) {
         s.progress.delta += 0.01;
-        engine.circles.drawcircles(platform.windowSurface(), 200, 60, 1);
+        engine.circles.drawcircles(window, 200, 60, 1);
     }
 }
 BENCHMARK(circleFrameFixedSize)->ArgName("res")->Arg(600)->Arg(9600);

@@ -4,11 +4,11 @@
 
 namespace trochograph::pictures {
 
-CurveCanvas::CurveCanvas(int side, Colorref background) : platform_(side, side), engine_(platform_)
+CurveCanvas::CurveCanvas(int side, Colorref background) : window_(side, side, canvasGrey), engine_(window_)
 {
     engine_.rebuildCanvas(side);
     engine_.canvas.fillRect(engine_.canvas.bounds(), background);
-    platform_.windowSurface().fillRect(engine_.canvas.bounds(), background);
+    window_.fillRect(engine_.canvas.bounds(), background);
     engine_.state.params.back = background;
     engine_.state.params.speed = 0;
     engine_.state.flags.okintro = 0;
@@ -28,14 +28,14 @@ void CurveCanvas::startCurve()
 void CurveCanvas::drawCurve()
 {
     startCurve();
-    while (engine_.state.flags.okroulette) engine_.roulette();
+    while (engine_.state.flags.okroulette) engine_.step();
 }
 
 void CurveCanvas::drawCurveUntil(double theta)
 {
     CurveState& s = engine_.state;
     startCurve();
-    while (s.flags.okroulette && s.progress.theta < theta) engine_.roulette();
+    while (s.flags.okroulette && s.progress.theta < theta) engine_.step();
     s.flags.okroulette = 0;
     s.restart();
 }
@@ -47,9 +47,9 @@ void CurveCanvas::drawCurveWithCircles(double theta)
     s.flags.animate = 1;
     startCurve();
     // The renderer leaves the last frame in the canvas itself when the curve ends.
-    while (s.flags.okroulette && s.progress.theta < theta) engine_.roulette();
+    while (s.flags.okroulette && s.progress.theta < theta) engine_.step();
     if (s.flags.okroulette) {
-        engine_.circles.drawcircles(platform_.windowSurface(), s.progress.R, s.progress.r, 2);
+        engine_.circles.drawcircles(window_, s.progress.R, s.progress.r, 2);
         s.flags.okroulette = 0;
         s.restart();
     }

@@ -3,7 +3,6 @@
 
 #include "curve_state.h"
 #include "engine.h"
-#include "quiet_platform.h"
 #include "surface.h"
 
 namespace trochograph::pictures {
@@ -32,7 +31,7 @@ private:
     void startCurve();
 
     // A window exactly the canvas: the circles clip their pen-tip dot to the visible part.
-    QuietPlatform platform_;
+    Surface window_;
     Engine engine_;
 };
 

@@ -33,11 +33,11 @@ long residentKb()
     return -1;
 }
 
-// Turns the render loop until nothing is drawn any more.
-void turnUntilIdle(Application& app)
+// Handles events, the window's steps among them, until nothing is drawn any more.
+void runUntilIdle(Application& app)
 {
-    do app.turn();
-    while (!app.window().controller().idle());
+    while (!app.window().controller().idle())
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
 }
 
 }  // namespace
@@ -64,7 +64,7 @@ int main(int argc, char** argv)
     window.activateWindow();
     if (!QTest::qWaitForWindowActive(&window)) return 1;
     QTest::mouseClick(&window.view(), Qt::LeftButton);  // stops the intro
-    turnUntilIdle(app);
+    runUntilIdle(app);
 
     std::printf("minute\tcurves\tVmRSS_kB\n");
     std::fflush(stdout);
@@ -74,12 +74,12 @@ int main(int argc, char** argv)
     for (int minute = 1; minute <= minutes; ++minute) {
         while (Clock::now() - start < std::chrono::minutes(minute)) {
             QTest::keyClick(&window, Qt::Key_R);
-            // An idle loop would wait for input for ever.
+            // Waiting for an idle window to finish would wait for ever.
             if (window.controller().idle()) {
                 std::fprintf(stderr, "the window did not take R\n");
                 return 1;
             }
-            turnUntilIdle(app);
+            runUntilIdle(app);
             ++curves;
             QTest::keyClick(&window, curves % 2 || keep ? Qt::Key_F8 : Qt::Key_F11);
         }

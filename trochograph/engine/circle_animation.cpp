@@ -4,7 +4,7 @@
 
 #include "curve_state.h"
 #include "drawdot.h"
-#include "engine_platform.h"
+#include "engine.h"
 #include "rotate.h"
 #include "surface.h"
 #include "trunc_int.h"
@@ -24,8 +24,7 @@ int truncPlus(double v, int offset)
 
 }  // namespace
 
-CircleAnimation::CircleAnimation(const CurveState& state, Surface& canvas, EnginePlatform& platform)
-    : state_(state), canvas_(canvas), platform_(platform)
+CircleAnimation::CircleAnimation(const CurveState& state, Surface& canvas) : state_(state), canvas_(canvas)
 {
     canvasChanges_.markAll();
     canvas_.attach(canvasChanges_);
@@ -36,7 +35,7 @@ CircleAnimation::~CircleAnimation() { canvas_.detach(canvasChanges_); }
 int CircleAnimation::drawcircles(Surface& hdc, double R, double r1, int flag)
 {
     const CurveParameters& p = state_.params;
-    const Rect visible = visibleArea(p.res, platform_.clientRect());
+    const Rect visible = visibleArea(p.res, hdc.bounds());
     if (flag == 0) {
         const int hr = p.halfres();
         R *= p.scale[p.type];

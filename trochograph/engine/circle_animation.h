@@ -10,7 +10,6 @@
 
 namespace trochograph {
 
-class EnginePlatform;
 class Surface;
 struct CurveState;
 
@@ -44,14 +43,15 @@ enum class FrameMode { incremental, wholeCanvas };
 
 class CircleAnimation {
 public:
-    CircleAnimation(const CurveState& state, Surface& canvas, EnginePlatform& platform);
+    CircleAnimation(const CurveState& state, Surface& canvas);
     ~CircleAnimation();
     CircleAnimation(const CircleAnimation&) = delete;
     CircleAnimation& operator=(const CircleAnimation&) = delete;
 
-    // flag 0 draws the fixed circle into the canvas and the window; flag 1 shows one frame
-    // of the moving parts in the window and leaves the canvas as it was; flag 2 draws the
-    // final frame into the canvas as well. R and r1 are the radii in pixels before scaling.
+    // flag 0 draws the fixed circle into the canvas and the window `hdc`; flag 1 shows one
+    // frame of the moving parts in the window and leaves the canvas as it was; flag 2 draws
+    // the final frame into the canvas as well. The window shows the canvas as far as its
+    // size allows. R and r1 are the radii in pixels before scaling.
     // Returns flag.
     int drawcircles(Surface& hdc, double R, double r1, int flag);
 
@@ -73,7 +73,6 @@ private:
 
     const CurveState& state_;
     Surface& canvas_;
-    EnginePlatform& platform_;
 
     FrameMode mode_ = FrameMode::incremental;
     std::unique_ptr<Surface> erase_;  // the whole-canvas save area, made on first use

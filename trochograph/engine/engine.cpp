@@ -3,18 +3,23 @@
 #include <cmath>
 #include <limits>
 
-#include "engine_platform.h"
-
 namespace trochograph {
 
-Engine::Engine(EnginePlatform& p)
-    : platform(p),
+Engine::Engine(Surface& w)
+    : window(w),
       canvas(state.params.res, state.params.res, canvasGrey),
-      circles(state, canvas, platform),
-      renderer(state, canvas, platform, circles, &record),
-      introAnimation(state, canvas, platform, circles)
+      circles(state, canvas),
+      renderer(state, canvas, window, circles, &record),
+      introAnimation(state, canvas, window, circles)
 {
     record.clear(state.params.res, canvasGrey);
+}
+
+StepRequest Engine::step()
+{
+    if (state.flags.okintro) return introAnimation.intro();
+    if (state.flags.okroulette) return renderer.roulette();
+    return {};
 }
 
 void Engine::setParameters(const CurveParameters& parameters)
@@ -40,29 +45,34 @@ void Engine::setDistanceToFocus()
 void Engine::rebuildCanvas(int res)
 {
     state.params.res = res;
-    canvas.reset(res, res, canvasGrey);
+    const int side = recordOnly_ ? 1 : res;
+    canvas.reset(side, side, canvasGrey);
     record.clear(res, canvasGrey);
 }
 
 void Engine::changeResolution(int res)
 {
-    platform.windowSurface().fillRect(platform.clientRect(), canvasGrey);
+    window.fillRect(window.bounds(), canvasGrey);
     rebuildCanvas(res);
     state.restartOnFreshBackground();
 }
 
 void Engine::recordOnly(int res)
 {
-    state.params.res = res;
-    canvas.reset(1, 1, canvasGrey);
-    record.clear(res, canvasGrey);
+    recordOnly_ = true;
+    rebuildCanvas(res);
 }
 
-void Engine::clearCanvas()
+void Engine::clearScreen()
 {
-    canvas.fillRect({0, 0, state.params.res, state.params.res}, canvasGrey);
+    window.fillRect(window.bounds(), canvasGrey);
+    canvas.fillRect(canvas.bounds(), canvasGrey);
     record.clear(state.params.res, canvasGrey);
+    state.flags.clearflag = 1;
+    state.restartOnFreshBackground();
 }
+
+void Engine::showFixedCircle() { circles.drawcircles(window, state.progress.R, state.progress.r, 0); }
 
 void Engine::drawWholeCurve()
 {

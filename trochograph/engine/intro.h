@@ -1,20 +1,22 @@
 // The start-up animation: a small circle rolling round a fixed one until the user stops it.
 #pragma once
 
+#include "step_request.h"
+
 namespace trochograph {
 
 class CircleAnimation;
-class EnginePlatform;
 class Surface;
 struct CurveState;
 
 class Intro {
 public:
-    Intro(CurveState& state, Surface& canvas, EnginePlatform& platform, CircleAnimation& circles);
+    Intro(CurveState& state, Surface& canvas, Surface& window, CircleAnimation& circles);
 
-    // Draws one frame; once `stopintro` is set, draws a last frame that stays in the
-    // picture, hands over to the renderer and clears `okintro`. Always returns 0.
-    int intro();
+    // Draws one frame, to be followed by a pause of introFrameMs; once `stopintro` is set,
+    // draws a last frame that stays in the picture, hands over to the renderer and clears
+    // `okintro`.
+    StepRequest intro();
 
     double fixedRadius() const { return R_; }
     double movingRadius() const { return r1_; }
@@ -22,7 +24,7 @@ public:
 private:
     CurveState& state_;
     Surface& canvas_;
-    EnginePlatform& platform_;
+    Surface& window_;
     CircleAnimation& circles_;
 
     int first_ = 1;

@@ -7,7 +7,7 @@
 #include "circle_animation.h"
 #include "drawing_record.h"
 #include "curve_state.h"
-#include "engine_platform.h"
+#include "engine.h"
 #include "surface.h"
 
 namespace trochograph {
@@ -44,91 +44,94 @@ private:
 
 }  // namespace
 
-Renderer::Renderer(CurveState& state, Surface& canvas, EnginePlatform& platform, CircleAnimation& circles,
+Renderer::Renderer(CurveState& state, Surface& canvas, Surface& window, CircleAnimation& circles,
                    DrawingRecord* record)
     : state_(state),
       canvas_(canvas),
-      platform_(platform),
+      window_(window),
       circles_(circles),
       record_(record),
       stepper_(state.params, state.progress, memory_)
 {
 }
 
-int Renderer::roulette()
+StepRequest Renderer::roulette()
 {
-    drawSteps(1);
-    return 0;
+    if (prepare() && state_.flags.debug) return {0, true};
+    const bool complete = drawSegment(true);
+    if (record_) record_->afterSteps(state_.progress, complete);
+    return {state_.params.speed, false};
 }
 
 void Renderer::drawSteps(long long count)
 {
     bool complete = false;
-    for (long long i = 0; i < count && !complete; ++i) complete = step(i == 0);
+    for (long long i = 0; i < count && !complete; ++i) {
+        prepare();
+        complete = drawSegment(i == 0);
+    }
     if (record_) record_->afterSteps(state_.progress, complete);
 }
 
-bool Renderer::step(bool checkRecord)
+bool Renderer::prepare()
+{
+    CurveState& s = state_;
+    const CurveParameters& p = s.params;
+    assert(p.type >= 0 && p.type < curveTypeCount);
+    if (s.flags.firstloop) {
+        s.flags.firstloop = 0;
+        window_.fillRect(visibleArea(p.res, window_.bounds()), p.back);
+        canvas_.fillRect({0, 0, p.res, p.res}, p.back);
+        if (record_) record_->clear(p.res, p.back);
+    }
+    if (!s.flags.newcurve) return false;
+    s.flags.newcurve = 0;
+    s.flags.clearflag = 0;
+    stepper_.setUp();
+    setUpUnrecorded_ = true;
+    return true;
+}
+
+bool Renderer::drawSegment(bool checkRecord)
 {
     CurveState& s = state_;
     const CurveParameters& p = s.params;
     CurveProgress& g = s.progress;
-    assert(p.type >= 0 && p.type < curveTypeCount);
-    Surface& window = platform_.windowSurface();
-    const Rect visible = visibleArea(p.res, platform_.clientRect());
-
-    if (s.flags.firstloop) {
-        s.flags.firstloop = 0;
-        window.fillRect(visible, p.back);
-        canvas_.fillRect({0, 0, p.res, p.res}, p.back);
-        if (record_) record_->clear(p.res, p.back);
-    }
-    const bool setUp = s.flags.newcurve != 0;
-    if (setUp) {
-        s.flags.newcurve = 0;
-        s.flags.clearflag = 0;
-        platform_.setCursor(CursorShape::wait);
-        stepper_.setUp();
-        if (s.flags.debug) showClosure();
-    }
     if (record_) {
-        if (checkRecord || setUp) record_->beforeSteps(p, g, memory_, setUp);
+        if (checkRecord || setUpUnrecorded_) record_->beforeSteps(p, g, memory_, setUpUnrecorded_);
         record_->countStep();
     }
+    setUpUnrecorded_ = false;
 
     const int t = p.type;
     const bool animate = s.flags.animate != 0;
-    if (g.theta == 0.0 && animate) circles_.drawcircles(window, g.R, g.r, 0);
+    if (g.theta == 0.0 && animate) circles_.drawcircles(window_, g.R, g.r, 0);
     // While the circles are animated, their frames bring the segment to the window.
-    LiveSink sink(canvas_, window, visible, s, animate && t != rhodoneaIrrational ? &circles_ : nullptr);
+    const Rect visible = visibleArea(p.res, window_.bounds());
+    LiveSink sink(canvas_, window_, visible, s, animate && t != rhodoneaIrrational ? &circles_ : nullptr);
     const bool complete = stepper_.step(sink);
-    if (p.speed != 0) platform_.sleepMs(p.speed);
 
     if (complete) {
         s.restart();
         s.flags.okroulette = 0;
-        if (animate && t <= hypotrochoid) circles_.drawcircles(window, g.R, g.r, 2);
-        platform_.setCursor(CursorShape::cross);
+        if (animate && t <= hypotrochoid) circles_.drawcircles(window_, g.R, g.r, 2);
     }
     return complete;
 }
 
-void Renderer::showClosure()
+std::string Renderer::closureFigures() const
 {
     const CurveParameters& p = state_.params;
     const CurveProgress& g = state_.progress;
-    std::string text;
-    if (p.type == epitrochoid || p.type == hypotrochoid) {
-        text = "revolutions: " + decimalText(memory_.revolutions) + "\nrotations: " + decimalText(memory_.rotations);
-    } else if (p.type == rhodoneaRational) {
+    if (p.type == epitrochoid || p.type == hypotrochoid)
+        return "revolutions: " + decimalText(memory_.revolutions) + "\nrotations: " + decimalText(memory_.rotations);
+    if (p.type == rhodoneaRational) {
         const bool bothOdd = p.kn[2] % 2 == 1 && p.kd[2] % 2 == 1;
-        text = "kn: " + decimalText(p.kn[2]) + "\nkd: " + decimalText(p.kd[2]) + "\nk: " + fixedText(g.k, 10) +
+        return "kn: " + decimalText(p.kn[2]) + "\nkd: " + decimalText(p.kd[2]) + "\nk: " + fixedText(g.k, 10) +
                "\ntotal radians: " + decimalText(bothOdd ? p.kd[2] : 2 * p.kd[2]) + " * PI";
-    } else {
-        text = "k: " + fixedText(g.k, 10) + "\nkn: " + decimalText(p.kn[3]) +
-               "\ntotal radians: " + decimalTextOrEmpty(2LL * p.kn[3]) + " * PI";
     }
-    platform_.showInformation(text, "Vell Varezuro");
+    return "k: " + fixedText(g.k, 10) + "\nkn: " + decimalText(p.kn[3]) +
+           "\ntotal radians: " + decimalTextOrEmpty(2LL * p.kn[3]) + " * PI";
 }
 
 }  // namespace trochograph

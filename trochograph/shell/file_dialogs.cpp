@@ -1,4 +1,4 @@
-#include "file_window.h"
+#include "file_dialogs.h"
 #include "image_export.h"
 
 #include <string_view>

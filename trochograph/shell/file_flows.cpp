@@ -28,7 +28,7 @@ Message parameterFileRefusal(const ParameterOrigin& origin)
     return warning("Error opening RLT file", "RLT file error");
 }
 
-FileFlows::FileFlows(Engine& engine, FileWindow& window, const std::filesystem::path& folder, SmoothPainter* smooth)
+FileFlows::FileFlows(Engine& engine, WindowPort& window, const std::filesystem::path& folder, SmoothPainter* smooth)
     : engine_(engine), window_(window), smooth_(smooth)
 {
     for (int kind = 0; kind < static_cast<int>(paths_.size()); ++kind)
@@ -118,9 +118,8 @@ void FileFlows::loadMapFile()
 
     // The preview covers the window's top-left corner while the question is open; what it
     // covered comes back afterwards, in the canvas as well.
-    Surface& shown = engine_.platform.windowSurface();
-    const Rect area =
-        Rect{0, 0, previewWidth, previewHeight}.intersected(engine_.platform.clientRect()).intersected(shown.bounds());
+    Surface& shown = window_.windowSurface();
+    const Rect area = Rect{0, 0, previewWidth, previewHeight}.intersected(shown.bounds());
     Surface covered(previewWidth, previewHeight, canvasGrey);
     covered.blit({0, 0}, shown, area);
     shown.blit({0, 0}, palettePreview(table, p.back), area);

@@ -8,9 +8,8 @@
 #include <filesystem>
 #include <string>
 
-#include "file_window.h"
-#include "main_window_host.h"
 #include "save_error.h"
+#include "window_port.h"
 
 namespace trochograph {
 
@@ -26,7 +25,7 @@ class FileFlows final : public FileCommands {
 public:
     // The dialogs start in `folder`, each with its own pattern. Without `smooth`, a picture
     // asked for smooth can't be saved.
-    FileFlows(Engine& engine, FileWindow& window, const std::filesystem::path& folder,
+    FileFlows(Engine& engine, WindowPort& window, const std::filesystem::path& folder,
               SmoothPainter* smooth = nullptr);
 
     // The first Load Parameter File dialog proposes this file (the one the program was
@@ -48,7 +47,7 @@ private:
     void inform(const std::string& text, const char* caption = "Vell Varezuro");
 
     Engine& engine_;
-    FileWindow& window_;
+    WindowPort& window_;
     SmoothPainter* smooth_;
     std::array<std::filesystem::path, 4> paths_;
 };

@@ -9,7 +9,6 @@
 #include "map_palette.h"
 #include "image_export.h"
 #include "parameter_file.h"
-#include "quiet_platform.h"
 
 namespace trochograph {
 
@@ -33,8 +32,8 @@ RenderOutcome renderHeadless(const RenderOptions& options, SmoothPainter* smooth
 
     int side = options.size;  // without --size, a PNG parameter picture's own
     try {
-        QuietPlatform platform;  // no window, no pause, no message box
-        Engine engine(platform);
+        Surface noWindow;
+        Engine engine(noWindow);
         CurveParameters& p = engine.state.params;
 
         if (options.params) {

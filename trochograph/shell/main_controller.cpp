@@ -14,12 +14,20 @@ namespace trochograph {
 
 const char* const aboutCredit = "\u00A9 2017 The Trochograph developers";
 
-MainController::MainController(Engine& engine, MainWindowHost& host)
-    : engine_(engine), host_(host), defaults_(RestoreValues::capture(engine.state))
+MainController::MainController(Engine& engine, WindowPort& window)
+    : engine_(engine), window_(window), defaults_(RestoreValues::capture(engine.state))
 {
 }
 
-bool MainController::idle() const { return !engine_.state.flags.okroulette && !engine_.state.flags.okintro; }
+bool MainController::idle() const { return !engine_.drawing(); }
+
+std::optional<int> MainController::step()
+{
+    if (idle()) return std::nullopt;
+    const StepRequest request = engine_.step();
+    if (request.closureFigures) inform(engine_.closureFigures());
+    return request.waitMs;
+}
 
 void MainController::command(int id)
 {
@@ -40,11 +48,11 @@ void MainController::command(int id)
     case cmdMapFile:
         return fileCommand(id);
     case cmdExit:
-        return host_.shutdown();
+        return window_.shutdown();
     case cmdRender:
         f.okroulette = 1;
         f.okconclude = 0;
-        return host_.setCursor(CursorShape::wait);
+        return;
     case cmdImageType:
         return imageType();
     case cmdEllipseOptions:
@@ -73,7 +81,7 @@ void MainController::command(int id)
     case cmdHelpPage2:
         return helpPage(dialogHelpPage2, cmdHelpTopics);
     case cmdFormulae:
-        host_.runDialog(*makeForm(dialogFormulae, engine_.state.params));
+        window_.runDialog(*makeForm(dialogFormulae, engine_.state.params));
         return;
     default:
         return;
@@ -90,7 +98,7 @@ void MainController::keyDown(KeyPress key)
         } else if (f.okroulette) {
             pause();
             if (f.debug && s.params.type == rhodoneaIrrational) {
-                host_.showMessage(
+                window_.showMessage(
                     {"theta: " + fixedText(s.progress.theta, 15), "Vell Varezuro", MessageIcon::none});
             }
         }
@@ -109,21 +117,15 @@ void MainController::mouseButton()
         pause();
 }
 
-void MainController::mouseMoved()
-{
-    if (engine_.state.flags.okroulette) host_.setCursor(CursorShape::wait);
-}
-
 void MainController::pause()
 {
     engine_.state.flags.okroulette = 0;
     engine_.state.flags.okconclude = 1;
-    host_.setCursor(CursorShape::cross);
 }
 
 int MainController::runCurveDialog(CurveForm& form)
 {
-    const int end = host_.runDialog(form);
+    const int end = window_.runDialog(form);
     apply(form.edit());
     return end;
 }
@@ -152,11 +154,11 @@ void MainController::imageType()
             s.params.kn[3] = 21;
             s.flags.firstRI = 0;
         }
-        host_.postCommand(cmdChooseK);
+        window_.postCommand(cmdChooseK);
     }
     if (s.params.ellipse && s.flags.firstellipse) {
         s.flags.firstellipse = 0;
-        host_.postCommand(cmdEllipseOptions);
+        window_.postCommand(cmdEllipseOptions);
     }
 }
 
@@ -170,10 +172,9 @@ void MainController::animate()
 {
     CurveState& s = engine_.state;
     s.flags.animate = 1 - s.flags.animate;
-    host_.setAnimateChecked(s.flags.animate == 1);
+    window_.setAnimateChecked(s.flags.animate == 1);
     // Part of a curve is drawn: its fixed circle joins the picture now.
-    if (s.flags.animate && s.progress.theta != 0.0 && s.flags.clearflag == 0)
-        engine_.circles.drawcircles(engine_.platform.windowSurface(), s.progress.R, s.progress.r, 0);
+    if (s.flags.animate && s.progress.theta != 0.0 && s.flags.clearflag == 0) engine_.showFixedCircle();
 }
 
 void MainController::colors()
@@ -194,24 +195,16 @@ void MainController::defaultPalette()
 {
     engine_.state.params.crpalette = defaults_.crdefault;
     inform("Default palette restored", "Vell Varezuro 3");
-    host_.postCommand(cmdClear);
+    window_.postCommand(cmdClear);
 }
 
-void MainController::clear()
-{
-    CurveState& s = engine_.state;
-    fillClientGrey();
-    engine_.clearCanvas();
-    s.flags.clearflag = 1;
-    s.restartOnFreshBackground();
-}
+void MainController::clear() { engine_.clearScreen(); }
 
 void MainController::conclude()
 {
     CurveState& s = engine_.state;
     s.flags.okconclude = 0;
     s.restart();
-    host_.setCursor(CursorShape::cross);
     inform("Rendering of the current curve is concluded.\n\n"
            "A new curve can be superimposed, the screen\n"
            "      can be cleared, or a new screen resolution\n"
@@ -221,7 +214,7 @@ void MainController::conclude()
 void MainController::about()
 {
     if (okabout_ && idle())
-        host_.openAboutWindow();
+        window_.openAboutWindow();
     else
         inform(std::string("Vell Varezuro:\n\n") + aboutCredit);
 }
@@ -229,7 +222,7 @@ void MainController::about()
 void MainController::helpPage(int dialog, int next)
 {
     // The two pages lead to each other until one of them is cancelled.
-    if (host_.runDialog(*makeForm(dialog, engine_.state.params)) != dialogCancel) host_.postCommand(next);
+    if (window_.runDialog(*makeForm(dialog, engine_.state.params)) != dialogCancel) window_.postCommand(next);
 }
 
 void MainController::fileCommand(int id)
@@ -247,15 +240,9 @@ void MainController::fileCommand(int id)
     }
 }
 
-void MainController::fillClientGrey()
-{
-    Surface& window = engine_.platform.windowSurface();
-    window.fillRect(engine_.platform.clientRect(), canvasGrey);
-}
-
 void MainController::inform(const std::string& text, const char* caption)
 {
-    host_.showMessage({text, caption, MessageIcon::information});
+    window_.showMessage({text, caption, MessageIcon::information});
 }
 
 }  // namespace trochograph

@@ -1,9 +1,12 @@
 // The main window's commands, keys and mouse buttons: which are accepted when, and what
-// they do to the curve state, the canvas and the window.
+// they do to the curve state, the canvas and the window; and the steps of the drawing,
+// with what they ask of the user between them.
 #pragma once
 
-#include "main_window_host.h"
+#include <optional>
+
 #include "restore_values.h"
+#include "window_port.h"
 
 namespace trochograph {
 
@@ -19,7 +22,12 @@ class MainController {
 public:
     // The engine's parameters as they are now become what "restore default parameters" and
     // "Default Palette" bring back.
-    MainController(Engine& engine, MainWindowHost& host);
+    MainController(Engine& engine, WindowPort& window);
+
+    // One step of what is being drawn, and the pause the window should make before the
+    // next one; nothing while nothing is drawn. The closure figures of the debug display
+    // are shown here, between the set-up and the first segment.
+    std::optional<int> step();
 
     // A menu command, an accelerator key's command or a posted one.
     void command(int id);
@@ -27,14 +35,14 @@ public:
     void keyDown(KeyPress key);
     // A left or right mouse button pressed on the client area.
     void mouseButton();
-    void mouseMoved();
 
     // The file and palette commands plug in here; without them those commands do nothing.
     void setFileCommands(FileCommands* commands) { fileCommands_ = commands; }
     // Whether the About window can be used; without it About shows a message box.
     void setAboutWindowAvailable(bool available) { okabout_ = available; }
 
-    // Nothing is being drawn: most commands are accepted only then.
+    // Nothing is being drawn: most commands are accepted only then, and the pointer is the
+    // cross rather than the wait cursor.
     bool idle() const;
 
 private:
@@ -53,11 +61,10 @@ private:
     int runCurveDialog(CurveForm& form);
     void apply(const CurveEdit& edit);
     void fileCommand(int id);
-    void fillClientGrey();
     void inform(const std::string& text, const char* caption = "Vell Varezuro");
 
     Engine& engine_;
-    MainWindowHost& host_;
+    WindowPort& window_;
     const RestoreValues defaults_;
     FileCommands* fileCommands_ = nullptr;
     int okabout_ = 1;

@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "fake_platform.h"
+#include "engine_steps.h"
 
 namespace trochograph::test {
 namespace {
@@ -20,11 +20,11 @@ bool contains(const Surface& surface, Colorref c) { return contains(surface, c, 
 // Two engines fed the same input, one showing frames the incremental way and one the
 // whole-canvas way; after every step their canvases and windows must be identical.
 struct Lockstep {
-    FakePlatform fastPlatform, plainPlatform;
-    Engine fast{fastPlatform}, plain{plainPlatform};
+    Surface fastWindow, plainWindow;
+    Engine fast{fastWindow}, plain{plainWindow};
 
     Lockstep(int res, int clientWidth, int clientHeight)
-        : fastPlatform(clientWidth, clientHeight), plainPlatform(clientWidth, clientHeight)
+        : fastWindow(clientWidth, clientHeight, canvasGrey), plainWindow(clientWidth, clientHeight, canvasGrey)
     {
         plain.circles.setFrameMode(FrameMode::wholeCanvas);
         for (Engine* e : {&fast, &plain}) {
@@ -35,24 +35,24 @@ struct Lockstep {
             e->state.flags.okintro = 0;
         }
     }
-    void both(const std::function<void(Engine&, FakePlatform&)>& change)
+    void both(const std::function<void(Engine&, Surface& window)>& change)
     {
-        change(fast, fastPlatform);
-        change(plain, plainPlatform);
+        change(fast, fastWindow);
+        change(plain, plainWindow);
     }
     void expectSame(const std::string& where)
     {
         ASSERT_TRUE(fast.canvas == plain.canvas) << where;
-        ASSERT_TRUE(fastPlatform.window == plainPlatform.window) << where;
+        ASSERT_TRUE(fastWindow == plainWindow) << where;
     }
     // Runs a whole curve, checking after every step; `atStep` may interfere midway.
     void renderChecked(const std::function<void(int)>& atStep = {})
     {
-        both([](Engine& e, FakePlatform&) { e.state.flags.okroulette = 1; });
+        both([](Engine& e, Surface&) { e.state.flags.okroulette = 1; });
         for (int step = 0; fast.state.flags.okroulette; ++step) {
             ASSERT_LT(step, 100000);
-            fast.roulette();
-            plain.roulette();
+            fast.step();
+            plain.step();
             expectSame("step " + std::to_string(step));
             if (atStep) atStep(step);
         }
@@ -75,7 +75,7 @@ TEST_P(IncrementalFrames, MatchTheWholeCanvasSequencePixelForPixel)
 {
     const FrameCase& c = GetParam();
     Lockstep run(151, c.clientWidth, c.clientHeight);
-    run.both([&](Engine& e, FakePlatform&) {
+    run.both([&](Engine& e, Surface&) {
         e.state.params.type = c.type;
         if (c.setUp) c.setUp(e.state);
     });
@@ -109,29 +109,27 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(IncrementalFramesTest, StayExactWhenTheShellInterferesMidCurve)
 {
     Lockstep run(151, 200, 200);
-    run.both([](Engine& e, FakePlatform&) { e.state.flags.animate = 0; });
+    run.both([](Engine& e, Surface&) { e.state.flags.animate = 0; });
     run.renderChecked([&](int step) {
         if (step == 100) {
             // Animation switched on mid-curve: the shell draws the fixed circle.
-            run.both([](Engine& e, FakePlatform& p) {
+            run.both([](Engine& e, Surface&) {
                 e.state.flags.animate = 1;
-                e.circles.drawcircles(p.window, e.state.progress.R, e.state.progress.r, 0);
+                e.showFixedCircle();
             });
         }
         if (step == 200) {
             // The window shrinks, and the shell repaints what it shows from the canvas.
-            run.both([](Engine&, FakePlatform& p) {
-                p.client = {0, 0, 120, 80};
-                p.window.reset(120, 80, canvasGrey);
+            run.both([](Engine& e, Surface& window) {
+                window.reset(120, 80, canvasGrey);
+                window.blit({0, 0}, e.canvas, {0, 0, 120, 80});
             });
-            run.both([](Engine& e, FakePlatform& p) { p.window.blit({0, 0}, e.canvas, {0, 0, 120, 80}); });
         }
         if (step == 300) {
             // The window grows back; the newly shown part is repainted from the canvas.
-            run.both([](Engine& e, FakePlatform& p) {
-                p.client = {0, 0, 200, 200};
-                p.window.reset(200, 200, canvasGrey);
-                p.window.blit({0, 0}, e.canvas, {0, 0, 151, 151});
+            run.both([](Engine& e, Surface& window) {
+                window.reset(200, 200, canvasGrey);
+                window.blit({0, 0}, e.canvas, {0, 0, 151, 151});
             });
         }
     });
@@ -140,19 +138,19 @@ TEST(IncrementalFramesTest, StayExactWhenTheShellInterferesMidCurve)
 TEST(IncrementalFramesTest, MatchDuringTheIntro)
 {
     Lockstep run(151, 300, 200);
-    run.both([](Engine& e, FakePlatform&) { e.state.flags.okintro = 1; });
+    run.both([](Engine& e, Surface&) { e.state.flags.okintro = 1; });
     for (int step = 0; step < 300; ++step) {
-        if (step == 299) run.both([](Engine& e, FakePlatform&) { e.state.flags.stopintro = 1; });
-        run.fast.intro();
-        run.plain.intro();
+        if (step == 299) run.both([](Engine& e, Surface&) { e.state.flags.stopintro = 1; });
+        run.fast.step();
+        run.plain.step();
         run.expectSame("intro step " + std::to_string(step));
     }
     EXPECT_EQ(run.fast.state.flags.okintro, 0);
 }
 
 struct CircleAnimationTest : ::testing::Test {
-    FakePlatform platform{600, 600};
-    Engine engine{platform};
+    Surface window{600, 600, canvasGrey};
+    Engine engine{window};
     CurveState& s = engine.state;
 
     void SetUp() override
@@ -167,19 +165,19 @@ struct CircleAnimationTest : ::testing::Test {
 TEST_F(CircleAnimationTest, OnlyTheLastTrochoidFrameStaysInThePicture)
 {
     s.flags.okroulette = 1;
-    for (int i = 0; i < 300; ++i) engine.roulette();
+    for (int i = 0; i < 300; ++i) engine.step();
     EXPECT_TRUE(contains(engine.canvas, circle_colors::fixedCircle));
     EXPECT_FALSE(contains(engine.canvas, circle_colors::movingCircle));
     EXPECT_FALSE(contains(engine.canvas, circle_colors::armOfTrochoid));
     EXPECT_FALSE(contains(engine.canvas, circle_colors::spokes));
-    EXPECT_TRUE(contains(platform.window, circle_colors::movingCircle));
-    EXPECT_TRUE(contains(platform.window, circle_colors::armOfTrochoid));
+    EXPECT_TRUE(contains(window, circle_colors::movingCircle));
+    EXPECT_TRUE(contains(window, circle_colors::armOfTrochoid));
 
     renderWholeCurve(engine);
     EXPECT_TRUE(contains(engine.canvas, circle_colors::movingCircle));
     EXPECT_TRUE(contains(engine.canvas, circle_colors::armOfTrochoid));
     EXPECT_TRUE(contains(engine.canvas, circle_colors::spokes));
-    EXPECT_TRUE(engine.canvas == platform.window);
+    EXPECT_TRUE(engine.canvas == window);
 }
 
 TEST_F(CircleAnimationTest, RoseEndsWithTheArmInTheWindowOnly)
@@ -187,20 +185,20 @@ TEST_F(CircleAnimationTest, RoseEndsWithTheArmInTheWindowOnly)
     s.params.type = 2;
     renderWholeCurve(engine);
     EXPECT_FALSE(contains(engine.canvas, circle_colors::armOfRose));
-    EXPECT_TRUE(contains(platform.window, circle_colors::armOfRose));
-    EXPECT_FALSE(contains(platform.window, circle_colors::spokes)) << "a rose has no moving circle";
+    EXPECT_TRUE(contains(window, circle_colors::armOfRose));
+    EXPECT_FALSE(contains(window, circle_colors::spokes)) << "a rose has no moving circle";
 }
 
 TEST_F(CircleAnimationTest, FixedCircleScalesWithTheCurve)
 {
     s.params.scale[0] = 2.0;
     s.flags.okroulette = 1;
-    engine.roulette();
+    engine.step();
     // R = 44 % of 300 = 132 pixels, doubled.
     const int hr = s.params.halfres();
     EXPECT_EQ(engine.canvas.pixel(hr + 264, hr), circle_colors::fixedCircle);
     EXPECT_EQ(engine.canvas.pixel(hr, hr - 264), circle_colors::fixedCircle);
-    EXPECT_EQ(platform.window.pixel(hr - 264, hr), circle_colors::fixedCircle);
+    EXPECT_EQ(window.pixel(hr - 264, hr), circle_colors::fixedCircle);
     EXPECT_NE(engine.canvas.pixel(hr + 200, hr), circle_colors::fixedCircle);
     // The moving circle's centre sits (R + r) * scale from the canvas centre.
     EXPECT_EQ(engine.circles.center1(), (Point{hr + 330, hr}));
@@ -212,25 +210,24 @@ TEST_F(CircleAnimationTest, DotNeedsTheBoundOfAFixedCircleCall)
     s.progress.center1x = 0;
     s.progress.center1y = 0;
     s.progress.pt[1] = {hr + 50, hr + 50};
-    engine.circles.drawcircles(platform.window, 100, 10, 1);
-    EXPECT_EQ(platform.window.pixel(hr + 50, hr + 50), circle_colors::armOfTrochoid);
+    engine.circles.drawcircles(window, 100, 10, 1);
+    EXPECT_EQ(window.pixel(hr + 50, hr + 50), circle_colors::armOfTrochoid);
 
-    engine.circles.drawcircles(platform.window, 100, 10, 0);
+    engine.circles.drawcircles(window, 100, 10, 0);
     EXPECT_EQ(engine.circles.bound(), (Rect{0, 0, 600, 600}));
-    engine.circles.drawcircles(platform.window, 100, 10, 1);
-    EXPECT_EQ(platform.window.pixel(hr + 50, hr + 50), circle_colors::penTip);
+    engine.circles.drawcircles(window, 100, 10, 1);
+    EXPECT_EQ(window.pixel(hr + 50, hr + 50), circle_colors::penTip);
 }
 
 TEST_F(CircleAnimationTest, IntroRollsACircleOfAQuarterRoundOneOfTwoFifths)
 {
     s.flags.okintro = 1;
-    engine.intro();
+    EXPECT_EQ(engine.step().waitMs, introFrameMs);
     EXPECT_DOUBLE_EQ(engine.introAnimation.fixedRadius(), 120);
     EXPECT_DOUBLE_EQ(engine.introAnimation.movingRadius(), 75);
     EXPECT_EQ(engine.circles.center1(), (Point{300 + 195, 300}));
-    EXPECT_FALSE(contains(platform.window, circle_colors::armOfTrochoid)) << "no arm while the intro runs";
-    EXPECT_TRUE(contains(platform.window, circle_colors::spokes));
-    EXPECT_EQ(platform.sleeps, std::vector<int>{5});
+    EXPECT_FALSE(contains(window, circle_colors::armOfTrochoid)) << "no arm while the intro runs";
+    EXPECT_TRUE(contains(window, circle_colors::spokes));
 }
 
 TEST_F(CircleAnimationTest, IntroStoppedBeforeItsFirstFrameStillDrawsAndHandsOver)
@@ -239,14 +236,14 @@ TEST_F(CircleAnimationTest, IntroStoppedBeforeItsFirstFrameStillDrawsAndHandsOve
     s.flags.stopintro = 1;
     s.flags.firstloop = 0;
     s.flags.newcurve = 0;
-    engine.intro();
+    engine.step();
     EXPECT_EQ(s.flags.okintro, 0);
     EXPECT_EQ(s.flags.firstloop, 1);
     EXPECT_EQ(s.flags.newcurve, 1);
     EXPECT_EQ(s.progress.theta, 0.0);
     EXPECT_TRUE(contains(engine.canvas, circle_colors::fixedCircle));
     EXPECT_TRUE(contains(engine.canvas, circle_colors::movingCircle)) << "the last frame stays";
-    EXPECT_EQ(platform.cursors.back(), CursorShape::cross);
+    EXPECT_FALSE(engine.drawing());
 }
 
 TEST_F(CircleAnimationTest, IntroOfARoseShowsOnlyTheFixedCircle)
@@ -254,7 +251,7 @@ TEST_F(CircleAnimationTest, IntroOfARoseShowsOnlyTheFixedCircle)
     s.params.type = 2;
     s.flags.okintro = 1;
     s.flags.stopintro = 1;
-    engine.intro();
+    engine.step();
     EXPECT_TRUE(contains(engine.canvas, circle_colors::fixedCircle));
     EXPECT_FALSE(contains(engine.canvas, circle_colors::movingCircle));
     EXPECT_FALSE(contains(engine.canvas, circle_colors::spokes));

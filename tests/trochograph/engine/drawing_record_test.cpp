@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "drawing_record.h"
-#include "fake_platform.h"
+#include "engine_steps.h"
 #include "trochograph/files/svg_segments.h"
 
 namespace trochograph::test {
@@ -11,8 +11,8 @@ namespace {
 
 TEST(DrawingRecord, ClearingForgetsAndKeepsTheBackground)
 {
-    FakePlatform platform(300, 300);
-    Engine engine(platform);
+    Surface window(300, 300, canvasGrey);
+    Engine engine(window);
     CurveState& s = engine.state;
     s.params.speed = 0;
     s.params.back = rgb(0, 0, 90);
@@ -27,7 +27,7 @@ TEST(DrawingRecord, ClearingForgetsAndKeepsTheBackground)
     for (int i = 0; i < 3; ++i) renderWholeCurve(engine);
     EXPECT_EQ(engine.record.runs().size(), 3u);
 
-    engine.clearCanvas();
+    engine.clearScreen();
     EXPECT_TRUE(engine.record.runs().empty());
     EXPECT_EQ(engine.record.background(), canvasGrey);
     engine.rebuildCanvas(150);
@@ -40,8 +40,8 @@ TEST(DrawingRecord, ClearingForgetsAndKeepsTheBackground)
 // The exact points lie in the pixel the raster draws, or next to it toward the centre.
 TEST(DrawingRecord, ExactPointsAgreeWithThePixels)
 {
-    FakePlatform platform(300, 300);
-    Engine engine(platform);
+    Surface window(300, 300, canvasGrey);
+    Engine engine(window);
     engine.state.params.speed = 0;
     engine.rebuildCanvas(300);
     renderWholeCurve(engine);

@@ -4,18 +4,22 @@
 #include <iterator>
 #include <set>
 
-#include "fake_platform.h"
+#include "engine_steps.h"
 #include "rotate.h"
 
 namespace trochograph::test {
 namespace {
 
 struct RendererTest : ::testing::Test {
-    FakePlatform platform{600, 600};
-    Engine engine{platform};
+    Surface window{600, 600, canvasGrey};
+    Engine engine{window};
     CurveState& s = engine.state;
 
-    void SetUp() override { s.params.speed = 0; }
+    void SetUp() override
+    {
+        s.params.speed = 0;
+        s.flags.okintro = 0;
+    }
 };
 
 TEST_F(RendererTest, DefaultCurvesCloseAfterTheirNumberOfSteps)
@@ -38,7 +42,7 @@ TEST_F(RendererTest, DefaultCurvesCloseAfterTheirNumberOfSteps)
         // The end of a curve leaves everything ready for the next one.
         EXPECT_EQ(s.progress.theta, 0.0);
         EXPECT_EQ(s.flags.newcurve, 1);
-        EXPECT_EQ(platform.cursors.back(), CursorShape::cross);
+        EXPECT_FALSE(engine.drawing());
     }
 }
 
@@ -55,7 +59,7 @@ TEST_F(RendererTest, RationalRoseReducesSmallFactorsOnly)
         s.params.kd[2] = c.kd;
         s.flags.newcurve = 1;
         s.flags.okroulette = 1;
-        engine.roulette();
+        engine.step();
         EXPECT_EQ(s.params.kn[2], c.reducedKn);
         EXPECT_EQ(s.params.kd[2], c.reducedKd);
         EXPECT_DOUBLE_EQ(s.progress.st[2], c.st);
@@ -86,14 +90,14 @@ TEST_F(RendererTest, ActualEllipseRoundsTheCircumferenceRatio)
     s.params.ed = 2;
     s.params.rounding = 4;
     s.flags.okroulette = 1;
-    engine.roulette();
+    engine.step();
     EXPECT_EQ(engine.renderer.revolutions(), 2);
     EXPECT_EQ(engine.renderer.rotations(), 5);
     EXPECT_DOUBLE_EQ(s.progress.st[0], 2 * twoPi);
 
     s.params.rounding = noRounding;  // no rounding still rounds to the nearest 1/100
     s.flags.newcurve = 1;
-    engine.roulette();
+    engine.step();
     EXPECT_EQ(engine.renderer.revolutions(), 100);
     EXPECT_EQ(engine.renderer.rotations(), 259);
 }
@@ -120,7 +124,7 @@ TEST_F(RendererTest, ActualEllipseNeverRoundsTheRatioToZero)
         s.params.rounding = c.rounding;
         s.flags.newcurve = 1;
         s.flags.okroulette = 1;
-        engine.roulette();
+        engine.step();
         const Point first = s.progress.pt[1];
         EXPECT_EQ(engine.renderer.revolutions(), c.revolutions);
         EXPECT_EQ(engine.renderer.rotations(), c.rotations);
@@ -139,19 +143,18 @@ TEST_F(RendererTest, ConstantCircleMethodLiftsAZeroPenDistance)
     s.params.ellipse = 1;
     s.params.method = circleVaryingD;
     s.flags.okroulette = 1;
-    engine.roulette();
+    engine.step();
     EXPECT_DOUBLE_EQ(s.progress.a, 0.1);
     EXPECT_DOUBLE_EQ(s.progress.b, 0.1 * 3 / 4);
     for (int i = 0; i < 200; ++i) {
-        engine.roulette();
+        engine.step();
         EXPECT_LE(s.progress.d, 0.1 + 1e-12);
         EXPECT_GE(s.progress.d, 0.075 - 1e-12);
     }
 }
 
-TEST_F(RendererTest, DebugBoxShowsTheClosureFigures)
+TEST_F(RendererTest, ClosureFiguresOfEachType)
 {
-    s.flags.debug = 1;
     const std::pair<int, std::string> cases[] = {
         {0, "revolutions: 1\nrotations: 4"},
         {1, "revolutions: 3\nrotations: 4"},
@@ -162,17 +165,15 @@ TEST_F(RendererTest, DebugBoxShowsTheClosureFigures)
         s.params.type = type;
         s.flags.newcurve = 1;
         s.flags.okroulette = 1;
-        engine.roulette();
-        ASSERT_FALSE(platform.boxes.empty());
-        EXPECT_EQ(platform.boxes.back().first, text);
-        EXPECT_EQ(platform.boxes.back().second, "Vell Varezuro");
+        engine.step();
+        EXPECT_EQ(engine.closureFigures(), text);
     }
     s.params.type = 2;
     s.params.kn[2] = 2;
     s.params.kd[2] = 3;
     s.flags.newcurve = 1;
-    engine.roulette();
-    EXPECT_EQ(platform.boxes.back().first, "kn: 2\nkd: 3\nk: 0.6666666667\ntotal radians: 6 * PI");
+    engine.step();
+    EXPECT_EQ(engine.closureFigures(), "kn: 2\nkd: 3\nk: 0.6666666667\ntotal radians: 6 * PI");
 }
 
 // The classic parametric forms, evaluated independently of the renderer's steps.
@@ -215,7 +216,7 @@ TEST_F(RendererTest, PointsFollowTheParametricFormsOfEveryType)
         s.flags.okroulette = 1;
         double theta = 0.0;
         for (int step = 0; step < 400 && s.flags.okroulette; ++step) {
-            engine.roulette();
+            engine.step();
             const Point want = expectedPoint(s, theta);
             // Truncation may tip a coordinate by one pixel where the two evaluations differ
             // in the last bits.
@@ -263,9 +264,9 @@ TEST_F(RendererTest, MulticolorSpreadsPaletteEntriesOneTo255OverACurve)
     s.params.width = 1;
     s.progress.pt = {};
     s.flags.okroulette = 1;
-    engine.roulette();
+    engine.step();
     EXPECT_EQ(engine.canvas.pixel(s.progress.pt[1].x, s.progress.pt[1].y), 0x00FFFFFFu) << "the first segment has no length";
-    engine.roulette();
+    engine.step();
     EXPECT_EQ(colorsOf(engine.canvas), (std::set<Colorref>{1, 0x00FFFFFF}));
     renderWholeCurve(engine);
     // Later segments may cover a few earlier ones, so not every entry need survive.
@@ -294,15 +295,14 @@ TEST_F(RendererTest, MulticolorSpreadsPaletteEntriesOneTo255OverACurve)
 
 TEST_F(RendererTest, FreshBackgroundFillsTheVisibleWindowAndTheCanvas)
 {
-    platform.window.reset(800, 400, canvasGrey);
-    platform.client = {0, 0, 800, 400};
+    window.reset(800, 400, canvasGrey);
     s.params.back = 0x00010203;
     s.flags.okroulette = 1;
-    engine.roulette();
+    engine.step();
     EXPECT_EQ(s.flags.firstloop, 0);
     EXPECT_EQ(engine.canvas.pixel(599, 599), 0x00010203u);
-    EXPECT_EQ(platform.window.pixel(599, 399), 0x00010203u);
-    EXPECT_EQ(platform.window.pixel(600, 0), canvasGrey) << "the grey beyond the canvas stays";
+    EXPECT_EQ(window.pixel(599, 399), 0x00010203u);
+    EXPECT_EQ(window.pixel(600, 0), canvasGrey) << "the grey beyond the canvas stays";
 }
 
 TEST_F(RendererTest, SegmentsOffTheCanvasAreDroppedWhole)
@@ -312,12 +312,12 @@ TEST_F(RendererTest, SegmentsOffTheCanvasAreDroppedWhole)
     s.params.multicolor = 0;
     s.params.width = 1;
     s.flags.okroulette = 1;
-    engine.roulette();  // paints the background
+    engine.step();  // paints the background
     int dropped = 0;
     while (s.flags.okroulette) {
         const Point from = s.progress.pt[0];
         const Surface before(engine.canvas);
-        engine.roulette();
+        engine.step();
         const bool inside = [&] {
             for (Point p : {from, s.progress.pt[0]})
                 if (p.x < 0 || p.y < 0 || p.x >= s.params.res || p.y >= s.params.res) return false;
@@ -335,8 +335,7 @@ TEST_F(RendererTest, WindowGetsOnlySegmentsWhollyInItsVisiblePart)
 {
     // A window narrower than the canvas: the canvas has the whole curve, the window the
     // segments that lie entirely left of its edge; a repaint would bring in the rest.
-    platform.window.reset(300, 600, canvasGrey);
-    platform.client = {0, 0, 300, 600};
+    window.reset(300, 600, canvasGrey);
     s.params.multicolor = 0;
     s.params.width = 1;
     renderWholeCurve(engine);
@@ -344,8 +343,8 @@ TEST_F(RendererTest, WindowGetsOnlySegmentsWhollyInItsVisiblePart)
     for (int y = 0; y < 600; ++y)
         for (int x = 0; x < 300; ++x) {
             canvasLeft += engine.canvas.pixel(x, y) == s.params.fore;
-            windowLeft += platform.window.pixel(x, y) == s.params.fore;
-            if (platform.window.pixel(x, y) == s.params.fore) {
+            windowLeft += window.pixel(x, y) == s.params.fore;
+            if (window.pixel(x, y) == s.params.fore) {
                 EXPECT_EQ(engine.canvas.pixel(x, y), s.params.fore);
             }
         }
@@ -353,25 +352,15 @@ TEST_F(RendererTest, WindowGetsOnlySegmentsWhollyInItsVisiblePart)
     EXPECT_LT(windowLeft, canvasLeft);
 }
 
-TEST_F(RendererTest, PausesOnlyWhenSpeedIsSet)
-{
-    s.flags.okroulette = 1;
-    engine.roulette();
-    EXPECT_TRUE(platform.sleeps.empty());
-    s.params.speed = 17;
-    engine.roulette();
-    EXPECT_EQ(platform.sleeps, std::vector<int>{17});
-}
-
 TEST_F(RendererTest, ResumingContinuesFromTheStoredTheta)
 {
     s.flags.okroulette = 1;
-    for (int i = 0; i < 100; ++i) engine.roulette();
+    for (int i = 0; i < 100; ++i) engine.step();
     const double theta = s.progress.theta;
     s.flags.okroulette = 0;  // paused
     s.params.width = 5;
     s.flags.okroulette = 1;
-    engine.roulette();
+    engine.step();
     EXPECT_DOUBLE_EQ(s.progress.theta, theta + s.params.increment);
     EXPECT_EQ(s.flags.newcurve, 0);
 }

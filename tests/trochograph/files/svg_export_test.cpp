@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "trochograph/engine/fake_platform.h"
+#include "trochograph/engine/engine_steps.h"
 #include "parameter_text.h"
 #include "run_program.h"
 #include "scratch_dir.h"
@@ -27,8 +27,8 @@ std::string colorText(Colorref c)
 
 TEST(SvgExport, PathsRetraceTheRecordExactly)
 {
-    FakePlatform platform(300, 300);
-    Engine engine(platform);
+    Surface window(300, 300, canvasGrey);
+    Engine engine(window);
     CurveState& s = engine.state;
     s.params.speed = 0;
     engine.rebuildCanvas(301);

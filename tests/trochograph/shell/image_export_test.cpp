@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "file_window.h"
+#include "file_dialogs.h"
 #include "image_export.h"
 
 namespace trochograph::test {

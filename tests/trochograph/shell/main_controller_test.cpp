@@ -4,18 +4,17 @@
 #include <map>
 
 #include "commands.h"
-#include "fake_host.h"
+#include "fake_window.h"
 #include "main_controller.h"
-#include "trochograph/engine/fake_platform.h"
+#include "trochograph/engine/engine_steps.h"
 
 namespace trochograph::test {
 namespace {
 
 struct MainControllerTest : ::testing::Test {
-    FakePlatform platform{800, 500};
-    Engine engine{platform};
+    FakeWindow host{800, 500};
+    Engine engine{host.picture};
     CurveState& s = engine.state;
-    FakeHost host;
     MainController controller{engine, host};
 
     void SetUp() override
@@ -35,7 +34,7 @@ struct MainControllerTest : ::testing::Test {
     void startRendering()
     {
         controller.command(cmdRender);
-        engine.roulette();
+        engine.step();
     }
     std::string lastMessage() const { return host.messages.empty() ? "" : host.messages.back().text; }
 };
@@ -87,18 +86,18 @@ TEST_F(MainControllerTest, TheIntroIsStoppedByPauseOrAMouseButtonAndGuardsComman
 TEST_F(MainControllerTest, PauseResumeAndConclude)
 {
     startRendering();
-    EXPECT_EQ(host.cursors.back(), CursorShape::wait);
-    for (int i = 0; i < 50; ++i) engine.roulette();
+    EXPECT_FALSE(controller.idle());
+    for (int i = 0; i < 50; ++i) engine.step();
     controller.keyDown(KeyPress::pause);
     EXPECT_EQ(s.flags.okroulette, 0);
     EXPECT_EQ(s.flags.okconclude, 1);
-    EXPECT_EQ(host.cursors.back(), CursorShape::cross);
+    EXPECT_TRUE(controller.idle());
     const double theta = s.progress.theta;
 
     controller.command(cmdRender);  // resume: the same curve goes on
     EXPECT_EQ(s.flags.okroulette, 1);
     EXPECT_EQ(s.flags.okconclude, 0);
-    engine.roulette();
+    engine.step();
     EXPECT_DOUBLE_EQ(s.progress.theta, theta + s.params.increment);
 
     controller.mouseButton();  // pause by mouse
@@ -126,7 +125,7 @@ TEST_F(MainControllerTest, PauseKeyShowsTheAngleOnlyForTheIrrationalRoseInDebugM
     EXPECT_TRUE(host.messages.empty()) << "a mouse button pauses without the angle";
 
     controller.command(cmdRender);
-    for (int i = 0; i < 10; ++i) engine.roulette();
+    for (int i = 0; i < 10; ++i) engine.step();
     controller.keyDown(KeyPress::pause);
     ASSERT_EQ(host.messages.size(), 1u);
     char expected[64];
@@ -135,7 +134,7 @@ TEST_F(MainControllerTest, PauseKeyShowsTheAngleOnlyForTheIrrationalRoseInDebugM
 
     s.params.type = 0;
     controller.command(cmdRender);
-    engine.roulette();
+    engine.step();
     controller.keyDown(KeyPress::pause);
     EXPECT_EQ(host.messages.size(), 1u);
 }
@@ -149,14 +148,20 @@ TEST_F(MainControllerTest, DebugKeyTogglesWhileNotRendering)
     EXPECT_EQ(lastMessage(), "Debugging display turned off.");
 }
 
-TEST_F(MainControllerTest, MouseMovesKeepTheWaitCursorWhileRendering)
+// The window steps through the controller: it passes the engine's pause on and shows the
+// debug display's closure figures before the new curve's first segment.
+TEST_F(MainControllerTest, StepsPassThePauseOnAndShowTheClosureFigures)
 {
-    controller.mouseMoved();
-    EXPECT_TRUE(host.cursors.empty());
-    startRendering();
-    host.cursors.clear();
-    controller.mouseMoved();
-    EXPECT_EQ(host.cursors, std::vector<CursorShape>{CursorShape::wait});
+    EXPECT_EQ(controller.step(), std::nullopt) << "nothing is drawn";
+    s.flags.debug = 1;
+    s.params.speed = 17;
+    controller.command(cmdRender);
+    EXPECT_EQ(controller.step(), 0);
+    EXPECT_EQ(host.messages.back(), (Message{"revolutions: 1\nrotations: 4", "Vell Varezuro"}));
+    EXPECT_EQ(s.progress.theta, 0.0);
+    EXPECT_EQ(controller.step(), 17);
+    EXPECT_EQ(host.messages.size(), 1u);
+    EXPECT_GT(s.progress.theta, 0.0);
 }
 
 TEST_F(MainControllerTest, ImageTypeChainsTheKAndEllipseDialogs)
@@ -234,7 +239,7 @@ TEST_F(MainControllerTest, ParametersRebuildTheCanvasAndRestoreTheCurrentType)
     EXPECT_EQ(s.flags.newcurve, 1);
     EXPECT_EQ(s.flags.firstloop, 1);
     EXPECT_EQ(s.progress.theta, 0.0);
-    EXPECT_EQ(platform.window.pixel(799, 499), canvasGrey);
+    EXPECT_EQ(host.picture.pixel(799, 499), canvasGrey);
     // Restore affects the current type only, and the step.
     EXPECT_EQ(s.params.Rpct[2], 90);
     EXPECT_EQ(s.params.Rpct[0], 50);
@@ -242,14 +247,14 @@ TEST_F(MainControllerTest, ParametersRebuildTheCanvasAndRestoreTheCurrentType)
 
     // An OK that fails after a new side, then Cancel: the side stored is the side of the
     // canvas, the record and the window's grey.
-    platform.window.fillRect(platform.client, 0);
+    host.picture.fillRect(host.picture.bounds(), 0);
     host.scripts[dialogParameters] = user({{510, "400"}, {545, "0"}});
     controller.command(cmdParameters);
     EXPECT_EQ(s.params.res, 400);
     EXPECT_EQ(s.params.halfres(), 200);
     EXPECT_EQ(engine.canvas.width(), 400);
     EXPECT_EQ(engine.record.res(), 400);
-    EXPECT_EQ(platform.window.pixel(799, 499), canvasGrey);
+    EXPECT_EQ(host.picture.pixel(799, 499), canvasGrey);
 
     // Cancel alone changes nothing.
     host.scripts.clear();
@@ -260,7 +265,7 @@ TEST_F(MainControllerTest, ParametersRebuildTheCanvasAndRestoreTheCurrentType)
 TEST_F(MainControllerTest, ParametersGiveAPausedCurveItsNewRadii)
 {
     startRendering();
-    for (int i = 0; i < 30; ++i) engine.roulette();
+    for (int i = 0; i < 30; ++i) engine.step();
     controller.keyDown(KeyPress::pause);
     const double theta = s.progress.theta;
     host.scripts[dialogParameters] = user({{530, "60"}});
@@ -313,13 +318,13 @@ TEST_F(MainControllerTest, AnimateTogglesTheCheckMarkAndDrawsTheFixedCircleMidCu
     EXPECT_FALSE(host.animateChecked);
 
     startRendering();
-    for (int i = 0; i < 20; ++i) engine.roulette();
+    for (int i = 0; i < 20; ++i) engine.step();
     controller.keyDown(KeyPress::pause);
     controller.command(cmdAnimate);
     // R = 44 % of halfres: the fixed circle crosses the axis there.
     const int x = s.params.halfres() + static_cast<int>(s.progress.R);
     EXPECT_EQ(engine.canvas.pixel(x, s.params.halfres()), circle_colors::fixedCircle);
-    EXPECT_EQ(platform.window.pixel(x, s.params.halfres()), circle_colors::fixedCircle);
+    EXPECT_EQ(host.picture.pixel(x, s.params.halfres()), circle_colors::fixedCircle);
 
     // Right after Clear Screen: only the check mark.
     controller.command(cmdAnimate);
@@ -369,7 +374,7 @@ TEST_F(MainControllerTest, ClearPaintsWindowAndCanvasGreyAndRestarts)
     controller.keyDown(KeyPress::pause);
     controller.command(cmdClear);
     EXPECT_EQ(engine.canvas.pixel(0, 0), canvasGrey);
-    EXPECT_EQ(platform.window.pixel(799, 499), canvasGrey);
+    EXPECT_EQ(host.picture.pixel(799, 499), canvasGrey);
     EXPECT_EQ(s.flags.clearflag, 1);
     EXPECT_EQ(s.flags.newcurve, 1);
     EXPECT_EQ(s.flags.firstloop, 1);

@@ -8,21 +8,20 @@
 #include <functional>
 
 #include "commands.h"
-#include "fake_host.h"
+#include "fake_window.h"
 #include "main_controller.h"
 #include "map_palette.h"
 #include "parameter_text.h"
 #include "svg_export.h"
-#include "trochograph/engine/fake_platform.h"
+#include "trochograph/engine/engine_steps.h"
 #include "trochograph/files/svg_segments.h"
 
 namespace trochograph::test {
 namespace {
 
 struct Window {
-    FakePlatform platform{300, 300};
-    Engine engine{platform};
-    FakeHost host;
+    FakeWindow host{300, 300};
+    Engine engine{host.picture};
     MainController controller{engine, host};
 
     // The command as a key would run it, and what it posted after it.
@@ -124,7 +123,7 @@ TEST(PausedChanges, TheExportedDrawingIsThePictureOnTheScreen)
             s.flags.okintro = 0;
 
             w.command(cmdRender);
-            for (int i = 0; i < 30; ++i) w.engine.roulette();
+            for (int i = 0; i < 30; ++i) w.engine.step();
             w.controller.keyDown(KeyPress::pause);
             change.make(w);
             w.command(cmdRender);

@@ -17,6 +17,8 @@ namespace trochograph {
 
 Application::Application(StartupOptions options) : options_(std::move(options))
 {
+    // The program ends when the main window closes, not when the opening picture does.
+    QGuiApplication::setQuitOnLastWindowClosed(false);
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QRect geometry = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
     screen_ = {geometry.width(), geometry.height()};
@@ -59,6 +61,7 @@ bool Application::start()
         return false;
     }
     window_->show();
+    window_->afterInput();  // the intro starts
     if (refusal)
         QMetaObject::invokeMethod(window_.get(), [w = window_.get(), message = *refusal] {
             showMessageBox(w, message);
@@ -66,23 +69,13 @@ bool Application::start()
     return true;
 }
 
-void Application::turn()
-{
-    const RunFlags& f = window_->engine().state.flags;
-    const bool drawing = f.okroulette || f.okintro;
-    QCoreApplication::processEvents(drawing ? QEventLoop::AllEvents
-                                            : QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
-    if (window_->closing()) return;
-    if (f.okroulette)
-        window_->engine().roulette();
-    else if (f.okintro)
-        window_->engine().intro();
-    window_->present();
-}
-
 int Application::exec()
 {
-    while (!window_->closing()) turn();
+    if (!window_->closing()) {
+        QObject::connect(window_.get(), &MainWindow::closed, qApp, [] { QCoreApplication::exit(0); },
+                         Qt::QueuedConnection);
+        QCoreApplication::exec();
+    }
     return finish();
 }
 

@@ -1,5 +1,5 @@
-// The interactive program from start to end: opening picture, main window, the render
-// loop, and the orderly shutdown with the closing picture.
+// The interactive program from start to end: opening picture, main window, the event loop
+// in which the window draws, and the orderly shutdown with the closing picture.
 #pragma once
 
 #include <functional>
@@ -27,10 +27,8 @@ public:
     // Runs the start-up up to the first showing of the main window. False when the program
     // has to end instead (after telling the user why); it then ends with exit code 0.
     bool start();
-    // One turn of the render loop: every pending event, then one renderer or intro step.
-    // While nothing is drawn it waits for events instead of spinning.
-    void turn();
-    // Turns until the main window closes, then shuts down; returns the exit code.
+    // Runs the event loop until the main window closes, then shuts down; returns the exit
+    // code.
     int exec();
     // The shutdown: the window goes, the closing picture shows. Returns the exit code.
     int finish();

@@ -10,7 +10,6 @@ namespace trochograph {
 CanvasView::CanvasView(QWidget* parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     surface_.attach(changes_);
 }
@@ -79,11 +78,6 @@ void CanvasView::resizeEvent(QResizeEvent*)
 void CanvasView::mousePressEvent(QMouseEvent* event)
 {
     if ((event->button() == Qt::LeftButton || event->button() == Qt::RightButton) && onMouseButton) onMouseButton();
-}
-
-void CanvasView::mouseMoveEvent(QMouseEvent*)
-{
-    if (onMouseMove) onMouseMove();
 }
 
 }  // namespace trochograph

@@ -1,7 +1,7 @@
 // The main window's client area: presents the window surface that the engine draws into,
-// and passes mouse and resize events on. What the window system asks to be painted again
-// (the window uncovered or restored) is first brought back from its source, so that only
-// the render loop's own updates are painted from what was last shown.
+// and passes mouse button and resize events on. What the window system asks to be painted
+// again (the window uncovered or restored) is first brought back from its source, so that
+// only the drawing's own updates are painted from what was last shown.
 #pragma once
 
 #include <QImage>
@@ -25,7 +25,6 @@ public:
     void present();
 
     std::function<void()> onMouseButton;
-    std::function<void()> onMouseMove;
     std::function<void()> onResized;
     // Puts `area` of the surface back as it should be; called before an exposed part of
     // the window is painted.
@@ -35,7 +34,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
     // Brings what was drawn into the surface since the last call into the picture Qt

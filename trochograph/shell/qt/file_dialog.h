@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <optional>
 
-#include "file_window.h"
+#include "file_dialogs.h"
 
 #include <QString>
 

@@ -1,17 +1,18 @@
 #include "main_window.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QShortcut>
+#include <QElapsedTimer>
 #include <QEventLoop>
-#include <QThread>
+#include <QWindow>
 #include <exception>
 #include <thread>
-#include <QWindow>
 
 #include "canvas_view.h"
 #include "commands.h"
@@ -57,34 +58,18 @@ std::filesystem::path startFolder()
     return ec ? std::filesystem::path(".") : folder;
 }
 
-void showShape(QWidget& widget, CursorShape shape)
-{
-    widget.setCursor(shape == CursorShape::wait ? Qt::WaitCursor : Qt::CrossCursor);
-}
+// How long steps that need no pause run together before events are handled.
+constexpr int burstMilliseconds = 8;
+// How often a drawing held up by a modal box looks whether the box has gone.
+constexpr int modalPollMilliseconds = 20;
 
 }  // namespace
 
-// What the engine draws into and waits with.
-class MainWindow::Platform final : public EnginePlatform {
-public:
-    explicit Platform(MainWindow& window) : window_(window) {}
-    Surface& windowSurface() override { return window_.view_->surface(); }
-    Rect clientRect() const override { return {0, 0, window_.view_->width(), window_.view_->height()}; }
-    void sleepMs(int milliseconds) override { QThread::msleep(static_cast<unsigned long>(milliseconds)); }
-    void setCursor(CursorShape shape) override { showShape(*window_.view_, shape); }
-    void showInformation(const std::string& text, const std::string& caption) override
-    {
-        showMessageBox(&window_, {text, caption, MessageIcon::information});
-    }
-
-private:
-    MainWindow& window_;
-};
-
 // What the command logic and the file commands ask of the window.
-class MainWindow::Host final : public MainWindowHost, public FileWindow {
+class MainWindow::Port final : public WindowPort {
 public:
-    explicit Host(MainWindow& window) : window_(window) {}
+    explicit Port(MainWindow& window) : window_(window) {}
+    Surface& windowSurface() override { return window_.view_->surface(); }
     MessageAnswer showMessage(const Message& message) override
     {
         // What was drawn into the window (a palette preview, say) shows behind the box.
@@ -96,29 +81,27 @@ public:
         FormDialog box(form, &window_);
         return box.exec();
     }
-    void postCommand(int command) override
-    {
-        QMetaObject::invokeMethod(&window_, [w = &window_, command] { w->runCommand(command); }, Qt::QueuedConnection);
-    }
-    void setCursor(CursorShape shape) override { showShape(*window_.view_, shape); }
-    void setAnimateChecked(bool checked) override
-    {
-        if (QAction* a = window_.action(cmdAnimate)) a->setChecked(checked);
-    }
-    void openAboutWindow() override { window_.openAboutWindow(); }
-    void shutdown() override { window_.close(); }
-
     std::optional<std::filesystem::path> chooseFile(FileDialogKind kind, const std::filesystem::path& proposed) override
     {
         return runFileDialog(&window_, kind, proposed, &filter_);
     }
     int chosenFilter() const override { return filter_; }
+    void postCommand(int command) override
+    {
+        QMetaObject::invokeMethod(&window_, [w = &window_, command] { w->runCommand(command); }, Qt::QueuedConnection);
+    }
     void repaintNow() override
     {
         window_.present();
         window_.view_->repaint();
     }
     void whileBusy(const std::function<void()>& work) override { window_.whileBusy(work); }
+    void setAnimateChecked(bool checked) override
+    {
+        if (QAction* a = window_.action(cmdAnimate)) a->setChecked(checked);
+    }
+    void openAboutWindow() override { window_.openAboutWindow(); }
+    void shutdown() override { window_.close(); }
 
 private:
     MainWindow& window_;
@@ -128,23 +111,27 @@ private:
 MainWindow::MainWindow(const ScreenSize& screen)
     : screen_(screen),
       view_(new CanvasView(this)),
-      platform_(std::make_unique<Platform>(*this)),
-      host_(std::make_unique<Host>(*this)),
-      engine_(std::make_unique<Engine>(*platform_)),
-      controller_(std::make_unique<MainController>(*engine_, *host_)),
-      files_(std::make_unique<FileFlows>(*engine_, *host_, startFolder(), &smooth_))
+      port_(std::make_unique<Port>(*this)),
+      engine_(std::make_unique<Engine>(view_->surface())),
+      controller_(std::make_unique<MainController>(*engine_, *port_)),
+      files_(std::make_unique<FileFlows>(*engine_, *port_, startFolder(), &smooth_))
 {
     controller_->setFileCommands(files_.get());
     setWindowTitle("Vell Varezuro");
     setWindowIcon(QIcon(":/pictures/icon.png"));
     setCentralWidget(view_);
     view_->setCursor(Qt::CrossCursor);
-    view_->onMouseButton = [this] { controller_->mouseButton(); };
-    view_->onMouseMove = [this] { controller_->mouseMoved(); };
+    view_->onMouseButton = [this] {
+        controller_->mouseButton();
+        afterInput();
+    };
     view_->onResized = [this] { repaintFromCanvas(); };
     view_->onExposed = [this](const Rect& area) { repaintFromCanvas(area); };
     buildMenu();
     buildAccelerators();
+    next_.setSingleShot(true);
+    next_.setTimerType(Qt::PreciseTimer);
+    connect(&next_, &QTimer::timeout, this, &MainWindow::tick);
     const Rect frame = mainWindowFrame(screen);
     resize(frame.right - frame.left, frame.bottom - frame.top);
     move(frame.left, frame.top);
@@ -196,6 +183,35 @@ void MainWindow::runCommand(int command)
     controller_->command(command);
     // A refused Animate command must not leave the menu's own toggle behind.
     action(cmdAnimate)->setChecked(engine_->state.flags.animate == 1);
+    afterInput();
+}
+
+void MainWindow::afterInput()
+{
+    if (closing_) return;
+    view_->setCursor(controller_->idle() ? Qt::CrossCursor : Qt::WaitCursor);
+    // Inside a step (a box it asked for is open) the step schedules the next one itself.
+    if (!ticking_ && !controller_->idle() && !next_.isActive()) next_.start(0);
+}
+
+void MainWindow::tick()
+{
+    if (closing_) return;
+    // The drawing waits while a box or dialog asks the user something, as it would if the
+    // box were shown between two steps.
+    if (QApplication::activeModalWidget()) return next_.start(modalPollMilliseconds);
+    ticking_ = true;
+    // Steps without a pause run together for a few milliseconds; events are handled
+    // between such runs, so the window answers while it draws.
+    QElapsedTimer run;
+    run.start();
+    std::optional<int> wait;
+    do wait = controller_->step();
+    while (wait == 0 && run.elapsed() < burstMilliseconds);
+    ticking_ = false;
+    present();
+    if (wait && !controller_->idle() && !closing_) next_.start(*wait);
+    afterInput();
 }
 
 void MainWindow::present() { view_->present(); }
@@ -266,21 +282,26 @@ void MainWindow::openAboutWindow()
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     closing_ = true;
+    next_.stop();
     if (about_) about_->hide();
     event->accept();
+    emit closed();
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event)
 {
     switch (event->key()) {
     case Qt::Key_Pause:
-        return controller_->keyDown(KeyPress::pause);
+        controller_->keyDown(KeyPress::pause);
+        break;
     case Qt::Key_D:
-        return controller_->keyDown(KeyPress::d);
+        controller_->keyDown(KeyPress::d);
+        break;
     default:
         controller_->keyDown(KeyPress::other);
         QMainWindow::keyPressEvent(event);
     }
+    afterInput();
 }
 
 void MainWindow::moveEvent(QMoveEvent* event)

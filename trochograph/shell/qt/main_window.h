@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QTimer>
 #include <functional>
 #include <map>
 #include <memory>
@@ -33,7 +34,7 @@ public:
     QAction* action(int command) const;
     PictureWindow* aboutWindow() const { return about_.get(); }
 
-    // The window was closed, by its frame or by Exit: the render loop ends.
+    // The window was closed, by its frame or by Exit: the program ends.
     bool closing() const { return closing_; }
 
     // Shows everything drawn into the window surface since the last call.
@@ -43,18 +44,27 @@ public:
 
     FileFlows& files() { return *files_; }
 
+    // After any input: the pointer shows whether something is being drawn, and if it is,
+    // the next step is scheduled unless it already is.
+    void afterInput();
+
+signals:
+    void closed();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
 
 private:
-    class Platform;
-    class Host;
+    class Port;
 
     void buildMenu();
     void buildAccelerators();
     void runCommand(int command);
+    // Steps the drawing for a few milliseconds, or one step that asks for a pause, then
+    // shows what was drawn and schedules the next steps.
+    void tick();
     // The client area shows the canvas again at 1:1, grey beyond it: all of it, or `area`.
     void repaintFromCanvas();
     void repaintFromCanvas(const Rect& area);
@@ -62,14 +72,15 @@ private:
 
     ScreenSize screen_;
     CanvasView* view_;
-    std::unique_ptr<Platform> platform_;
-    std::unique_ptr<Host> host_;
+    std::unique_ptr<Port> port_;
     std::unique_ptr<Engine> engine_;
     std::unique_ptr<MainController> controller_;
     QtSmoothPainter smooth_;  // for pictures saved smooth
     std::unique_ptr<FileFlows> files_;
     std::map<int, QAction*> actions_;
     std::unique_ptr<PictureWindow> about_;
+    QTimer next_;  // the next step
+    bool ticking_ = false;
     bool closing_ = false;
 };
 

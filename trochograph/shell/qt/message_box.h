@@ -1,7 +1,7 @@
 // Message boxes as the command logic describes them, shown with Qt.
 #pragma once
 
-#include "main_window_host.h"
+#include "message.h"
 
 class QWidget;
 

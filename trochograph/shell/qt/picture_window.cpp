@@ -6,7 +6,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QThread>
+#include <QEventLoop>
+#include <QTimer>
 #include <QWindow>
 
 namespace trochograph {
@@ -57,8 +58,10 @@ void showTimedPicture(const QString& resource, const Rect& place, int millisecon
     while (!(picture.windowHandle() && picture.windowHandle()->isExposed()) && mapping.elapsed() < 500)
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
     picture.repaint();
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    QThread::msleep(static_cast<unsigned long>(milliseconds));
+    // The picture stays while events other than input go on being handled.
+    QEventLoop showing;
+    QTimer::singleShot(milliseconds, &showing, &QEventLoop::quit);
+    showing.exec(QEventLoop::ExcludeUserInputEvents);
     picture.hide();
     QGuiApplication::restoreOverrideCursor();
 }

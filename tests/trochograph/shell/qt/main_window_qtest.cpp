@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QTimer>
@@ -17,6 +18,7 @@
 #include "canvas_view.h"
 #include "commands.h"
 #include "main_window.h"
+#include "parameter_limits.h"
 #include "parameter_text.h"
 #include "picture_window.h"
 #include "png_export.h"
@@ -46,7 +48,8 @@ struct Program {
     MainWindow& window() { return app->window(); }
     CurveState& state() { return window().engine().state; }
 
-    // Turns the render loop until `done` holds; a ticking timer keeps an idle loop turning.
+    // Handles events, the window's steps among them, until `done` holds; a ticking timer
+    // keeps an idle window's events coming.
     bool runUntil(const std::function<bool()>& done)
     {
         QTimer tick;
@@ -55,10 +58,12 @@ struct Program {
         clock.start();
         while (!done()) {
             if (clock.elapsed() > timeoutMs) return false;
-            app->turn();
+            QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
         }
         return true;
     }
+    // Handles what events come in a moment.
+    static void settle() { QTest::qWait(30); }
     void stopIntro()
     {
         QTest::mouseClick(&window().view(), Qt::LeftButton);
@@ -317,7 +322,8 @@ private slots:
     {
         Program p;
         QVERIFY(p.app->start());
-        p.state().params.speed = 0;
+        // Slow enough to be caught mid-curve: at speed 0 a curve ends within one run of steps.
+        p.state().params.speed = speedDelay(9);
         p.stopIntro();
         QTest::keyClick(&p.window(), Qt::Key_R);
         QVERIFY(p.runUntil([&] { return p.state().progress.theta > 1.0; }));
@@ -325,7 +331,7 @@ private slots:
         QCOMPARE(p.state().flags.okroulette, 0);
         QCOMPARE(p.state().flags.okconclude, 1);
         const double theta = p.state().progress.theta;
-        p.app->turn();
+        p.settle();
         QCOMPARE(p.state().progress.theta, theta);
 
         QTest::keyClick(&p.window(), Qt::Key_R);
@@ -405,6 +411,41 @@ private slots:
         QVERIFY(p.window().isEnabled());
     }
 
+    // At speed 1 the window waits 17 ms after each step, and answers meanwhile: a menu
+    // opened while it draws doesn't stop the drawing, nor does it speed up.
+    void windowAnswersWhileItDrawsSlowly()
+    {
+        Program p;
+        QVERIFY(p.app->start());
+        p.stopIntro();
+        p.state().params.speed = speedDelay(1);
+        QTest::keyClick(&p.window(), Qt::Key_R);
+        QVERIFY(p.runUntil([&] { return p.state().progress.theta > 0.0; }));
+
+        QMenu* file = p.window().menuBar()->actions().at(0)->menu();
+        const double increment = p.state().params.increment;
+        const double before = p.state().progress.theta;
+        double during = before;
+        QElapsedTimer open;
+        QTimer::singleShot(340, file, [&] {
+            during = p.state().progress.theta;
+            file->close();
+        });
+        open.start();
+        file->exec(p.window().mapToGlobal(QPoint(0, 0)));
+        const double steps = (during - before) / increment;
+        QVERIFY2(steps >= 2, "the drawing goes on while the menu is open");
+        QVERIFY2(steps <= open.elapsed() / 17.0 + 1, "one step per 17 ms at most");
+        QCOMPARE(p.state().flags.okroulette, 1);
+
+        // A part of the window exposed meanwhile is painted from the canvas.
+        Surface& shown = p.window().view().surface();
+        p.window().engine().canvas.fillRect({30, 30, 40, 40}, 0x00FF0000);
+        p.window().view().update(30, 30, 10, 10);
+        QVERIFY(p.runUntil([&] { return shown.pixel(35, 35) == 0x00FF0000; }));
+        QCOMPARE(p.state().flags.okroulette, 1);
+    }
+
     void imageTypeLeadsToTheKDialogAndOnceToEllipseOptions()
     {
         Program p;
@@ -417,7 +458,7 @@ private slots:
                                 [](QWidget* d) { click(d, "radio425"); click(d, "button1"); }});
             QTest::keyClick(&p.window(), Qt::Key_F5);
             QVERIFY(p.runUntil([&] { return script.done() && !QApplication::activeModalWidget(); }));
-            p.app->turn();
+            p.settle();
             QCOMPARE(script.seen, (QStringList{"dialog200", "dialog400"}));
             QCOMPARE(p.state().params.type, 3);
             QCOMPARE(p.state().params.kn[3], 21);
@@ -435,7 +476,7 @@ private slots:
             QVERIFY(QTest::qWaitForWindowActive(&p.window()));
             QTest::keyClick(&p.window(), Qt::Key_F5);
             QVERIFY(p.runUntil([&] { return trochoid.done() && !QApplication::activeModalWidget(); }));
-            for (int i = 0; i < 3; ++i) p.app->turn();
+            p.settle();
             QCOMPARE(trochoid.seen, expected);
             QCOMPARE(p.state().params.ellipse, 1);
         }
@@ -453,7 +494,7 @@ private slots:
                             [](QWidget* d) { QTest::keyClick(d, Qt::Key_Escape); }});
         QTest::keyClick(&p.window(), Qt::Key_F2);
         QVERIFY(p.runUntil([&] { return script.done() && !QApplication::activeModalWidget(); }));
-        for (int i = 0; i < 3; ++i) p.app->turn();
+        p.settle();
         QCOMPARE(script.seen, (QStringList{"dialog700", "dialog800", "dialog700", "dialog800"}));
     }
 
@@ -510,7 +551,7 @@ private slots:
         Program p;
         QVERIFY(p.app->start());
         p.stopIntro();
-        p.app->turn();
+        p.settle();
         Surface& shown = p.window().view().surface();
         Surface& canvas = p.window().engine().canvas;
         // An overlay only in the window, a segment only in the canvas: neither survives.

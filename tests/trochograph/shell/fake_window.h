@@ -1,16 +1,20 @@
-// A main window for the command logic's tests: it records what it was asked, and answers
-// dialogs as a user would, from scripts that type into the real forms and press buttons.
+// A main window for the tests of the command logic and the file commands: a picture of a
+// chosen client size; it records what it was asked, answers dialogs as a user would, from
+// scripts that type into the real forms and press buttons, and file dialogs from a list.
 #pragma once
 
 #include <deque>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "engine.h"
+#include "surface.h"
 #include "trochograph/dialogs/form_driver.h"
-#include "main_window_host.h"
+#include "window_port.h"
 
 namespace trochograph::test {
 
@@ -30,12 +34,18 @@ inline DialogScript user(std::vector<std::pair<int, std::string>> entries, std::
     };
 }
 
-class FakeHost final : public MainWindowHost {
+class FakeWindow final : public WindowPort {
 public:
+    explicit FakeWindow(int clientWidth = 0, int clientHeight = 0) : picture(clientWidth, clientHeight, canvasGrey) {}
+
+    Surface& windowSurface() override { return picture; }
+    // Questions are answered Yes unless `answerYes` says otherwise.
     MessageAnswer showMessage(const Message& m) override
     {
         messages.push_back(m);
-        return MessageAnswer::ok;
+        if (whileAsked) whileAsked();
+        if (m.buttons == MessageButtons::ok) return MessageAnswer::ok;
+        return answerYes ? MessageAnswer::yes : MessageAnswer::no;
     }
     // A dialog with a script follows it; any other takes the next of `answers`, or Cancel.
     int runDialog(Form& form) override
@@ -48,18 +58,37 @@ public:
         answers.pop_front();
         return answer;
     }
+    std::optional<std::filesystem::path> chooseFile(FileDialogKind kind, const std::filesystem::path& proposed) override
+    {
+        asked.emplace_back(kind, proposed);
+        if (choices.empty()) return std::nullopt;
+        auto choice = choices.front();
+        choices.pop_front();
+        return choice;
+    }
     void postCommand(int command) override { posted.push_back(command); }
-    void setCursor(CursorShape shape) override { cursors.push_back(shape); }
+    void repaintNow() override { ++repaints; }
+    void whileBusy(const std::function<void()>& work) override
+    {
+        ++busy;
+        work();
+    }
     void setAnimateChecked(bool checked) override { animateChecked = checked; }
     void openAboutWindow() override { ++aboutWindows; }
     void shutdown() override { ++shutdowns; }
 
+    Surface picture;
     std::vector<Message> messages;
+    std::function<void()> whileAsked;  // runs while a message box is open
+    bool answerYes = true;
     std::vector<int> dialogs;
     std::map<int, DialogScript> scripts;
     std::deque<int> answers;
+    std::deque<std::optional<std::filesystem::path>> choices;  // nothing: cancelled
+    std::vector<std::pair<FileDialogKind, std::filesystem::path>> asked;
     std::vector<int> posted;
-    std::vector<CursorShape> cursors;
+    int repaints = 0;
+    int busy = 0;
     bool animateChecked = false;
     int aboutWindows = 0;
     int shutdowns = 0;

@@ -1,0 +1,63 @@
+// What the main window's command logic and its file commands need from the window they run
+// in, each operation once: its picture, message boxes, dialogs and file dialogs, posting
+// commands to itself, painting at once, a busy state for long work, the Animate check mark,
+// the About window and the end of the program. The Qt window implements it; tests use a
+// fake.
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+
+#include "dialog_template.h"
+#include "file_dialogs.h"
+#include "form.h"
+#include "message.h"
+
+namespace trochograph {
+
+class Surface;
+
+class WindowPort {
+public:
+    virtual ~WindowPort() = default;
+
+    // The picture the client area shows, as large as the client area; the engine draws
+    // into it.
+    virtual Surface& windowSurface() = 0;
+    // A modal message box; returns the button pressed.
+    virtual MessageAnswer showMessage(const Message& message) = 0;
+    // Runs a modal dialog on `form` and returns its end code (dialogOk, dialogCancel, or for
+    // the help pages another code for Next or Previous).
+    virtual int runDialog(Form& form) = 0;
+    // Shows a file dialog starting from `proposed`: a file, or a folder and a pattern such
+    // as "dir/*.rlt". The path chosen, or nothing when the user cancelled.
+    virtual std::optional<std::filesystem::path> chooseFile(FileDialogKind kind,
+                                                            const std::filesystem::path& proposed) = 0;
+    // The filter the last file chosen was shown with: 0 for the first (or only) one.
+    virtual int chosenFilter() const { return 0; }
+    // Queues a command to run after the current handler, under its own guard.
+    virtual void postCommand(int command) = 0;
+    // Paints the window now, so that no trace of a closed dialog stays on it.
+    virtual void repaintNow() = 0;
+    // Runs `work` with the wait cursor shown and the window taking no input, and keeps the
+    // window painted meanwhile.
+    virtual void whileBusy(const std::function<void()>& work) = 0;
+    virtual void setAnimateChecked(bool checked) = 0;
+    // Shows the About window and disables the main window until it closes.
+    virtual void openAboutWindow() = 0;
+    // Ends the program the orderly way.
+    virtual void shutdown() = 0;
+};
+
+// The file and palette commands, which come with the file dialogs.
+class FileCommands {
+public:
+    virtual ~FileCommands() = default;
+    virtual void loadParameters() = 0;
+    virtual void saveImageAndParameters() = 0;
+    virtual void saveParameters() = 0;
+    virtual void loadMapFile() = 0;
+};
+
+}  // namespace trochograph
