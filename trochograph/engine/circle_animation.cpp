@@ -53,20 +53,31 @@ int CircleAnimation::drawcircles(Surface& hdc, double R, double r1, int flag)
         return flag;
     }
     if (flag == 2) {
+        pending_.reset();
         drawOverlay(canvas_, overlay);
         syncWindow(hdc, visible);
         return flag;
     }
-    // The canvas would get the overlay and lose it again: draw it straight into the window.
-    syncWindow(hdc, visible);
-    if (visible.empty()) return flag;
-    const Rect oldClip = hdc.clip();
-    hdc.setClip(oldClip.intersected(visible));
-    hdc.attach(windowOverlay_);
-    drawOverlay(hdc, overlay);
-    hdc.detach(windowOverlay_);
-    hdc.setClip(oldClip);
+    pending_ = PendingFrame{&hdc, overlay};
     return flag;
+}
+
+void CircleAnimation::showFrame()
+{
+    if (!pending_) return;
+    Surface& window = *pending_->window;
+    const Rect visible = visibleArea(state_.params.res, window.bounds());
+    syncWindow(window, visible);
+    // The canvas would get the overlay and lose it again: draw it straight into the window.
+    if (!visible.empty()) {
+        const Rect oldClip = window.clip();
+        window.setClip(oldClip.intersected(visible));
+        window.attach(windowOverlay_);
+        drawOverlay(window, pending_->overlay);
+        window.detach(windowOverlay_);
+        window.setClip(oldClip);
+    }
+    pending_.reset();
 }
 
 CircleOverlay CircleAnimation::nextOverlay(double r1)

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 
 #include "colorref.h"
 #include "geometry.h"
@@ -51,9 +52,13 @@ public:
     // flag 0 draws the fixed circle into the canvas and the window `hdc`; flag 1 shows one
     // frame of the moving parts in the window and leaves the canvas as it was; flag 2 draws
     // the final frame into the canvas as well. The window shows the canvas as far as its
-    // size allows. R and r1 are the radii in pixels before scaling.
+    // size allows. A flag-1 frame reaches the window at the next showFrame(): of the frames
+    // drawn between two showings only the last could be seen, so only the last is drawn. R and r1 are the radii in pixels before scaling.
     // Returns flag.
     int drawcircles(Surface& hdc, double R, double r1, int flag);
+
+    // Brings the window up to date: the canvas as it is now, with the last frame over it.
+    void showFrame();
 
     // The frame the next call would draw, updating the moving circle's centre as that call
     // does. Exposed so that tests can build the frame the plain way.
@@ -76,6 +81,13 @@ private:
 
     FrameMode mode_ = FrameMode::incremental;
     std::unique_ptr<Surface> erase_;  // the whole-canvas save area, made on first use
+
+    // The frame drawn last, not in the window yet.
+    struct PendingFrame {
+        Surface* window;
+        CircleOverlay overlay;
+    };
+    std::optional<PendingFrame> pending_;
 
     Point center1_;  // the moving circle's centre at the last frame
     Rect bound_;     // the visible part of the canvas at the last flag-0 call; clips the dot

@@ -39,6 +39,9 @@ struct Engine {
     // One step of what is being drawn: a frame of the intro, or one segment of the curve
     // with its circles. Nothing while nothing is drawn.
     StepRequest step();
+    // Brings the window up to date with the steps drawn since the last call: the circles'
+    // last frame, when they are animated. Called before the window is shown.
+    void showFrame() { circles.showFrame(); }
     // The closure figures of the last set-up, as the debug display shows them.
     std::string closureFigures() const { return renderer.closureFigures(); }
 

@@ -53,6 +53,7 @@ struct Lockstep {
             ASSERT_LT(step, 100000);
             fast.step();
             plain.step();
+            fast.showFrame();
             expectSame("step " + std::to_string(step));
             if (atStep) atStep(step);
         }
@@ -143,6 +144,7 @@ TEST(IncrementalFramesTest, MatchDuringTheIntro)
         if (step == 299) run.both([](Engine& e, Surface&) { e.state.flags.stopintro = 1; });
         run.fast.step();
         run.plain.step();
+        run.fast.showFrame();
         run.expectSame("intro step " + std::to_string(step));
     }
     EXPECT_EQ(run.fast.state.flags.okintro, 0);
@@ -166,6 +168,7 @@ TEST_F(CircleAnimationTest, OnlyTheLastTrochoidFrameStaysInThePicture)
 {
     s.flags.okroulette = 1;
     for (int i = 0; i < 300; ++i) engine.step();
+    engine.showFrame();
     EXPECT_TRUE(contains(engine.canvas, circle_colors::fixedCircle));
     EXPECT_FALSE(contains(engine.canvas, circle_colors::movingCircle));
     EXPECT_FALSE(contains(engine.canvas, circle_colors::armOfTrochoid));
@@ -184,6 +187,7 @@ TEST_F(CircleAnimationTest, RoseEndsWithTheArmInTheWindowOnly)
 {
     s.params.type = 2;
     renderWholeCurve(engine);
+    engine.showFrame();
     EXPECT_FALSE(contains(engine.canvas, circle_colors::armOfRose));
     EXPECT_TRUE(contains(window, circle_colors::armOfRose));
     EXPECT_FALSE(contains(window, circle_colors::spokes)) << "a rose has no moving circle";
@@ -211,11 +215,13 @@ TEST_F(CircleAnimationTest, DotNeedsTheBoundOfAFixedCircleCall)
     s.progress.center1y = 0;
     s.progress.pt[1] = {hr + 50, hr + 50};
     engine.circles.drawcircles(window, 100, 10, 1);
+    engine.showFrame();
     EXPECT_EQ(window.pixel(hr + 50, hr + 50), circle_colors::armOfTrochoid);
 
     engine.circles.drawcircles(window, 100, 10, 0);
     EXPECT_EQ(engine.circles.bound(), (Rect{0, 0, 600, 600}));
     engine.circles.drawcircles(window, 100, 10, 1);
+    engine.showFrame();
     EXPECT_EQ(window.pixel(hr + 50, hr + 50), circle_colors::penTip);
 }
 
@@ -223,6 +229,7 @@ TEST_F(CircleAnimationTest, IntroRollsACircleOfAQuarterRoundOneOfTwoFifths)
 {
     s.flags.okintro = 1;
     EXPECT_EQ(engine.step().waitMs, introFrameMs);
+    engine.showFrame();
     EXPECT_DOUBLE_EQ(engine.introAnimation.fixedRadius(), 120);
     EXPECT_DOUBLE_EQ(engine.introAnimation.movingRadius(), 75);
     EXPECT_EQ(engine.circles.center1(), (Point{300 + 195, 300}));

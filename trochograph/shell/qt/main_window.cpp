@@ -214,7 +214,11 @@ void MainWindow::tick()
     afterInput();
 }
 
-void MainWindow::present() { view_->present(); }
+void MainWindow::present()
+{
+    engine_->showFrame();
+    view_->present();
+}
 
 void MainWindow::whileBusy(const std::function<void()>& work)
 {
