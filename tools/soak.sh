@@ -3,7 +3,7 @@
 # platform (R, then F8 and F11 in turn between curves; with "keep", F8 alone, so that the
 # curves pile up on one picture) and prints its resident memory once a minute, then how
 # much it grew per minute after the first minute, once start-up has settled. SPEED is the
-# pause after each segment in milliseconds: 0, the default here, draws some 3000 curves a
+# pause after each segment in milliseconds: 0, the default here, draws some 50,000 curves a
 # minute where the program's own 9 draws about 10, so that what each curve leaves behind
 # adds up within minutes. Run after `make build`.
 #
