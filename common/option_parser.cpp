@@ -62,7 +62,8 @@ std::string bareNoun(const std::string& what)
 
 Error refusedValue(const OptionSpec& spec, std::string_view spelling, std::string_view text)
 {
-    return {ErrorCode::invalid, std::string(spelling) + " takes " + takesPhrase(spec) + ", not '" + std::string(text) + "'"};
+    return {ErrorCode::invalid,
+            std::string(spelling) + " takes " + takesPhrase(spec) + ", not '" + std::string(text) + "'"};
 }
 
 Result<std::vector<OptionSetting>> readOptions(std::string_view command, const std::vector<const OptionSpec*>& specs,
@@ -91,7 +92,8 @@ Result<std::vector<OptionSetting>> readOptions(std::string_view command, const s
             // "-" alone is a name, as is "-5" where a number is the positional argument.
             const bool negative = positional < specs.size() && takesNumber(*specs[positional]) && arg.size() > 1 &&
                                   arg[1] >= '0' && arg[1] <= '9';
-            if (!optionsEnded && arg.size() > 1 && arg[0] == '-' && !negative) return usage("unknown option '" + arg + "'");
+            if (!optionsEnded && arg.size() > 1 && arg[0] == '-' && !negative)
+                return usage("unknown option '" + arg + "'");
             if (positional == specs.size()) return usage("unexpected argument '" + arg + "'");
             if (positionals++ > 0) continue;  // counted, and refused below
             auto value = readValue(*specs[positional], commandWord, arg);

@@ -25,16 +25,16 @@ struct Option : OptionSpec {
                                 std::string T::*, std::optional<std::string> T::*, std::vector<std::string> T::*,
                                 std::optional<std::uint32_t> T::*>;
     Target target;
-    bool T::* given = nullptr;  // set when the option is on the command line, if not null
+    bool T::* given = nullptr;  // if not null, set to true when the option is on the command line
 
-    // Changes that read as words in a table.
+    // Modifiers, so that an entry reads as a phrase: path(...).required().
     Option required() const
     {
         Option o = *this;
         o.mandatory = true;
         return o;
     }
-    // The value's noun in messages, instead of the kind's: "a preset number", "milliseconds".
+    // The value's noun in messages, instead of the kind's: "a preset number".
     Option called(std::string noun) const
     {
         Option o = *this;
@@ -112,7 +112,8 @@ Option<T> answer(std::vector<std::string> names, bool T::* target, std::string h
 template <class T, class M>
 Option<T> whole(std::vector<std::string> names, std::string value, M T::* target, Range<int> range, std::string help)
 {
-    Option<T> o = option_detail::make<T>(OptionKind::whole, std::move(names), std::move(value), target, std::move(help));
+    Option<T> o =
+        option_detail::make<T>(OptionKind::whole, std::move(names), std::move(value), target, std::move(help));
     o.range = {static_cast<double>(range.low), static_cast<double>(range.high)};
     o.what = "a whole number";
     return o;
@@ -147,7 +148,8 @@ template <class T>
 Option<T> custom(std::vector<std::string> names, std::string value, std::optional<std::uint32_t> T::* target,
                  OptionSpec::Reader reader, std::string what, std::string help)
 {
-    Option<T> o = option_detail::make<T>(OptionKind::custom, std::move(names), std::move(value), target, std::move(help));
+    Option<T> o =
+        option_detail::make<T>(OptionKind::custom, std::move(names), std::move(value), target, std::move(help));
     o.reader = reader;
     o.what = std::move(what);
     return o;

@@ -107,6 +107,8 @@ TEST(CommandLines, AcceptAndRefuseAlike)
 {
     const std::string sizeRange = "--size takes a whole number from 100 to 9600 (16384 with --antialias), not ";
     const std::string badId = " takes a window id, decimal or 0x-hex, not ";
+    const std::string wholeFrom = " takes a whole number from ";
+    const std::string scaleRange = " takes a number from 0.1 to 5.0, not ";
     const std::string badDelay = " takes a number of milliseconds from 0 to 1000, not ";
     const Case cases[] = {
         // trochograph: the window, with one file or none, or a mode.
@@ -148,11 +150,11 @@ TEST(CommandLines, AcceptAndRefuseAlike)
         {render, {"--output", "a.tga", "--size", " +100"}, "invalid: " + sizeRange + "' +100'"},
         {render, {"--output", "a.tga", "--size", "+100"}, "invalid: " + sizeRange + "'+100'"},
         {render, {"--output", "a.tga", "--size", "1e3"}, "invalid: " + sizeRange + "'1e3'"},
-        {render, {"--output", "a.tga", "--line-width", "0"}, "invalid: --line-width takes a whole number from 1 to 5, not '0'"},
-        {render, {"--output", "a.tga", "--rounding", "11"}, "invalid: --rounding takes a whole number from 0 to 10, not '11'"},
-        {render, {"--output", "a.tga", "--scale", "5.01"}, "invalid: --scale takes a number from 0.1 to 5.0, not '5.01'"},
-        {render, {"--output", "a.tga", "--scale", "nan"}, "invalid: --scale takes a number from 0.1 to 5.0, not 'nan'"},
-        {render, {"--output", "a.tga", "--scale", "1,5"}, "invalid: --scale takes a number from 0.1 to 5.0, not '1,5'"},
+        {render, {"--output", "a.tga", "--line-width", "0"}, "invalid: --line-width" + wholeFrom + "1 to 5, not '0'"},
+        {render, {"--output", "a.tga", "--rounding", "11"}, "invalid: --rounding" + wholeFrom + "0 to 10, not '11'"},
+        {render, {"--output", "a.tga", "--scale", "5.01"}, "invalid: --scale" + scaleRange + "'5.01'"},
+        {render, {"--output", "a.tga", "--scale", "nan"}, "invalid: --scale" + scaleRange + "'nan'"},
+        {render, {"--output", "a.tga", "--scale", "1,5"}, "invalid: --scale" + scaleRange + "'1,5'"},
         // trochograph-ss: the show, or the hack in the window -window-id names, else
         // XSCREENSAVER_WINDOW, else the root window; a set but empty variable counts as unset.
         {show, {}, "show"},
@@ -209,9 +211,8 @@ TEST(CommandLines, AcceptAndRefuseAlike)
         {preview, {"-1", "--output", "a.tga"}, "invalid: --render takes a preset number from 0 to 28, not '-1'"},
         {preview, {" +2", "--output", "a.tga"}, "invalid: --render takes a preset number from 0 to 28, not ' +2'"},
         {preview, {"x", "--output", "a.tga"}, "invalid: --render takes a preset number from 0 to 28, not 'x'"},
-        {preview, {"3", "--output", "a.tga", "--size", "99"}, "invalid: --size takes a whole number from 100 to 9600, not '99'"},
-        {preview, {"3", "--output", "a.tga", "--size", " +100"},
-         "invalid: --size takes a whole number from 100 to 9600, not ' +100'"},
+        {preview, {"3", "--output", "a.tga", "--size", "99"}, "invalid: --size" + wholeFrom + "100 to 9600, not '99'"},
+        {preview, {"3", "--output", "a.tga", "--size", " +1"}, "invalid: --size" + wholeFrom + "100 to 9600, not ' +1'"},
         {preview, {"3", "--output", "x.bmp"}, "invalid: x.bmp: the output must end in .tga or .png"},
     };
     const char* parsers[] = {"trochograph", "trochograph --render", "trochograph-ss", "trochograph-ss --render"};
@@ -287,7 +288,8 @@ TEST(CommandLines, ProgramAnswersOnTheRightStream)
     const ProgramRun wrong = runCommand(TROCHOGRAPH_BINARY, "--bogus", Capture::stderrOnly);
     EXPECT_EQ(wrong.exitCode, 2);
     EXPECT_EQ(wrong.output, "trochograph: unknown option '--bogus'\n" + programUsage());
-    const ProgramRun value = runCommand(TROCHOGRAPH_BINARY, "--render --output x.tga --size ' +100'", Capture::stderrOnly);
+    const ProgramRun value =
+        runCommand(TROCHOGRAPH_BINARY, "--render --output x.tga --size ' +100'", Capture::stderrOnly);
     EXPECT_EQ(value.exitCode, 2);
     EXPECT_EQ(value.output,
               "trochograph: --size takes a whole number from 100 to 9600 (16384 with --antialias), not ' +100'\n");
