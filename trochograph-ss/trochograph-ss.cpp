@@ -18,16 +18,16 @@ namespace {
 int runPreview(const std::vector<std::string>& args)
 {
     using namespace trochograph;
-    const ParsedPreview parsed = parsePreviewOptions(args);
-    if (!parsed.options) {
-        std::fprintf(stderr, "trochograph-ss: %s\n", parsed.error.c_str());
+    const Result<PreviewOptions> parsed = parsePreviewOptions(args);
+    if (!parsed) {
+        std::fprintf(stderr, "trochograph-ss: %s\n", parsed.message().c_str());
         return 2;
     }
-    if (parsed.options->help) {
+    if (parsed->help) {
         std::fputs(previewUsage().c_str(), stdout);
         return 0;
     }
-    if (const std::string error = renderPreview(*parsed.options); !error.empty()) {
+    if (const std::string error = renderPreview(*parsed); !error.empty()) {
         std::fprintf(stderr, "trochograph-ss: %s\n", error.c_str());
         return 1;
     }
@@ -39,14 +39,15 @@ int runPreview(const std::vector<std::string>& args)
 int main(int argc, char** argv)
 {
     using trochograph::ShowCommand;
-    const ShowCommand command =
-        trochograph::parseShowCommandLine({argv + 1, argv + argc}, std::getenv("XSCREENSAVER_WINDOW"));
-    switch (command.kind) {
-    case ShowCommand::usageError:
-        std::fprintf(stderr, "trochograph-ss: %s\n", command.error.c_str());
-        if (command.withUsage) std::fputs(trochograph::showUsage().c_str(), stderr);
+    const auto parsed = trochograph::parseShowCommandLine({argv + 1, argv + argc}, std::getenv("XSCREENSAVER_WINDOW"));
+    if (!parsed) {
+        // The usage follows a line of the wrong shape, not a refused value.
+        std::fprintf(stderr, "trochograph-ss: %s\n", parsed.message().c_str());
+        if (parsed.code() == trochograph::ErrorCode::usage) std::fputs(trochograph::showUsage().c_str(), stderr);
         return 2;
-    case ShowCommand::help: std::fputs(trochograph::showUsage().c_str(), stdout); return 0;
+    }
+    const ShowCommand& command = *parsed;
+    switch (command.kind) {    case ShowCommand::help: std::fputs(trochograph::showUsage().c_str(), stdout); return 0;
     case ShowCommand::version: std::printf("trochograph-ss %s\n", trochograph::version); return 0;
     // The hack writes no files and ends on SIGTERM and SIGINT by itself.
     case ShowCommand::hack: return trochograph::runHack(command.hackOptions);

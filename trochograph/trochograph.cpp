@@ -17,18 +17,18 @@ namespace {
 int runHeadless(const std::vector<std::string>& args)
 {
     using namespace trochograph;
-    const ParsedRenderOptions parsed = parseRenderOptions(args);
+    const Result<RenderOptions> parsed = parseRenderOptions(args);
     // One line naming the problem; the usage is one --help away.
-    if (!parsed.options) {
-        std::fprintf(stderr, "trochograph: %s\n", parsed.error.c_str());
+    if (!parsed) {
+        std::fprintf(stderr, "trochograph: %s\n", parsed.message().c_str());
         return 2;
     }
-    if (parsed.options->help) {
+    if (parsed->help) {
         std::fputs(renderUsage().c_str(), stdout);
         return 0;
     }
     QtSmoothPainter smooth;
-    const RenderOutcome outcome = renderHeadless(*parsed.options, &smooth);
+    const RenderOutcome outcome = renderHeadless(*parsed, &smooth);
     if (!outcome.ok) {
         std::fprintf(stderr, "trochograph: %s\n", outcome.message.c_str());
         return 1;
@@ -43,14 +43,18 @@ int main(int argc, char** argv)
     // An interrupted save, of a picture or of parameters, leaves no temporary file behind.
     trochograph::removeTemporaryFilesOnInterrupt();
     using trochograph::ProgramCommand;
-    const ProgramCommand command = trochograph::parseCommandLine({argv + 1, argv + argc});
+    const auto parsed = trochograph::parseCommandLine({argv + 1, argv + argc});
+    if (!parsed) {
+        // The usage follows a line of the wrong shape, not a refused value.
+        std::fprintf(stderr, "trochograph: %s\n", parsed.message().c_str());
+        if (parsed.code() == trochograph::ErrorCode::usage) std::fputs(trochograph::programUsage().c_str(), stderr);
+        return 2;
+    }
+    const ProgramCommand& command = *parsed;
     switch (command.kind) {
     case ProgramCommand::render: return runHeadless(command.renderArgs);
     case ProgramCommand::help: std::fputs(trochograph::programUsage().c_str(), stdout); return 0;
     case ProgramCommand::version: std::printf("trochograph %s\n", trochograph::version); return 0;
-    case ProgramCommand::usageError:
-        std::fprintf(stderr, "trochograph: %s\n%s", command.error.c_str(), trochograph::programUsage().c_str());
-        return 2;
     case ProgramCommand::window: break;
     }
 

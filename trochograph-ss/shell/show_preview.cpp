@@ -1,9 +1,9 @@
 #include "show_preview.h"
 
-#include <cerrno>
-#include <cstdlib>
 #include <new>
 
+#include "canvas_limits.h"
+#include "option_table.h"
 #include "picture_file.h"
 #include "show_preview_render.h"
 #include "show_state.h"
@@ -12,66 +12,38 @@ namespace trochograph {
 
 namespace {
 
-constexpr int smallestSide = 100;
-constexpr int largestSide = 9600;
-
-// A whole number and nothing else, in [low, high].
-std::optional<int> wholeNumber(const std::string& text, int low, int high)
+const OptionTable<PreviewOptions>& previewTable()
 {
-    if (text.empty()) return std::nullopt;
-    char* end = nullptr;
-    errno = 0;
-    const long v = std::strtol(text.c_str(), &end, 10);
-    if (errno != 0 || *end != '\0' || v < low || v > high) return std::nullopt;
-    return static_cast<int>(v);
+    using O = PreviewOptions;
+    const Range<int> presets{0, presetCount - 1};
+    const Range<int> side = limits::resolution;
+    static const OptionTable<PreviewOptions> table{
+        "trochograph-ss --render",
+        {},
+        "Draws preset N of the show (" + std::to_string(presets.low) + " to " + std::to_string(presets.high) +
+            ") complete, as the show's first round draws it, and writes it to OUT (.tga or .png).",
+        {
+            whole({}, "N", &O::preset, presets, "the preset to draw").called("a preset number").required(),
+            path({"--output"}, "OUT", &O::output, "the picture to write; its extension picks the format").required(),
+            whole({"--size"}, "RES", &O::size, side,
+                  "canvas side in pixels, " + std::to_string(side.low) + " to " + std::to_string(side.high) +
+                      " (default 1080)"),
+            answer({"--help", "-h"}, &O::help, "print this usage"),
+        },
+    };
+    return table;
 }
-
-ParsedPreview failure(std::string message) { return {std::nullopt, std::move(message)}; }
 
 }  // namespace
 
-std::string previewUsage()
-{
-    return "usage: trochograph-ss --render N --output OUT [--size RES]\n"
-           "\n"
-           "Draws preset N of the show (0 to " + std::to_string(presetCount - 1) +
-           ") complete, as the show's first round draws it, and writes it to OUT (.tga or .png).\n"
-           "  --output OUT   the picture to write; its extension picks the format\n"
-           "  --size RES     canvas side in pixels, " + std::to_string(smallestSide) + " to " +
-           std::to_string(largestSide) + " (default 1080)\n";
-}
+std::string previewUsage() { return usageText(previewTable()); }
 
-ParsedPreview parsePreviewOptions(const std::vector<std::string>& args)
+Result<PreviewOptions> parsePreviewOptions(const std::vector<std::string>& args)
 {
-    PreviewOptions o;
-    if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {
-        o.help = true;
-        return {o, {}};
-    }
-    if (args.empty()) return failure("--render needs a preset number");
-    const auto preset = wholeNumber(args[0], 0, presetCount - 1);
-    if (!preset)
-        return failure("--render takes a preset number from 0 to " + std::to_string(presetCount - 1) + ", not '" +
-                       args[0] + "'");
-    o.preset = *preset;
-    for (std::size_t i = 1; i < args.size(); ++i) {
-        const std::string& name = args[i];
-        if (name != "--output" && name != "--size") return failure("unknown option '" + name + "'");
-        if (i + 1 >= args.size()) return failure(name + " needs a value");
-        const std::string& value = args[++i];
-        if (name == "--output") {
-            o.output = value;
-            continue;
-        }
-        const auto size = wholeNumber(value, smallestSide, largestSide);
-        if (!size)
-            return failure("--size takes a whole number from " + std::to_string(smallestSide) + " to " +
-                           std::to_string(largestSide) + ", not '" + value + "'");
-        o.size = *size;
-    }
-    if (o.output.empty()) return failure("--output is missing");
-    if (!isPictureName(o.output)) return failure(o.output + ": " + pictureNameRule);
-    return {o, {}};
+    auto parsed = parseOptions(previewTable(), args);
+    if (!parsed || parsed->help) return parsed;
+    if (!isPictureName(parsed->output)) return Error{ErrorCode::invalid, parsed->output + ": " + pictureNameRule};
+    return parsed;
 }
 
 std::string renderPreview(const PreviewOptions& options)

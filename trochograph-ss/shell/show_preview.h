@@ -2,9 +2,10 @@
 // first round of the show draws it, without a display and without pauses.
 #pragma once
 
-#include <optional>
 #include <string>
 #include <vector>
+
+#include "result.h"
 
 namespace trochograph {
 
@@ -15,13 +16,8 @@ struct PreviewOptions {
     bool help = false;
 };
 
-struct ParsedPreview {
-    std::optional<PreviewOptions> options;
-    std::string error;  // one line, set when options is empty
-};
-
 // `args` are the arguments after --render: N, then --output OUT and --size RES.
-ParsedPreview parsePreviewOptions(const std::vector<std::string>& args);
+Result<PreviewOptions> parsePreviewOptions(const std::vector<std::string>& args);
 
 std::string previewUsage();
 

@@ -6,38 +6,15 @@
 #include <limits>
 #include <optional>
 
+#include "canvas_limits.h"
 #include "curve_parameters.h"
+#include "range.h"
 #include "rotate.h"
 
 namespace trochograph {
 
-// Bounds included. A NaN lies in no range.
-template <typename T>
-struct Range {
-    T low;
-    T high;
-    template <typename V>
-    constexpr bool contains(V v) const
-    {
-        return v >= low && v <= high;
-    }
-};
-
-// Low bound included, high bound excluded: for angles, whose high end is the low end again.
-template <typename T>
-struct HalfOpenRange {
-    T low;
-    T high;
-    template <typename V>
-    constexpr bool contains(V v) const
-    {
-        return v >= low && v < high;
-    }
-};
-
 namespace limits {
-constexpr Range<int> resolution{100, 9600};  // canvas side in pixels
-constexpr Range<int> smoothSide{100, 16384};  // side of an anti-aliased poster, in pixels
+// resolution and smoothSide, the canvas side, are in canvas_limits.h, which the show shares.
 constexpr Range<int> lineWidth{1, 5};        // pixels
 constexpr Range<int> radiusPercent{5, 100};  // R and r, in percent of halfres
 constexpr Range<double> distancePercent{0.0, 100.0};  // d, in percent of halfres

@@ -1,53 +1,62 @@
 #include "command_line.h"
 
+#include <optional>
+
+#include "option_table.h"
+
 namespace trochograph {
 
-ProgramCommand parseCommandLine(const std::vector<std::string>& args)
-{
-    auto only = [](ProgramCommand::Kind kind) {
-        ProgramCommand command;
-        command.kind = kind;
-        return command;
-    };
-    auto failed = [&](std::string error) {
-        ProgramCommand command = only(ProgramCommand::usageError);
-        command.error = std::move(error);
-        return command;
-    };
-    if (args.empty()) return {};
-    const std::string& first = args[0];
-    if (first == "--render") {
-        ProgramCommand command = only(ProgramCommand::render);
-        command.renderArgs.assign(args.begin() + 1, args.end());
-        return command;
-    }
-    if (first == "--help" || first == "-h") return only(ProgramCommand::help);
-    if (first == "--version") return only(ProgramCommand::version);
+namespace {
 
-    std::vector<std::string> files;
-    bool optionsEnded = false;
-    for (const std::string& arg : args) {
-        if (!optionsEnded && arg == "--") {
-            optionsEnded = true;
-        } else if (!optionsEnded && arg.size() > 1 && arg[0] == '-') {
-            return failed("unknown option '" + arg + "'");
-        } else {
-            files.push_back(arg);
-        }
-    }
-    if (files.size() > 1) return failed("one parameter file at a time, not " + std::to_string(files.size()));
+struct ProgramArgs {
+    std::optional<std::string> file;
+    bool render = false;
+    std::vector<std::string> renderArgs;
+    bool help = false;
+    bool version = false;
+};
+
+const OptionTable<ProgramArgs>& programTable()
+{
+    using A = ProgramArgs;
+    static const OptionTable<ProgramArgs> table{
+        "trochograph",
+        {"[FILE]", "--render --output OUT [options]", "--help | --version"},
+        {},
+        {
+            path({}, "FILE", &A::file,
+                 "the window, with the curve of a .rlt file or of a PNG picture it drew; a name that starts "
+                 "with - goes after --")
+                .called("a parameter file"),
+            rest({"--render"}, "...", &A::renderArgs, "draw without a window (see trochograph --render --help)")
+                .marking(&A::render),
+            answer({"--help", "-h"}, &A::help, "print this usage"),
+            answer({"--version"}, &A::version, "print the version"),
+        },
+    };
+    return table;
+}
+
+}  // namespace
+
+Result<ProgramCommand> parseCommandLine(const std::vector<std::string>& args)
+{
+    auto parsed = parseOptions(programTable(), args);
+    if (!parsed) return parsed.error();
     ProgramCommand command;
-    if (!files.empty()) command.file = files[0];
+    if (parsed->help) {
+        command.kind = ProgramCommand::help;
+    } else if (parsed->version) {
+        command.kind = ProgramCommand::version;
+    } else if (parsed->render) {
+        command.kind = ProgramCommand::render;
+        command.renderArgs = std::move(parsed->renderArgs);
+    } else {
+        command.file = parsed->file.value_or("");
+    }
     return command;
 }
 
-std::string programUsage()
-{
-    return "usage: trochograph [FILE]                            the window, with the curve of a .rlt file\n"
-           "                                                     or of a PNG picture it drew\n"
-           "       trochograph --render --output OUT [options]   draw without a window "
-           "(see trochograph --render --help)\n"
-           "       trochograph --help | --version\n";
-}
+std::string programUsage() { return usageText(programTable()); }
 
 }  // namespace trochograph

@@ -5,18 +5,19 @@
 #include <string>
 #include <vector>
 
+#include "result.h"
+
 namespace trochograph {
 
 struct ProgramCommand {
-    enum Kind { window, render, help, version, usageError } kind = window;
+    enum Kind { window, render, help, version } kind = window;
     std::string file;                     // window: the parameter file, empty for none
     std::vector<std::string> renderArgs;  // render: the arguments after --render
-    std::string error;                    // usageError: one line naming the problem
 };
 
 // `args` are the arguments after the program name. A file manager passes one file; a name
 // that starts with '-' goes after "--".
-ProgramCommand parseCommandLine(const std::vector<std::string>& args);
+Result<ProgramCommand> parseCommandLine(const std::vector<std::string>& args);
 
 std::string programUsage();
 

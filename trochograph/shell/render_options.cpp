@@ -1,108 +1,60 @@
 #include "render_options.h"
 
 #include "c_numbers.h"
+#include "option_table.h"
 #include "parameter_limits.h"
 
 namespace trochograph {
 
-std::string renderUsage()
-{
-    using namespace limits;
-    auto range = [](Range<int> r) { return decimalText(r.low) + " to " + decimalText(r.high); };
-    return "usage: trochograph --render --output OUT [--params FILE] [--palette FILE.map]\n"
-           "                   [--size N] [--line-width N] [--scale X] [--rounding N] [--animate] [--antialias]\n"
-           "\n"
-           "Draws one whole curve without a window and writes it to OUT (.tga, .png or .svg).\n"
-           "  --output OUT       the picture to write; its extension picks the format\n"
-           "  --params FILE      curve parameters from a .rlt file, or from a PNG picture this\n"
-           "                     program drew, with its size, pen width, scale, rounding and palette\n"
-           "  --palette FILE     colours from a Fractint MAP palette\n"
-           "  --size N           canvas side in pixels, " + range(resolution) + " (default 600, or the\n"
-           "                     --params picture's)\n"
-           "  --line-width N     pen width in pixels, " + range(lineWidth) + "\n"
-           "  --scale X          scale factor of the curve, " + fixedText(scale.low, 1) + " to " +
-           fixedText(scale.high, 1) + "\n"
-           "  --rounding N       ellipse circumference rounding to the nearest 1/N, " + decimalText(rounding.low) +
-           " (none) to " + decimalText(rounding.high) + "\n"
-           "  --animate          draw with the animated circles; the last ones stay in the picture\n"
-           "  --antialias        paint the curve smooth into a .png, " + range(smoothSide) + " pixels a side\n";
-}
-
 namespace {
 
-ParsedRenderOptions failure(std::string message) { return {std::nullopt, std::move(message)}; }
-
-ParsedRenderOptions sizeOutOfRange(const std::string& value)
+const OptionTable<RenderOptions>& renderTable()
 {
-    return failure("--size takes a whole number from " + decimalText(limits::resolution.low) + " to " +
-                   decimalText(limits::resolution.high) + " (" + decimalText(limits::smoothSide.high) +
-                   " with --antialias), not '" + value + "'");
+    using O = RenderOptions;
+    using namespace limits;
+    auto range = [](Range<int> r) { return decimalText(r.low) + " to " + decimalText(r.high); };
+    static const OptionTable<RenderOptions> table{
+        "trochograph --render",
+        {},
+        "Draws one whole curve without a window and writes it to OUT (.tga, .png or .svg).",
+        {
+            path({"--output"}, "OUT", &O::output, "the picture to write; its extension picks the format").required(),
+            path({"--params"}, "FILE", &O::params,
+                 "curve parameters from a .rlt file, or from a PNG picture this program drew, with its size, "
+                 "pen width, scale, rounding and palette"),
+            path({"--palette"}, "FILE.map", &O::palette, "colours from a Fractint MAP palette"),
+            // Smooth posters may be larger; parseRenderOptions checks the side once all options are known.
+            whole({"--size"}, "N", &O::size, smoothSide,
+                  "canvas side in pixels, " + range(resolution) + " (default 600, or the --params picture's)")
+                .takes("a whole number from " + range(resolution) + " (" + decimalText(smoothSide.high) +
+                       " with --antialias)")
+                .marking(&O::sizeGiven),
+            whole({"--line-width"}, "N", &O::lineWidth, lineWidth, "pen width in pixels, " + range(lineWidth)),
+            real({"--scale"}, "X", &O::scale, scale,
+                 "scale factor of the curve, " + fixedText(scale.low, 1) + " to " + fixedText(scale.high, 1)),
+            whole({"--rounding"}, "N", &O::rounding, rounding,
+                  "ellipse circumference rounding to the nearest 1/N, " + decimalText(rounding.low) + " (none) to " +
+                      decimalText(rounding.high)),
+            flag({"--animate"}, &O::animate, "draw with the animated circles; the last ones stay in the picture"),
+            flag({"--antialias"}, &O::antialias,
+                 "paint the curve smooth into a .png, " + range(smoothSide) + " pixels a side"),
+            answer({"--help", "-h"}, &O::help, "print this usage"),
+        },
+    };
+    return table;
 }
 
 }  // namespace
 
-ParsedRenderOptions parseRenderOptions(const std::vector<std::string>& args)
+std::string renderUsage() { return usageText(renderTable()); }
+
+Result<RenderOptions> parseRenderOptions(const std::vector<std::string>& args)
 {
-    RenderOptions o;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& name = args[i];
-        if (name == "--help" || name == "-h") {
-            o.help = true;
-            continue;
-        }
-        if (name == "--animate") {
-            o.animate = true;
-            continue;
-        }
-        if (name == "--antialias") {
-            o.antialias = true;
-            continue;
-        }
-        if (name != "--output" && name != "--params" && name != "--palette" && name != "--size" &&
-            name != "--line-width" && name != "--scale" && name != "--rounding")
-            return failure("unknown option '" + name + "'");
-        if (i + 1 >= args.size()) return failure(name + " needs a value");
-        const std::string& value = args[++i];
-
-        auto wholeIn = [&](Range<int> range) -> std::optional<int> {
-            const auto v = exactWholeNumber(value);
-            if (!v || !range.contains(*v)) return std::nullopt;
-            return static_cast<int>(*v);
-        };
-        auto outOfRange = [&](Range<int> range) {
-            return failure(name + " takes a whole number from " + decimalText(range.low) + " to " +
-                           decimalText(range.high) + ", not '" + value + "'");
-        };
-
-        if (name == "--output") {
-            o.output = value;
-        } else if (name == "--params") {
-            o.params = value;
-        } else if (name == "--palette") {
-            o.palette = value;
-        } else if (name == "--size") {
-            // Smooth posters may be larger; checked once all options are known.
-            const auto v = wholeIn(limits::smoothSide);
-            if (!v) return sizeOutOfRange(value);
-            o.size = *v;
-            o.sizeGiven = true;
-        } else if (name == "--line-width") {
-            o.lineWidth = wholeIn(limits::lineWidth);
-            if (!o.lineWidth) return outOfRange(limits::lineWidth);
-        } else if (name == "--rounding") {
-            o.rounding = wholeIn(limits::rounding);
-            if (!o.rounding) return outOfRange(limits::rounding);
-        } else {
-            const auto v = exactReal(value);
-            if (!v || !limits::scale.contains(*v))
-                return failure(name + " takes a number from " + fixedText(limits::scale.low, 1) + " to " +
-                               fixedText(limits::scale.high, 1) + ", not '" + value + "'");
-            o.scale = *v;
-        }
-    }
-    if (!o.help && o.output.empty()) return failure("--output is missing");
-    if (!o.antialias && !limits::resolution.contains(o.size)) return sizeOutOfRange(decimalText(o.size));
-    return {o, {}};
+    auto parsed = parseOptions(renderTable(), args);
+    if (!parsed || parsed->help) return parsed;
+    if (!parsed->antialias && !limits::resolution.contains(parsed->size))
+        return refusedValue(renderTable().option("--size"), "--size", decimalText(parsed->size));
+    return parsed;
 }
 
 }  // namespace trochograph

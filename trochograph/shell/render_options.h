@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "result.h"
+
 namespace trochograph {
 
 struct RenderOptions {
@@ -21,13 +23,8 @@ struct RenderOptions {
     bool help = false;
 };
 
-struct ParsedRenderOptions {
-    std::optional<RenderOptions> options;
-    std::string error;  // set when options is empty
-};
-
 // `args` are the arguments after --render.
-ParsedRenderOptions parseRenderOptions(const std::vector<std::string>& args);
+Result<RenderOptions> parseRenderOptions(const std::vector<std::string>& args);
 
 std::string renderUsage();
 

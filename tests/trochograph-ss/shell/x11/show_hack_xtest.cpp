@@ -133,10 +133,10 @@ TEST(ShowProgram, ExitCodesAndStreams)
         std::string out;  // all of stdout when empty or ending in '\n', else its start
         std::string err;  // likewise
     };
-    const std::string unknown = "trochograph-ss: unknown option '-frobnicate'\nusage: trochograph-ss ";
+    const std::string unknown = "trochograph-ss: unknown option '-frobnicate'\nusage: trochograph-ss";
     const Case cases[] = {
         {{"--version"}, 0, std::string("trochograph-ss ") + version + "\n", ""},
-        {{"--help"}, 0, "usage: trochograph-ss ", ""},
+        {{"--help"}, 0, "usage: trochograph-ss", ""},
         {{"-frobnicate"}, 2, "", unknown},
         {{"-root", "-window-id", "0x"}, 2, "",
          "trochograph-ss: -window-id takes a window id, decimal or 0x-hex, not '0x'\n"},

@@ -1,0 +1,135 @@
+#include "option_parser.h"
+
+#include <algorithm>
+
+#include "c_numbers.h"
+
+namespace trochograph {
+
+namespace {
+
+Error usage(std::string message) { return {ErrorCode::usage, std::move(message)}; }
+
+// Bounds as the usage shows them: "100", "0.1", "5.0".
+std::string boundText(const OptionSpec& spec, double bound)
+{
+    if (spec.kind == OptionKind::whole) return decimalText(static_cast<long long>(bound));
+    std::string text = shortestText(bound);
+    if (text.find_first_of(".e") == std::string::npos) text += ".0";
+    return text;
+}
+
+std::string takesPhrase(const OptionSpec& spec)
+{
+    if (!spec.takesText.empty()) return spec.takesText;
+    if (spec.kind != OptionKind::whole && spec.kind != OptionKind::real) return spec.what;
+    return spec.what + " from " + boundText(spec, spec.range.low) + " to " + boundText(spec, spec.range.high);
+}
+
+Result<OptionValue> readValue(const OptionSpec& spec, std::string_view spelling, const std::string& text)
+{
+    switch (spec.kind) {
+    case OptionKind::whole:
+        if (const auto v = exactWholeNumber(text); v && spec.range.contains(*v)) return OptionValue(*v);
+        break;
+    case OptionKind::real:
+        if (const auto v = exactReal(text); v && spec.range.contains(*v)) return OptionValue(*v);
+        break;
+    case OptionKind::path: return OptionValue(text);
+    case OptionKind::custom: {
+        const auto v = spec.reader(text, spelling);
+        if (!v) return Error{ErrorCode::invalid, v.message()};
+        return OptionValue(*v);
+    }
+    case OptionKind::flag:
+    case OptionKind::answer:
+    case OptionKind::rest: break;
+    }
+    return refusedValue(spec, spelling, text);
+}
+
+bool takesNumber(const OptionSpec& spec) { return spec.kind == OptionKind::whole || spec.kind == OptionKind::real; }
+
+// The noun without its article: "parameter file" of "a parameter file".
+std::string bareNoun(const std::string& what)
+{
+    for (std::string_view article : {"a ", "an "})
+        if (what.starts_with(article)) return what.substr(article.size());
+    return what;
+}
+
+}  // namespace
+
+Error refusedValue(const OptionSpec& spec, std::string_view spelling, std::string_view text)
+{
+    return {ErrorCode::invalid,
+            std::string(spelling) + " takes " + takesPhrase(spec) + ", not '" + std::string(text) + "'"};
+}
+
+Result<std::vector<OptionSetting>> readOptions(std::string_view command, const std::vector<const OptionSpec*>& specs,
+                                               const std::vector<std::string>& args)
+{
+    const auto find = [&](auto matches) -> std::size_t {
+        return static_cast<std::size_t>(std::find_if(specs.begin(), specs.end(), matches) - specs.begin());
+    };
+    const std::size_t positional = find([](const OptionSpec* s) { return s->positional(); });
+    // Messages about the positional argument name the command's last word: "--render".
+    const std::string_view commandWord = command.substr(command.rfind(' ') + 1);
+
+    std::vector<OptionSetting> settings;
+    std::size_t positionals = 0;
+    bool optionsEnded = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (!optionsEnded && arg == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        const std::size_t entry = optionsEnded ? specs.size() : find([&](const OptionSpec* s) {
+            return std::find(s->names.begin(), s->names.end(), arg) != s->names.end();
+        });
+        if (entry == specs.size()) {
+            // "-" alone is a name, as is "-5" where a number is the positional argument.
+            const bool negative = positional < specs.size() && takesNumber(*specs[positional]) && arg.size() > 1 &&
+                                  arg[1] >= '0' && arg[1] <= '9';
+            if (!optionsEnded && arg.size() > 1 && arg[0] == '-' && !negative)
+                return usage("unknown option '" + arg + "'");
+            if (positional == specs.size()) return usage("unexpected argument '" + arg + "'");
+            if (positionals++ > 0) continue;  // counted, and refused below
+            auto value = readValue(*specs[positional], commandWord, arg);
+            if (!value) return value.error();
+            settings.push_back({positional, std::move(*value)});
+            continue;
+        }
+        const OptionSpec& spec = *specs[entry];
+        switch (spec.kind) {
+        case OptionKind::answer: settings.push_back({entry, true}); return settings;
+        case OptionKind::flag: settings.push_back({entry, true}); continue;
+        case OptionKind::rest:
+            if (i > 0) return usage(arg + " goes first, before any other argument");
+            settings.push_back({entry, std::vector<std::string>(args.begin() + 1, args.end())});
+            return settings;
+        default: break;
+        }
+        if (i + 1 >= args.size()) return usage(arg + " needs " + spec.what);
+        auto value = readValue(spec, arg, args[++i]);
+        if (!value) return value.error();
+        settings.push_back({entry, std::move(*value)});
+    }
+    if (positionals > 1)
+        return usage("one " + bareNoun(specs[positional]->what) + " at a time, not " + decimalText(positionals));
+
+    for (std::size_t entry = 0; entry < specs.size(); ++entry) {
+        const OptionSpec& spec = *specs[entry];
+        // An empty file name is as good as none.
+        const bool given = std::any_of(settings.begin(), settings.end(), [&](const OptionSetting& s) {
+            return s.entry == entry && s.value != OptionValue(std::string());
+        });
+        if (!spec.mandatory || given) continue;
+        if (spec.positional()) return usage(std::string(commandWord) + " needs " + spec.what);
+        return usage(spec.names[0] + " is missing");
+    }
+    return settings;
+}
+
+}  // namespace trochograph

@@ -1,0 +1,30 @@
+// Ranges of accepted values, with their bounds.
+#pragma once
+
+namespace trochograph {
+
+// Bounds included. A NaN lies in no range.
+template <typename T>
+struct Range {
+    T low;
+    T high;
+    template <typename V>
+    constexpr bool contains(V v) const
+    {
+        return v >= low && v <= high;
+    }
+};
+
+// Low bound included, high bound excluded: for angles, whose high end is the low end again.
+template <typename T>
+struct HalfOpenRange {
+    T low;
+    T high;
+    template <typename V>
+    constexpr bool contains(V v) const
+    {
+        return v >= low && v < high;
+    }
+};
+
+}  // namespace trochograph
