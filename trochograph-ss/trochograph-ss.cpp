@@ -18,17 +18,17 @@ namespace {
 int runPreview(const std::vector<std::string>& args)
 {
     using namespace trochograph;
-    const ParsedPreview parsed = parsePreviewOptions(args);
-    if (!parsed.options) {
-        std::fprintf(stderr, "trochograph-ss: %s\n", parsed.error.c_str());
+    const Result<PreviewOptions> parsed = parsePreviewOptions(args);
+    if (!parsed) {
+        std::fprintf(stderr, "trochograph-ss: %s\n", parsed.message().c_str());
         return 2;
     }
-    if (parsed.options->help) {
+    if (parsed->help) {
         std::fputs(previewUsage().c_str(), stdout);
         return 0;
     }
-    if (const std::string error = renderPreview(*parsed.options); !error.empty()) {
-        std::fprintf(stderr, "trochograph-ss: %s\n", error.c_str());
+    if (const Result<void> rendered = renderPreview(*parsed); !rendered) {
+        std::fprintf(stderr, "trochograph-ss: %s\n", rendered.message().c_str());
         return 1;
     }
     return 0;

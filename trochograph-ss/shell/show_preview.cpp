@@ -3,8 +3,9 @@
 #include <cerrno>
 #include <cstdlib>
 #include <new>
+#include <optional>
 
-#include "picture_file.h"
+#include "picture_formats.h"
 #include "show_preview_render.h"
 #include "show_state.h"
 
@@ -26,7 +27,7 @@ std::optional<int> wholeNumber(const std::string& text, int low, int high)
     return static_cast<int>(v);
 }
 
-ParsedPreview failure(std::string message) { return {std::nullopt, std::move(message)}; }
+Error failure(std::string message) { return {ErrorCode::usage, std::move(message)}; }
 
 }  // namespace
 
@@ -41,12 +42,12 @@ std::string previewUsage()
            std::to_string(largestSide) + " (default 1080)\n";
 }
 
-ParsedPreview parsePreviewOptions(const std::vector<std::string>& args)
+Result<PreviewOptions> parsePreviewOptions(const std::vector<std::string>& args)
 {
     PreviewOptions o;
     if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {
         o.help = true;
-        return {o, {}};
+        return o;
     }
     if (args.empty()) return failure("--render needs a preset number");
     const auto preset = wholeNumber(args[0], 0, presetCount - 1);
@@ -70,18 +71,22 @@ ParsedPreview parsePreviewOptions(const std::vector<std::string>& args)
         o.size = *size;
     }
     if (o.output.empty()) return failure("--output is missing");
-    if (!isPictureName(o.output)) return failure(o.output + ": " + pictureNameRule);
-    return {o, {}};
+    // The show keeps no record of its curves to draw them from.
+    if (!pictureFormatOf(o.output, false)) return failure(o.output + ": " + pictureNameRule(false));
+    return o;
 }
 
-std::string renderPreview(const PreviewOptions& options)
+Result<void> renderPreview(const PreviewOptions& options)
 {
+    const PictureFormat* format = pictureFormatOf(options.output, false);
+    if (!format) return failure(options.output + ": " + pictureNameRule(false));
     try {
-        const SaveResult saved = writePicture(renderPreset(options.preset, options.size), options.output);
-        if (!saved) return options.output + ": " + saved.message;
+        const Surface canvas = renderPreset(options.preset, options.size);
+        if (auto saved = format->write({canvas}, options.output); !saved)
+            return Error{saved.code(), options.output + ": " + saved.message()};
     } catch (const std::bad_alloc&) {
-        return "not enough memory for a " + std::to_string(options.size) + " x " + std::to_string(options.size) +
-               " canvas";
+        return Error{ErrorCode::noMemory, "not enough memory for a " + std::to_string(options.size) + " x " +
+                                              std::to_string(options.size) + " canvas"};
     }
     return {};
 }

@@ -2,9 +2,10 @@
 // first round of the show draws it, without a display and without pauses.
 #pragma once
 
-#include <optional>
 #include <string>
 #include <vector>
+
+#include "result.h"
 
 namespace trochograph {
 
@@ -15,18 +16,14 @@ struct PreviewOptions {
     bool help = false;
 };
 
-struct ParsedPreview {
-    std::optional<PreviewOptions> options;
-    std::string error;  // one line, set when options is empty
-};
-
-// `args` are the arguments after --render: N, then --output OUT and --size RES.
-ParsedPreview parsePreviewOptions(const std::vector<std::string>& args);
+// `args` are the arguments after --render: N, then --output OUT and --size RES. A refusal
+// (usage) is one line.
+Result<PreviewOptions> parsePreviewOptions(const std::vector<std::string>& args);
 
 std::string previewUsage();
 
-// Draws and writes the picture; empty on success, else one line naming the problem. On
-// failure no file is left behind and an existing one is untouched.
-std::string renderPreview(const PreviewOptions& options);
+// Draws and writes the picture; on failure the message is one line naming the problem, no
+// file is left behind and an existing one is untouched.
+Result<void> renderPreview(const PreviewOptions& options);
 
 }  // namespace trochograph

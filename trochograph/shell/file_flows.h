@@ -10,7 +10,7 @@
 
 #include "file_window.h"
 #include "main_window_host.h"
-#include "save_error.h"
+#include "result.h"
 
 namespace trochograph {
 
@@ -44,7 +44,7 @@ public:
 private:
     std::optional<std::filesystem::path> choose(FileDialogKind kind);
     void writeParameters(const std::filesystem::path& path);
-    void reportSaveError(SaveCode code);
+    void reportSaveError(ErrorCode code);
     void inform(const std::string& text, const char* caption = "Vell Varezuro");
 
     Engine& engine_;
