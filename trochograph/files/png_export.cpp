@@ -40,6 +40,8 @@ struct Context {
     std::exception_ptr thrown;  // anything else the sink threw, rethrown once libpng has been cleaned up
 };
 
+Error encodingFailed() { return {ErrorCode::writeFailed, "can't encode the picture"}; }
+
 Context& contextOf(void* pointer) { return *static_cast<Context*>(pointer); }
 
 // libpng must not return from an error: jump back to the setjmp in encodeRows. Without this
@@ -142,7 +144,7 @@ Result<void> encode(Rows rows, ByteSink& sink, std::string_view parameters)
     if (written) return {};
     if (context.outOfMemory) return noMemoryToWrite();
     if (context.sinkRefused) return sinkRefused();
-    return Error{ErrorCode::writeFailed, "can't encode the picture"};
+    return encodingFailed();
 }
 
 png_uint_32 side(int n) { return n > 0 ? static_cast<png_uint_32>(n) : 0; }
@@ -160,7 +162,7 @@ Result<void> encodeChecked(const Rows& rows, ByteSink& sink, std::string_view pa
 {
     constexpr auto maxSide = static_cast<png_uint_32>(maxPngSide);
     if (rows.width == 0 || rows.height == 0 || rows.width > maxSide || rows.height > maxSide) return sizeRefusal();
-    if (!rows.top) return Error{ErrorCode::writeFailed, "can't encode the picture"};
+    if (!rows.top) return encodingFailed();
     try {
         return encode(rows, sink, parameters);
     } catch (const std::bad_alloc&) {
