@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <vector>
 
 #include "png_export.h"
 #include "save_file.h"
@@ -57,15 +58,13 @@ const PictureFormat* pictureFormatOf(const std::filesystem::path& path, bool dra
 
 std::string pictureNameRule(bool drawings)
 {
+    std::vector<std::string_view> extensions;
+    for (const PictureFormat& format : formats)
+        if (drawings || !format.drawing) extensions.push_back(format.extension);
     std::string rule = "the output must end in ";
-    std::size_t listed = 0;
-    const std::size_t count = static_cast<std::size_t>(
-        std::count_if(std::begin(formats), std::end(formats), [&](const auto& f) { return drawings || !f.drawing; }));
-    for (const PictureFormat& format : formats) {
-        if (!drawings && format.drawing) continue;
-        if (listed > 0) rule += listed + 1 == count ? " or " : ", ";
-        rule += format.extension;
-        ++listed;
+    for (std::size_t i = 0; i < extensions.size(); ++i) {
+        if (i > 0) rule += i + 1 == extensions.size() ? " or " : ", ";
+        rule += extensions[i];
     }
     return rule;
 }

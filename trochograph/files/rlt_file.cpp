@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <fstream>
 #include <string>
 #include <system_error>
 
+#include "picture_formats.h"
 #include "rlt_record.h"
 #include "save_file.h"
 
@@ -60,8 +60,7 @@ Result<void> writeRlt(const CurveParameters& parameters, const std::filesystem::
 std::filesystem::path rltPathFor(const std::filesystem::path& imagePath)
 {
     std::filesystem::path result = imagePath;
-    std::string ext = imagePath.extension().string();
-    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
+    const std::string ext = lowerExtension(imagePath);
     if (ext.empty() || ext == ".rlt") {
         result += ".rlt";
     } else {

@@ -12,6 +12,7 @@
 #include "failing_sink.h"
 #include "trochograph/engine/fake_platform.h"
 #include "parameter_text.h"
+#include "picture_formats.h"
 #include "run_program.h"
 #include "scratch_dir.h"
 #include "svg_export.h"
@@ -46,6 +47,7 @@ TEST(SvgExport, PathsRetraceTheRecordExactly)
     renderWholeCurve(engine);
 
     const std::string svg = svgText(engine.record, parameterText(s.params));
+    EXPECT_TRUE(svg.starts_with(pictureFormat(PictureKind::svg).signature));
     SegmentList drawn;
     engine.record.replay(drawn);
     ASSERT_GT(drawn.segments.size(), 100u);
