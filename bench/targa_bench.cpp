@@ -19,7 +19,7 @@ void targaToFile(benchmark::State& run)
         run.PauseTiming();
         std::filesystem::remove(path);
         run.ResumeTiming();
-        if (!writetga(canvas, path)) run.SkipWithError("the Targa file could not be written");
+        if (!writeTarga(canvas, path)) run.SkipWithError("the Targa file could not be written");
     }
     std::filesystem::remove(path);
     run.SetBytesProcessed(run.iterations() * (18 + 3LL * side * side + 26));

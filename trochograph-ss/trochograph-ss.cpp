@@ -27,8 +27,8 @@ int runPreview(const std::vector<std::string>& args)
         std::fputs(previewUsage().c_str(), stdout);
         return 0;
     }
-    if (const std::string error = renderPreview(*parsed); !error.empty()) {
-        std::fprintf(stderr, "trochograph-ss: %s\n", error.c_str());
+    if (const Result<void> rendered = renderPreview(*parsed); !rendered) {
+        std::fprintf(stderr, "trochograph-ss: %s\n", rendered.message().c_str());
         return 1;
     }
     return 0;

@@ -28,9 +28,9 @@ int runHeadless(const std::vector<std::string>& args)
         return 0;
     }
     QtSmoothPainter smooth;
-    const RenderOutcome outcome = renderHeadless(*parsed, &smooth);
-    if (!outcome.ok) {
-        std::fprintf(stderr, "trochograph: %s\n", outcome.message.c_str());
+    const Result<void> outcome = renderHeadless(*parsed, &smooth);
+    if (!outcome) {
+        std::fprintf(stderr, "trochograph: %s\n", outcome.message().c_str());
         return 1;
     }
     return 0;

@@ -66,10 +66,11 @@ int main(int argc, char** argv)
     for (const auto& p : pictures) {
         const std::filesystem::path path = dir / p.name;
         std::filesystem::create_directories(path.parent_path(), ec);
-        const std::string error =
-            ec ? path.parent_path().string() + ": " + ec.message() : writePicture(p.draw(), path);
-        if (!error.empty()) {
-            std::fprintf(stderr, "make_pictures: %s\n", error.c_str());
+        if (ec) {
+            std::fprintf(stderr, "make_pictures: %s: %s\n", path.parent_path().c_str(), ec.message().c_str());
+            status = 1;
+        } else if (const trochograph::Result<void> written = writePicture(p.draw(), path); !written) {
+            std::fprintf(stderr, "make_pictures: %s: %s\n", path.c_str(), written.message().c_str());
             status = 1;
         }
     }

@@ -56,17 +56,16 @@ QImage toImage(const Picture& picture)
     return image;
 }
 
-std::string writePicture(const Picture& picture, const std::filesystem::path& path)
+Result<void> writePicture(const Picture& picture, const std::filesystem::path& path)
 {
     // Opaque pictures as RGB, the others as RGBA: both layouts are plain bytes in PNG order,
     // and ARGB32 is not premultiplied, so the samples carry over unchanged.
     const QImage bytes =
         toImage(picture).convertToFormat(picture.transparent ? QImage::Format_RGBA8888 : QImage::Format_RGB888);
-    if (bytes.isNull()) return path.string() + ": not enough memory for the picture";
+    if (bytes.isNull()) return Error{ErrorCode::noMemory, "not enough memory for the picture"};
     const PngPixels pixels{bytes.width(), bytes.height(), picture.transparent.has_value(), bytes.constBits(),
                            static_cast<std::ptrdiff_t>(bytes.bytesPerLine())};
-    const SaveResult saved = writePng(pixels, path);
-    return saved ? std::string() : path.string() + ": " + saved.message;
+    return writePng(pixels, path);
 }
 
 }  // namespace trochograph::pictures

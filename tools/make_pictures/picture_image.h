@@ -5,17 +5,17 @@
 
 #include <QImage>
 #include <filesystem>
-#include <string>
 
 #include "drawn_picture.h"
+#include "result.h"
 
 namespace trochograph::pictures {
 
 QImage toImage(const Picture& picture);
 
 // Writes the PNG file atomically with the program's own encoder: 24-bit for an opaque
-// picture, 32-bit with alpha for one with a clear colour. Returns an empty string on
-// success, else one line naming the file and what went wrong.
-std::string writePicture(const Picture& picture, const std::filesystem::path& path);
+// picture, 32-bit with alpha for one with a clear colour. A failure says what went wrong
+// in one line, without the file's name.
+Result<void> writePicture(const Picture& picture, const std::filesystem::path& path);
 
 }  // namespace trochograph::pictures

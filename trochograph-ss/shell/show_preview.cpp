@@ -1,10 +1,11 @@
 #include "show_preview.h"
 
 #include <new>
+#include <optional>
 
 #include "canvas_limits.h"
 #include "option_table.h"
-#include "picture_file.h"
+#include "picture_formats.h"
 #include "show_preview_render.h"
 #include "show_state.h"
 
@@ -34,6 +35,8 @@ const OptionTable<PreviewOptions>& previewTable()
     return table;
 }
 
+Error failure(std::string message) { return {ErrorCode::usage, std::move(message)}; }
+
 }  // namespace
 
 std::string previewUsage() { return usageText(previewTable()); }
@@ -42,18 +45,23 @@ Result<PreviewOptions> parsePreviewOptions(const std::vector<std::string>& args)
 {
     auto parsed = parseOptions(previewTable(), args);
     if (!parsed || parsed->help) return parsed;
-    if (!isPictureName(parsed->output)) return Error{ErrorCode::invalid, parsed->output + ": " + pictureNameRule};
+    // The show keeps no record of its curves to draw them from.
+    if (!pictureFormatOf(parsed->output, false))
+        return Error{ErrorCode::invalid, parsed->output + ": " + pictureNameRule(false)};
     return parsed;
 }
 
-std::string renderPreview(const PreviewOptions& options)
+Result<void> renderPreview(const PreviewOptions& options)
 {
+    const PictureFormat* format = pictureFormatOf(options.output, false);
+    if (!format) return failure(options.output + ": " + pictureNameRule(false));
     try {
-        const SaveResult saved = writePicture(renderPreset(options.preset, options.size), options.output);
-        if (!saved) return options.output + ": " + saved.message;
+        const Surface canvas = renderPreset(options.preset, options.size);
+        if (auto saved = format->write({canvas}, options.output); !saved)
+            return Error{saved.code(), options.output + ": " + saved.message()};
     } catch (const std::bad_alloc&) {
-        return "not enough memory for a " + std::to_string(options.size) + " x " + std::to_string(options.size) +
-               " canvas";
+        return Error{ErrorCode::noMemory, "not enough memory for a " + std::to_string(options.size) + " x " +
+                                              std::to_string(options.size) + " canvas"};
     }
     return {};
 }

@@ -21,8 +21,8 @@ Result<PreviewOptions> parsePreviewOptions(const std::vector<std::string>& args)
 
 std::string previewUsage();
 
-// Draws and writes the picture; empty on success, else one line naming the problem. On
-// failure no file is left behind and an existing one is untouched.
-std::string renderPreview(const PreviewOptions& options);
+// Draws and writes the picture; on failure the message is one line naming the problem, no
+// file is left behind and an existing one is untouched.
+Result<void> renderPreview(const PreviewOptions& options);
 
 }  // namespace trochograph

@@ -5,6 +5,8 @@
 #include <span>
 #include <vector>
 
+#include "result.h"
+
 namespace trochograph {
 
 class ByteSink {
@@ -14,6 +16,20 @@ public:
     // is not written to again by the encoders.
     virtual bool write(std::span<const std::uint8_t> bytes) = 0;
 };
+
+// What an encoder returns when its sink refuses bytes. Only the sink knows why; saveFile
+// puts the file's own reason in its place.
+inline Error sinkRefused() { return {ErrorCode::writeFailed, "the sink refused the bytes"}; }
+
+// What an encoder returns when the memory it needs can't be had.
+inline Error noMemoryToWrite() { return {ErrorCode::noMemory, "not enough memory to write the file"}; }
+
+// Writes the bytes, or says that the sink refused them.
+inline Result<void> put(ByteSink& sink, std::span<const std::uint8_t> bytes)
+{
+    if (!sink.write(bytes)) return sinkRefused();
+    return {};
+}
 
 // Collects everything in memory.
 class MemorySink final : public ByteSink {

@@ -38,22 +38,23 @@ Number readInt(std::string_view line, std::size_t& pos, int& value)
     return Number::ok;
 }
 
-std::optional<std::string> parseLine(std::string_view line, std::array<std::uint8_t, 3>& entry)
+// Accepts a line that starts with three numbers, or says what is wrong with it.
+Result<void> parseLine(std::string_view line, std::array<std::uint8_t, 3>& entry)
 {
     std::size_t pos = 0;
     for (auto& channel : entry) {
         int value = 0;
         switch (readInt(line, pos, value)) {
         case Number::missing:
-            return "does not start with three whole numbers (red green blue)";
+            return Error{ErrorCode::invalid, "does not start with three whole numbers (red green blue)"};
         case Number::outOfRange:
-            return "has a number too large to read";
+            return Error{ErrorCode::invalid, "has a number too large to read"};
         case Number::ok:
             channel = static_cast<std::uint8_t>(value & 0xFF);
             break;
         }
     }
-    return std::nullopt;
+    return {};
 }
 
 enum class Line { read, tooLong, end };
@@ -73,14 +74,14 @@ Line readLine(std::istream& in, std::string& buffer, std::string_view& line)
     return line.size() > maxLineLength ? Line::tooLong : Line::read;
 }
 
-std::string lineError(int n, const std::string& problem)
+Error lineError(int n, const std::string& problem)
 {
-    return "palette line " + std::to_string(n + 1) + " " + problem;
+    return {ErrorCode::invalid, "palette line " + std::to_string(n + 1) + " " + problem};
 }
 
 }  // namespace
 
-MapParse parseMap(std::istream& in)
+Result<MapTable> parseMap(std::istream& in)
 {
     MapTable table;
     for (auto& entry : table) entry = {1, 1, 1};
@@ -90,28 +91,26 @@ MapParse parseMap(std::istream& in)
         const Line got = readLine(in, buffer, line);
         if (got == Line::end) break;
         if (got == Line::tooLong)
-            return {std::nullopt, lineError(n, "is longer than " + std::to_string(maxLineLength) + " characters")};
-        if (auto problem = parseLine(line, table[n])) return {std::nullopt, lineError(n, *problem)};
+            return lineError(n, "is longer than " + std::to_string(maxLineLength) + " characters");
+        if (auto parsed = parseLine(line, table[n]); !parsed) return lineError(n, parsed.message());
     }
-    if (in.bad()) return {std::nullopt, "the palette file could not be read"};
-    return {table, {}};
+    if (in.bad()) return Error{ErrorCode::cannotOpen, "the palette file could not be read"};
+    return table;
 }
 
-MapParse parseMap(std::string_view text)
+Result<MapTable> parseMap(std::string_view text)
 {
     std::istringstream in{std::string(text)};
     return parseMap(in);
 }
 
-LoadResult OpenMapFile(const std::filesystem::path& path, MapTable& table)
+Result<MapTable> loadMap(const std::filesystem::path& path)
 {
     std::ifstream in(path, std::ios::binary);
-    if (!in) return {LoadResult::cannotOpen, "Error opening MAP file"};
-    MapParse parsed = parseMap(in);
-    if (in.bad()) return {LoadResult::cannotOpen, "Error reading MAP file"};
-    if (!parsed.table) return {LoadResult::invalid, parsed.error};
-    table = *parsed.table;
-    return {};
+    if (!in) return Error{ErrorCode::cannotOpen, "Error opening MAP file"};
+    Result<MapTable> parsed = parseMap(in);
+    if (in.bad()) return Error{ErrorCode::cannotOpen, "Error reading MAP file"};
+    return parsed;
 }
 
 void acceptPalette(const MapTable& table, CurveParameters& parameters)

@@ -17,29 +17,24 @@
 #include <cstdint>
 #include <filesystem>
 #include <istream>
-#include <optional>
 #include <string>
 #include <string_view>
 
 #include "curve_parameters.h"
-#include "load_result.h"
+#include "result.h"
 
 namespace trochograph {
 
 // Red, green, blue per entry, as the file gives them.
 using MapTable = std::array<std::array<std::uint8_t, 3>, 256>;
 
-struct MapParse {
-    std::optional<MapTable> table;  // set on success
-    std::string error;              // otherwise names the bad line, counted from 1
-};
+// The table, or why not: invalid with the bad line (counted from 1), or cannotOpen when the
+// stream failed.
+Result<MapTable> parseMap(std::istream& in);
+Result<MapTable> parseMap(std::string_view text);
 
-MapParse parseMap(std::istream& in);
-MapParse parseMap(std::string_view text);
-
-// Reads a palette file into `table`; a file that can't be read or is invalid leaves it as
-// it was.
-LoadResult OpenMapFile(const std::filesystem::path& path, MapTable& table);
+// Reads a palette file: cannotOpen when it can't be opened or read, else as parseMap.
+Result<MapTable> loadMap(const std::filesystem::path& path);
 
 // Makes a loaded palette the drawing palette.
 void acceptPalette(const MapTable& table, CurveParameters& parameters);

@@ -11,7 +11,7 @@ namespace trochograph {
 
 namespace {
 
-// A file that can't be opened is left to loadrlt, which says so as it always has.
+// A file that can't be opened is left to loadRlt, which says so as it always has.
 bool startsAsPng(const std::filesystem::path& path)
 {
     std::ifstream in(path, std::ios::binary);
@@ -24,16 +24,15 @@ bool startsAsPng(const std::filesystem::path& path)
 
 }  // namespace
 
-LoadResult loadParameterFile(const std::filesystem::path& path, CurveParameters& parameters,
-                             ParameterOrigin& origin)
+Result<void> loadParameterFile(const std::filesystem::path& path, CurveParameters& parameters,
+                               ParameterOrigin& origin)
 {
     origin = {};
-    if (!startsAsPng(path)) return loadrlt(path, parameters);
+    if (!startsAsPng(path)) return loadRlt(path, parameters);
     origin.picture = true;
-    PictureParameters carried;
-    if (LoadResult read = readPngParameters(path, carried); !read) return read;
-    applyPictureParameters(carried, parameters);
-    return {};
+    const Result<PictureParameters> carried = loadPngParameters(path);
+    if (!carried) return carried.error();
+    return applyPictureParameters(*carried, parameters);
 }
 
 }  // namespace trochograph

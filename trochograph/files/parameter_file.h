@@ -3,10 +3,9 @@
 #pragma once
 
 #include <filesystem>
-#include <optional>
 
 #include "curve_parameters.h"
-#include "load_result.h"
+#include "result.h"
 
 namespace trochograph {
 
@@ -15,10 +14,10 @@ struct ParameterOrigin {
     bool picture = false;  // a PNG picture rather than a .rlt file
 };
 
-// Reads the file into `parameters`, as loadrlt does for a .rlt file and, for a PNG picture,
+// Reads the file into `parameters`, as loadRlt does for a .rlt file and, for a PNG picture,
 // with applyPictureParameters, the canvas side it was drawn on included. A refused file
 // leaves the parameters untouched.
-LoadResult loadParameterFile(const std::filesystem::path& path, CurveParameters& parameters,
-                             ParameterOrigin& origin);
+Result<void> loadParameterFile(const std::filesystem::path& path, CurveParameters& parameters,
+                               ParameterOrigin& origin);
 
 }  // namespace trochograph

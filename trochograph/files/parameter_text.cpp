@@ -152,24 +152,24 @@ private:
     const std::map<std::string_view, std::string_view>& values_;
 };
 
-std::optional<std::string> checkRange(const char* key, int v, Range<int> range)
+Error refused(std::string message) { return {ErrorCode::invalid, std::move(message)}; }
+
+Result<void> checkRange(const char* key, int v, Range<int> range)
 {
-    if (range.contains(v)) return std::nullopt;
-    return std::string(key) + " is " + decimalText(v) + "; it should be " + decimalText(range.low) + " to " +
-           decimalText(range.high);
+    if (range.contains(v)) return {};
+    return refused(std::string(key) + " is " + decimalText(v) + "; it should be " + decimalText(range.low) + " to " +
+                   decimalText(range.high));
 }
 
-std::optional<std::string> validateExtras(const PictureParameters& p)
+Result<void> validateExtras(const PictureParameters& p)
 {
-    if (auto e = checkRange("width", p.width, limits::lineWidth)) return e;
+    if (auto e = checkRange("width", p.width, limits::lineWidth); !e) return e;
     if (!limits::scale.contains(p.scale))
-        return "scale is " + shortestText(p.scale) + "; it should be " + shortestText(limits::scale.low) + " to " +
-               shortestText(limits::scale.high);
-    if (auto e = checkRange("rounding", p.rounding, limits::rounding)) return e;
+        return refused("scale is " + shortestText(p.scale) + "; it should be " + shortestText(limits::scale.low) +
+                       " to " + shortestText(limits::scale.high));
+    if (auto e = checkRange("rounding", p.rounding, limits::rounding); !e) return e;
     return checkRange("res", p.res, limits::resolution);
 }
-
-ParameterTextParse refused(std::string error) { return {std::nullopt, std::move(error)}; }
 
 }  // namespace
 
@@ -178,7 +178,7 @@ PictureParameters pictureParameters(const CurveParameters& parameters)
     PictureParameters p;
     p.record = rltFromState(parameters);
     p.width = parameters.width;
-    p.scale = parameters.scale.at(static_cast<std::size_t>(parameters.type));
+    p.scale = parameters.scale[static_cast<std::size_t>(parameters.type)];
     p.rounding = parameters.rounding == noRounding ? 0 : parameters.rounding;
     p.res = parameters.res;
     p.palette = parameters.crpalette.colors();
@@ -199,7 +199,7 @@ std::string parameterTextTooLong(std::size_t bytes)
            decimalText(static_cast<long long>(limits::parameterTextBytes)) + " are read";
 }
 
-ParameterTextParse parseParameterText(std::string_view text)
+Result<PictureParameters> parseParameterText(std::string_view text)
 {
     if (text.size() > limits::parameterTextBytes) return refused(parameterTextTooLong(text.size()));
 
@@ -226,19 +226,21 @@ ParameterTextParse parseParameterText(std::string_view text)
     Reader reader(values);
     visitKeys(reader, p);
     if (reader.error) return refused(*reader.error);
-    if (auto e = validateRlt(p.record)) return refused(*e);
-    if (auto e = validateExtras(p)) return refused(*e);
-    return {p, {}};
+    if (auto valid = validateRlt(p.record); !valid) return valid.error();
+    if (auto valid = validateExtras(p); !valid) return valid.error();
+    return p;
 }
 
-void applyPictureParameters(const PictureParameters& p, CurveParameters& parameters)
+Result<void> applyPictureParameters(const PictureParameters& p, CurveParameters& parameters)
 {
-    applyRlt(p.record, parameters);
+    if (auto valid = validateExtras(p); !valid) return valid;
+    if (auto applied = applyRlt(p.record, parameters); !applied) return applied;
     parameters.width = p.width;
-    parameters.scale.at(static_cast<std::size_t>(p.record.type)) = p.scale;
+    parameters.scale[static_cast<std::size_t>(p.record.type)] = p.scale;
     parameters.rounding = p.rounding == 0 ? noRounding : p.rounding;
     parameters.res = p.res;
     if (parameters.crpalette.colors() != p.palette) parameters.crpalette = p.palette;
+    return {};
 }
 
 }  // namespace trochograph

@@ -21,12 +21,12 @@
 #pragma once
 
 #include <cstddef>
-#include <optional>
 #include <string>
 #include <string_view>
 
 #include "curve_parameters.h"
 #include "palette.h"
+#include "result.h"
 #include "rlt_record.h"
 
 namespace trochograph {
@@ -47,18 +47,15 @@ PictureParameters pictureParameters(const CurveParameters& parameters);
 
 std::string parameterText(const CurveParameters& parameters);
 
-struct ParameterTextParse {
-    std::optional<PictureParameters> parameters;  // set on success
-    std::string error;                            // otherwise one line naming the problem
-};
-
-// Texts longer than limits::parameterTextBytes are refused unread.
-ParameterTextParse parseParameterText(std::string_view text);
+// The parameters, or one line naming the first problem (invalid). Texts longer than
+// limits::parameterTextBytes are refused unread.
+Result<PictureParameters> parseParameterText(std::string_view text);
 // The refusal of a text of `bytes` beyond that limit, for readers that don't keep it all.
 std::string parameterTextTooLong(std::size_t bytes);
 
 // The record as applyRlt sets it, the pen width, the scale of the record's type, the
-// rounding, the canvas side and the palette.
-void applyPictureParameters(const PictureParameters& carried, CurveParameters& parameters);
+// rounding, the canvas side and the palette. Carried parameters that parseParameterText
+// would refuse are refused (invalid) and leave `parameters` untouched.
+Result<void> applyPictureParameters(const PictureParameters& carried, CurveParameters& parameters);
 
 }  // namespace trochograph

@@ -35,9 +35,12 @@ struct Rows {
 // What libpng's callbacks share with the encoder, through libpng's user pointers.
 struct Context {
     ByteSink* sink = nullptr;
-    bool outOfMemory = false;
-    std::exception_ptr thrown;  // by the sink, rethrown once libpng has been cleaned up
+    bool sinkRefused = false;
+    bool outOfMemory = false;   // libpng's allocation or the sink's
+    std::exception_ptr thrown;  // anything else the sink threw, rethrown once libpng has been cleaned up
 };
+
+Error encodingFailed() { return {ErrorCode::writeFailed, "can't encode the picture"}; }
 
 Context& contextOf(void* pointer) { return *static_cast<Context*>(pointer); }
 
@@ -55,6 +58,9 @@ extern "C" void onWrite(png_structp png, png_bytep data, std::size_t length)
     bool written = false;
     try {
         written = context.sink->write({data, length});
+        context.sinkRefused = !written;
+    } catch (const std::bad_alloc&) {
+        context.outOfMemory = true;
     } catch (...) {
         context.thrown = std::current_exception();
     }
@@ -120,10 +126,8 @@ bool encodeRows(png_structp png, png_infop info, const Rows& rows, Context& cont
     return true;
 }
 
-bool encode(Rows rows, ByteSink& sink, std::string_view parameters)
+Result<void> encode(Rows rows, ByteSink& sink, std::string_view parameters)
 {
-    constexpr auto maxSide = static_cast<png_uint_32>(maxPngSide);
-    if (rows.width == 0 || rows.height == 0 || rows.width > maxSide || rows.height > maxSide) return false;
     // Kept here, above the setjmp frame, since a jump out of libpng skips destructors.
     const std::string text(parameters);
     rows.parameters = text.empty() ? nullptr : text.c_str();
@@ -131,24 +135,44 @@ bool encode(Rows rows, ByteSink& sink, std::string_view parameters)
     context.sink = &sink;
     png_structp png = png_create_write_struct_2(PNG_LIBPNG_VER_STRING, &context, onError, onWarning, &context,
                                                 allocate, release);
-    if (!png) throw std::bad_alloc();
+    if (!png) return noMemoryToWrite();
     png_infop info = png_create_info_struct(png);
+    context.outOfMemory = !info;
     const bool written = info && encodeRows(png, info, rows, context);
     png_destroy_write_struct(&png, &info);
     if (context.thrown) std::rethrow_exception(context.thrown);
-    if (!written && context.outOfMemory) throw std::bad_alloc();
-    return written;
+    if (written) return {};
+    if (context.outOfMemory) return noMemoryToWrite();
+    if (context.sinkRefused) return sinkRefused();
+    return encodingFailed();
 }
 
 png_uint_32 side(int n) { return n > 0 ? static_cast<png_uint_32>(n) : 0; }
 
-std::string sizeRefusal() { return "a PNG picture must be 1 to " + std::to_string(maxPngSide) + " pixels wide and high"; }
-
 bool fits(int width, int height) { return width > 0 && height > 0 && width <= maxPngSide && height <= maxPngSide; }
+
+Error sizeRefusal()
+{
+    return {ErrorCode::writeFailed, "a PNG picture must be 1 to " + std::to_string(maxPngSide) + " pixels wide and high"};
+}
+
+// The sides are checked before anything is written; a lack of memory anywhere becomes
+// noMemory.
+Result<void> encodeChecked(const Rows& rows, ByteSink& sink, std::string_view parameters)
+{
+    constexpr auto maxSide = static_cast<png_uint_32>(maxPngSide);
+    if (rows.width == 0 || rows.height == 0 || rows.width > maxSide || rows.height > maxSide) return sizeRefusal();
+    if (!rows.top) return encodingFailed();
+    try {
+        return encode(rows, sink, parameters);
+    } catch (const std::bad_alloc&) {
+        return noMemoryToWrite();
+    }
+}
 
 }  // namespace
 
-bool encodePng(const Surface& surface, ByteSink& sink, std::string_view parameters)
+Result<void> encodePng(const Surface& surface, ByteSink& sink, std::string_view parameters)
 {
     const Rows rows{side(surface.width()),
                     side(surface.height()),
@@ -156,26 +180,25 @@ bool encodePng(const Surface& surface, ByteSink& sink, std::string_view paramete
                     reinterpret_cast<const std::uint8_t*>(surface.pixels().data()),
                     static_cast<std::ptrdiff_t>(surface.width()) * 4,
                     nullptr};
-    return encode(rows, sink, parameters);
+    return encodeChecked(rows, sink, parameters);
 }
 
-bool encodePng(const PngPixels& pixels, ByteSink& sink, std::string_view parameters)
+Result<void> encodePng(const PngPixels& pixels, ByteSink& sink, std::string_view parameters)
 {
-    if (!pixels.top) return false;
     const Rows rows{side(pixels.width), side(pixels.height), pixels.alpha ? Samples::rgba : Samples::rgb, pixels.top,
                     pixels.stride, nullptr};
-    return encode(rows, sink, parameters);
+    return encodeChecked(rows, sink, parameters);
 }
 
-SaveResult writePng(const Surface& surface, const std::filesystem::path& path, std::string_view parameters)
+Result<void> writePng(const Surface& surface, const std::filesystem::path& path, std::string_view parameters)
 {
-    if (!fits(surface.width(), surface.height())) return {saveWriteFailed, sizeRefusal()};
+    if (!fits(surface.width(), surface.height())) return sizeRefusal();
     return saveFile(path, [&](ByteSink& sink) { return encodePng(surface, sink, parameters); });
 }
 
-SaveResult writePng(const PngPixels& pixels, const std::filesystem::path& path, std::string_view parameters)
+Result<void> writePng(const PngPixels& pixels, const std::filesystem::path& path, std::string_view parameters)
 {
-    if (!fits(pixels.width, pixels.height)) return {saveWriteFailed, sizeRefusal()};
+    if (!fits(pixels.width, pixels.height)) return sizeRefusal();
     return saveFile(path, [&](ByteSink& sink) { return encodePng(pixels, sink, parameters); });
 }
 

@@ -14,13 +14,16 @@
 #include <string_view>
 
 #include "byte_sink.h"
-#include "save_error.h"
+#include "result.h"
 #include "surface.h"
 
 namespace trochograph {
 
 // libpng's own limit on a side unless a program raises it.
 inline constexpr int maxPngSide = 1000000;
+
+// The eight bytes every PNG file starts with.
+inline constexpr std::string_view pngSignature{"\x89PNG\r\n\x1a\n", 8};
 
 // The keyword of the tEXt chunk that carries a picture's parameters (parameter_text.h).
 inline constexpr const char* pngParametersKeyword = "Trochograph parameters";
@@ -36,16 +39,16 @@ struct PngPixels {
 };
 
 // Writes the picture to the sink, with `parameters`, unless empty, in a tEXt chunk keyed
-// pngParametersKeyword (Latin-1 text without NUL, as tEXt holds). False when the sink fails
-// (the encoder then stops) and, without writing anything, when a side is 0 or above
-// maxPngSide. Throws std::bad_alloc when libpng can't have the memory it needs; an
-// exception from the sink passes through.
-bool encodePng(const Surface& surface, ByteSink& sink, std::string_view parameters = {});
-bool encodePng(const PngPixels& pixels, ByteSink& sink, std::string_view parameters = {});
+// pngParametersKeyword (Latin-1 text without NUL, as tEXt holds). Fails when the sink does
+// (the encoder then stops), with noMemory when libpng or the sink can't have the memory
+// they need, and, without writing anything, when a side is 0 or above maxPngSide. Any
+// other exception from the sink passes through once libpng has been cleaned up.
+Result<void> encodePng(const Surface& surface, ByteSink& sink, std::string_view parameters = {});
+Result<void> encodePng(const PngPixels& pixels, ByteSink& sink, std::string_view parameters = {});
 
 // Writes the picture to `path`, replacing an existing file only once all of it has been
-// written. The codes are those of writetga.
-SaveResult writePng(const Surface& surface, const std::filesystem::path& path, std::string_view parameters = {});
-SaveResult writePng(const PngPixels& pixels, const std::filesystem::path& path, std::string_view parameters = {});
+// written. The codes are those of writeTarga.
+Result<void> writePng(const Surface& surface, const std::filesystem::path& path, std::string_view parameters = {});
+Result<void> writePng(const PngPixels& pixels, const std::filesystem::path& path, std::string_view parameters = {});
 
 }  // namespace trochograph

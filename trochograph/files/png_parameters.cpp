@@ -11,7 +11,6 @@
 #include <string>
 
 #include "parameter_limits.h"
-#include "png_export.h"
 
 namespace trochograph {
 
@@ -112,55 +111,50 @@ struct FileCloser {
 };
 
 // The text of our chunk into `text`, or why there is none to be had.
-LoadResult readParameterChunk(std::FILE* file, std::string& text)
+Result<std::string> readParameterChunk(std::FILE* file)
 {
     // Large for the stack, with the text in it.
     const auto context = std::make_unique<Context>();
     context->file = file;
     png_structp png = png_create_read_struct_2(PNG_LIBPNG_VER_STRING, context.get(), onReadError, onReadWarning,
                                                context.get(), allocateForReading, releaseAfterReading);
-    if (!png) return {LoadResult::cannotOpen, "not enough memory to read the PNG picture"};
+    if (!png) return Error{ErrorCode::cannotOpen, "not enough memory to read the PNG picture"};
     png_infop info = png_create_info_struct(png);
     context->outOfMemory = !info;
     const bool read = info && readChunks(png, info, *context);
     png_destroy_read_struct(&png, &info, nullptr);
 
     if (!read) {
-        if (context->outOfMemory) return {LoadResult::cannotOpen, "not enough memory to read the PNG picture"};
-        if (context->readFailed) return {LoadResult::cannotOpen, "Error opening PNG file"};
-        if (context->endOfFile) return {LoadResult::invalid, "the PNG picture ends too early"};
-        return {LoadResult::invalid, std::string("damaged PNG picture: ") + context->error.data()};
+        if (context->outOfMemory) return Error{ErrorCode::cannotOpen, "not enough memory to read the PNG picture"};
+        if (context->readFailed) return Error{ErrorCode::cannotOpen, "Error opening PNG file"};
+        if (context->endOfFile) return Error{ErrorCode::invalid, "the PNG picture ends too early"};
+        return Error{ErrorCode::invalid, std::string("damaged PNG picture: ") + context->error.data()};
     }
-    if (!context->found) return {LoadResult::invalid, noPngParameters};
+    if (!context->found) return Error{ErrorCode::invalid, noPngParameters};
     if (context->textLength > context->text.size())
-        return {LoadResult::invalid, parameterTextTooLong(context->textLength)};
-    text.assign(context->text.data(), context->textLength);
-    return {};
+        return Error{ErrorCode::invalid, parameterTextTooLong(context->textLength)};
+    return std::string(context->text.data(), context->textLength);
 }
 
 }  // namespace
 
 bool isPngSignature(std::span<const std::uint8_t> bytes)
 {
-    static constexpr std::uint8_t signature[pngSignatureSize] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-    return bytes.size() >= pngSignatureSize && std::memcmp(bytes.data(), signature, pngSignatureSize) == 0;
+    return bytes.size() >= pngSignatureSize && std::memcmp(bytes.data(), pngSignature.data(), pngSignatureSize) == 0;
 }
 
-LoadResult readPngParameters(const std::filesystem::path& path, PictureParameters& parameters)
+Result<PictureParameters> loadPngParameters(const std::filesystem::path& path)
 {
     const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-    if (!file) return {LoadResult::cannotOpen, "Error opening PNG file"};
+    if (!file) return Error{ErrorCode::cannotOpen, "Error opening PNG file"};
     std::array<std::uint8_t, pngSignatureSize> start{};
     const std::size_t got = std::fread(start.data(), 1, start.size(), file.get());
-    if (std::ferror(file.get())) return {LoadResult::cannotOpen, "Error opening PNG file"};
-    if (!isPngSignature(std::span(start.data(), got))) return {LoadResult::invalid, "not a PNG picture"};
+    if (std::ferror(file.get())) return Error{ErrorCode::cannotOpen, "Error opening PNG file"};
+    if (!isPngSignature(std::span(start.data(), got))) return Error{ErrorCode::invalid, "not a PNG picture"};
 
-    std::string text;
-    if (LoadResult read = readParameterChunk(file.get(), text); !read) return read;
-    ParameterTextParse parsed = parseParameterText(text);
-    if (!parsed.parameters) return {LoadResult::invalid, parsed.error};
-    parameters = *parsed.parameters;
-    return {};
+    Result<std::string> text = readParameterChunk(file.get());
+    if (!text) return text.error();
+    return parseParameterText(*text);
 }
 
 }  // namespace trochograph

@@ -12,20 +12,21 @@
 #include <filesystem>
 #include <span>
 
-#include "load_result.h"
+#include "png_export.h"
+#include "result.h"
 #include "parameter_text.h"
 
 namespace trochograph {
 
-inline constexpr std::size_t pngSignatureSize = 8;
+inline constexpr std::size_t pngSignatureSize = pngSignature.size();
 
 // Whether the bytes start with the PNG signature.
 bool isPngSignature(std::span<const std::uint8_t> bytes);
 
-// Reads and checks the parameters of the PNG picture at `path`. On failure `parameters` is
-// left as it was and the message says why: the file is no PNG picture, is damaged or cut
-// short, carries no parameters, or carries parameters parseParameterText refuses.
-LoadResult readPngParameters(const std::filesystem::path& path, PictureParameters& parameters);
+// Reads and checks the parameters of the PNG picture at `path`. A refusal says why: the
+// file can't be read (cannotOpen), or is no PNG picture, is damaged or cut short, carries
+// no parameters, or carries parameters parseParameterText refuses (invalid).
+Result<PictureParameters> loadPngParameters(const std::filesystem::path& path);
 
 // The message for a PNG picture without a tEXt chunk of ours.
 inline constexpr const char* noPngParameters = "no Trochograph parameters in this PNG picture";

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <fstream>
 #include <string>
 #include <system_error>
 
+#include "picture_formats.h"
 #include "rlt_record.h"
 #include "save_file.h"
 
@@ -28,42 +28,39 @@ std::string sizeOfLongFile(const std::filesystem::path& path)
 
 }  // namespace
 
-LoadResult loadrlt(const std::filesystem::path& path, CurveParameters& parameters)
+Result<void> loadRlt(const std::filesystem::path& path, CurveParameters& parameters)
 {
+    const Error cannotOpen{ErrorCode::cannotOpen, "Error opening RLT file"};
     std::ifstream in(path, std::ios::binary);
-    if (!in) return {LoadResult::cannotOpen, "Error opening RLT file"};
+    if (!in) return cannotOpen;
 
     // One byte more than a record tells a long file from an exact one.
     std::array<char, rltSize + 1> buffer{};
     in.read(buffer.data(), buffer.size());
-    if (in.bad()) return {LoadResult::cannotOpen, "Error opening RLT file"};
+    if (in.bad()) return cannotOpen;
     const auto got = static_cast<std::size_t>(in.gcount());
     if (got != rltSize) {
         const std::string size = got > rltSize ? sizeOfLongFile(path) : std::to_string(got) + " bytes";
-        return {LoadResult::invalid, "not a parameter file: " + size + ", a parameter file has " +
-                                         std::to_string(rltSize)};
+        return Error{ErrorCode::invalid,
+                     "not a parameter file: " + size + ", a parameter file has " + std::to_string(rltSize)};
     }
 
     std::array<std::uint8_t, rltSize> bytes{};
     std::transform(buffer.begin(), buffer.begin() + rltSize, bytes.begin(),
                    [](char c) { return static_cast<std::uint8_t>(c); });
-    const RltRecord record = decodeRlt(bytes);
-    if (auto reason = validateRlt(record)) return {LoadResult::invalid, *reason};
-    applyRlt(record, parameters);
-    return {};
+    return applyRlt(decodeRlt(bytes), parameters);
 }
 
-SaveResult writerlt(const std::filesystem::path& path, const CurveParameters& parameters)
+Result<void> writeRlt(const CurveParameters& parameters, const std::filesystem::path& path)
 {
     const auto bytes = encodeRlt(rltFromState(parameters));
-    return saveFile(path, [&](ByteSink& sink) { return sink.write(bytes); });
+    return saveFile(path, [&](ByteSink& sink) { return put(sink, bytes); });
 }
 
 std::filesystem::path rltPathFor(const std::filesystem::path& imagePath)
 {
     std::filesystem::path result = imagePath;
-    std::string ext = imagePath.extension().string();
-    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
+    const std::string ext = lowerExtension(imagePath);
     if (ext.empty() || ext == ".rlt") {
         result += ".rlt";
     } else {

@@ -4,18 +4,18 @@
 #include <filesystem>
 
 #include "curve_parameters.h"
-#include "load_result.h"
-#include "save_error.h"
+#include "result.h"
 
 namespace trochograph {
 
-// Reads a parameter file into `parameters`. A file that is not exactly one record, or whose
-// record fails validateRlt, is refused as a whole and the parameters are left untouched.
-LoadResult loadrlt(const std::filesystem::path& path, CurveParameters& parameters);
+// Reads a parameter file into `parameters`. A file that can't be read is refused with
+// cannotOpen; one that is not exactly one record, or whose record fails validateRlt, with
+// invalid. A refused file leaves the parameters untouched.
+Result<void> loadRlt(const std::filesystem::path& path, CurveParameters& parameters);
 
 // Saves the current parameters, replacing an existing file only once the record is
-// completely written. The code is saveOk, saveCannotCreate or saveWriteFailed.
-SaveResult writerlt(const std::filesystem::path& path, const CurveParameters& parameters);
+// completely written. The codes are cannotCreate and writeFailed.
+Result<void> writeRlt(const CurveParameters& parameters, const std::filesystem::path& path);
 
 // The parameter file saved alongside an image: the image's extension replaced by ".rlt"
 // (rose.tga -> rose.rlt), or ".rlt" appended when the name has no extension or already

@@ -90,23 +90,25 @@ std::string hex(std::uint32_t v)
     return s;
 }
 
-std::optional<std::string> checkInt(const char* name, std::int32_t v, Range<int> range)
+Error refused(std::string message) { return {ErrorCode::invalid, std::move(message)}; }
+
+Result<void> checkInt(const char* name, std::int32_t v, Range<int> range)
 {
-    if (range.contains(v)) return std::nullopt;
-    return std::string(name) + " is " + std::to_string(v) + "; it should be " + std::to_string(range.low) + " to " +
-           std::to_string(range.high);
+    if (range.contains(v)) return {};
+    return refused(std::string(name) + " is " + std::to_string(v) + "; it should be " + std::to_string(range.low) +
+                   " to " + std::to_string(range.high));
 }
 
-std::optional<std::string> checkAtLeast(const char* name, std::int32_t v, std::int32_t lo)
+Result<void> checkAtLeast(const char* name, std::int32_t v, std::int32_t lo)
 {
-    if (v >= lo) return std::nullopt;
-    return std::string(name) + " is " + std::to_string(v) + "; it should be at least " + std::to_string(lo);
+    if (v >= lo) return {};
+    return refused(std::string(name) + " is " + std::to_string(v) + "; it should be at least " + std::to_string(lo));
 }
 
-std::optional<std::string> checkColour(const char* name, Colorref v)
+Result<void> checkColour(const char* name, Colorref v)
 {
-    if (v <= 0x00FFFFFF) return std::nullopt;
-    return std::string(name) + " is " + hex(v) + "; it should be 0x00000000 to 0x00FFFFFF";
+    if (v <= 0x00FFFFFF) return {};
+    return refused(std::string(name) + " is " + hex(v) + "; it should be 0x00000000 to 0x00FFFFFF");
 }
 
 }  // namespace
@@ -143,17 +145,18 @@ RltRecord decodeRlt(std::span<const std::uint8_t, rltSize> bytes)
 
 RltRecord rltFromState(const CurveParameters& s)
 {
+    assert(s.type >= 0 && s.type < curveTypeCount);
     const auto t = static_cast<std::size_t>(s.type);
     RltRecord r;
     r.type = s.type;
     r.ellipse = s.ellipse;
     r.method = s.method;
-    r.Rpct = s.Rpct.at(t);
-    r.rpct = s.rpct.at(t);
-    r.dpct = s.dpct.at(t);
+    r.Rpct = s.Rpct[t];
+    r.rpct = s.rpct[t];
+    r.dpct = s.dpct[t];
     r.inc = s.increment;
-    r.kn = s.kn.at(t);
-    r.kd = s.kd.at(t);
+    r.kn = s.kn[t];
+    r.kd = s.kd[t];
     r.kindex = truncToInt(s.kindex);
     r.en = s.en;
     r.ed = s.ed;
@@ -170,18 +173,19 @@ RltRecord rltFromState(const CurveParameters& s)
     return r;
 }
 
-void applyRlt(const RltRecord& r, CurveParameters& s)
+Result<void> applyRlt(const RltRecord& r, CurveParameters& s)
 {
+    if (auto valid = validateRlt(r); !valid) return valid;
     s.type = r.type;
     const auto t = static_cast<std::size_t>(r.type);
     s.ellipse = r.ellipse;
     s.method = r.method;
-    s.Rpct.at(t) = r.Rpct;
-    s.rpct.at(t) = r.rpct;
-    s.dpct.at(t) = r.dpct;
+    s.Rpct[t] = r.Rpct;
+    s.rpct[t] = r.rpct;
+    s.dpct[t] = r.dpct;
     s.increment = r.inc;
-    s.kn.at(t) = r.kn;
-    s.kd.at(t) = r.kd;
+    s.kn[t] = r.kn;
+    s.kd[t] = r.kd;
     s.kindex = r.kindex;
     s.en = r.en;
     s.ed = r.ed;
@@ -196,52 +200,53 @@ void applyRlt(const RltRecord& r, CurveParameters& s)
     s.gback = r.gback;
     s.bback = r.bback;
     s.multicolor = r.multicolor;
+    return {};
 }
 
-std::optional<std::string> validateRlt(const RltRecord& r)
+Result<void> validateRlt(const RltRecord& r)
 {
-    if (auto e = checkInt("type", r.type, {0, curveTypeCount - 1})) return e;
+    if (auto e = checkInt("type", r.type, {0, curveTypeCount - 1}); !e) return e;
     const bool rhodonea = r.type == rhodoneaRational || r.type == rhodoneaIrrational;
     if (rhodonea && r.ellipse != 0)
-        return "ellipse is " + std::to_string(r.ellipse) + "; it should be 0 for type " + std::to_string(r.type);
-    if (auto e = checkInt("ellipse", r.ellipse, {0, 1})) return e;
-    if (auto e = checkInt("method", r.method, {actualEllipse, circleVaryingD})) return e;
-    if (auto e = checkInt("Rpct", r.Rpct, limits::radiusPercent)) return e;
-    if (auto e = checkInt("rpct", r.rpct, limits::radiusPercent)) return e;
+        return refused("ellipse is " + std::to_string(r.ellipse) + "; it should be 0 for type " + std::to_string(r.type));
+    if (auto e = checkInt("ellipse", r.ellipse, {0, 1}); !e) return e;
+    if (auto e = checkInt("method", r.method, {actualEllipse, circleVaryingD}); !e) return e;
+    if (auto e = checkInt("Rpct", r.Rpct, limits::radiusPercent); !e) return e;
+    if (auto e = checkInt("rpct", r.rpct, limits::radiusPercent); !e) return e;
     if (r.type == hypotrochoid && r.Rpct == r.rpct)
-        return "hypotrochoid: R and r should not be equal (both are " + std::to_string(r.Rpct) + ")";
+        return refused("hypotrochoid: R and r should not be equal (both are " + std::to_string(r.Rpct) + ")");
     if (!limits::distancePercent.contains(r.dpct))
-        return "dpct is " + number(r.dpct) + "; it should be " + bound(limits::distancePercent.low) + " to " +
-               bound(limits::distancePercent.high);
+        return refused("dpct is " + number(r.dpct) + "; it should be " + bound(limits::distancePercent.low) + " to " +
+                       bound(limits::distancePercent.high));
     if (!limits::increment.contains(r.inc))
-        return "inc is " + number(r.inc) + "; it should be a finite number of at least " +
-               bound(limits::increment.low);
+        return refused("inc is " + number(r.inc) + "; it should be a finite number of at least " +
+                       bound(limits::increment.low));
     if (const auto kn = limits::kn(r.type)) {
-        if (auto e = checkInt("kn", r.kn, *kn)) return *e + " for type " + std::to_string(r.type);
-    } else if (auto e = checkAtLeast("kn", r.kn, 1)) {
+        if (auto e = checkInt("kn", r.kn, *kn); !e) return refused(e.message() + " for type " + std::to_string(r.type));
+    } else if (auto e = checkAtLeast("kn", r.kn, 1); !e) {
         // Unused by the trochoids, but a file with a count below 1 was not written by us.
         return e;
     }
-    if (auto e = checkInt("kd", r.kd, limits::petalFactor)) return e;
-    if (auto e = checkInt("kindex", r.kindex, limits::kindex)) return e;
-    if (auto e = checkInt("en", r.en, limits::axis)) return e;
-    if (auto e = checkInt("ed", r.ed, limits::axis)) return e;
+    if (auto e = checkInt("kd", r.kd, limits::petalFactor); !e) return e;
+    if (auto e = checkInt("kindex", r.kindex, limits::kindex); !e) return e;
+    if (auto e = checkInt("en", r.en, limits::axis); !e) return e;
+    if (auto e = checkInt("ed", r.ed, limits::axis); !e) return e;
     if (r.en > r.ed)
-        return "en is " + std::to_string(r.en) + "; it should be at most ed, which is " + std::to_string(r.ed);
+        return refused("en is " + std::to_string(r.en) + "; it should be at most ed, which is " + std::to_string(r.ed));
     if (!limits::rotation.contains(r.rottheta))
-        return "rottheta is " + number(r.rottheta) + "; it should be at least " + bound(limits::rotation.low) +
-               " and less than " + bound(limits::rotation.high);
-    if (auto e = checkColour("fore", r.fore)) return e;
-    if (auto e = checkColour("back", r.back)) return e;
+        return refused("rottheta is " + number(r.rottheta) + "; it should be at least " + bound(limits::rotation.low) +
+                       " and less than " + bound(limits::rotation.high));
+    if (auto e = checkColour("fore", r.fore); !e) return e;
+    if (auto e = checkColour("back", r.back); !e) return e;
     const struct {
         const char* name;
         std::int32_t value;
     } components[] = {{"rfore", r.rfore}, {"gfore", r.gfore}, {"bfore", r.bfore},
                       {"rback", r.rback}, {"gback", r.gback}, {"bback", r.bback}};
     for (const auto& c : components)
-        if (auto e = checkInt(c.name, c.value, limits::colorComponent)) return e;
-    if (auto e = checkInt("multicolor", r.multicolor, {0, 1})) return e;
-    return std::nullopt;
+        if (auto e = checkInt(c.name, c.value, limits::colorComponent); !e) return e;
+    if (auto e = checkInt("multicolor", r.multicolor, {0, 1}); !e) return e;
+    return {};
 }
 
 }  // namespace trochograph

@@ -13,12 +13,12 @@
 
 #include <array>
 #include <cstdint>
-#include <optional>
 #include <span>
 #include <string>
 
 #include "colorref.h"
 #include "curve_parameters.h"
+#include "result.h"
 
 namespace trochograph {
 
@@ -52,16 +52,16 @@ std::array<std::uint8_t, rltSize> encodeRlt(const RltRecord& record);
 RltRecord decodeRlt(std::span<const std::uint8_t, rltSize> bytes);
 
 // The current type's parameters; kindex is truncated toward zero (saturating, so any value
-// converts). A type outside 0..3 throws std::out_of_range rather than reading elsewhere.
+// converts). The type must be one of the curve types, as everywhere in the engine.
 RltRecord rltFromState(const CurveParameters& parameters);
 
 // Sets the type, then every stored field, the per-type ones into the new type's entries.
-// dbtheta follows rottheta so that the two keep describing the same rotation. The record
-// should have passed validateRlt; a type outside 0..3 throws std::out_of_range.
-void applyRlt(const RltRecord& record, CurveParameters& parameters);
+// dbtheta follows rottheta so that the two keep describing the same rotation. A record
+// validateRlt refuses is refused with its reason and changes nothing.
+Result<void> applyRlt(const RltRecord& record, CurveParameters& parameters);
 
-// Empty when every field is acceptable, else one line naming the first bad field, its value
-// and the accepted range.
-std::optional<std::string> validateRlt(const RltRecord& record);
+// Accepts a record whose every field is acceptable; else refuses it (invalid) with one line
+// naming the first bad field, its value and the accepted range.
+Result<void> validateRlt(const RltRecord& record);
 
 }  // namespace trochograph

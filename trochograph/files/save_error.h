@@ -1,30 +1,23 @@
-// What the file writers report: a code for the window, which shows the fixed text of
-// saveerror, and one line with the real reason for the command line.
+// The window's fixed texts for a failed save, one per saving ErrorCode (result.h); the
+// command line shows the Error's own message instead.
 #pragma once
 
 #include <array>
-#include <string>
+#include <cassert>
+
+#include "result.h"
 
 namespace trochograph {
 
-enum SaveCode : int {
-    saveOk = 0,
-    saveCannotCreate = 1,
-    saveNoMemory = 2,
-    saveWriteFailed = 3,
-};
-
-// The message for code c (1 to 3) is saveerror[c - 1].
+// The text for code c (cannotCreate, noMemory or writeFailed) is saveerror[c - 1].
 extern const std::array<const char*, 3> saveerror;
 
-// The same shape as LoadResult: a code to branch on and a message, empty when saved. The
-// message says why in one line without the file's name ("can't create the file: No such
-// file or directory"); the caller puts the name in front.
-struct [[nodiscard]] SaveResult {
-    SaveCode code = saveOk;
-    std::string message;
-
-    explicit operator bool() const { return code == saveOk; }
-};
+// Any other code is a programmer's error; it gets the last text rather than reading beyond.
+inline const char* saveErrorText(ErrorCode code)
+{
+    const auto index = static_cast<std::size_t>(code) - 1;
+    assert(index < saveerror.size());
+    return saveerror[index < saveerror.size() ? index : saveerror.size() - 1];
+}
 
 }  // namespace trochograph

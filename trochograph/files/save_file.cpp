@@ -1,6 +1,5 @@
 #include "save_file.h"
 
-#include <new>
 #include <string>
 #include <system_error>
 
@@ -10,27 +9,23 @@ namespace trochograph {
 
 namespace {
 
-SaveResult failed(SaveCode code, const std::string& what, int error)
+Error failed(ErrorCode code, const std::string& what, int error)
 {
     return {code, what + ": " + std::generic_category().message(error)};
 }
 
 }  // namespace
 
-SaveResult saveFile(const std::filesystem::path& path, const std::function<bool(ByteSink&)>& encode)
+Result<void> saveFile(const std::filesystem::path& path, const std::function<Result<void>(ByteSink&)>& encode)
 {
     AtomicFileSink file;
-    if (!file.open(path)) return failed(saveCannotCreate, "can't create the file", file.error());
-    try {
-        if (!encode(file) && file.failure() == AtomicFileSink::Failure::none)
-            return {saveWriteFailed, "can't encode the picture"};
-    } catch (const std::bad_alloc&) {
-        return {saveNoMemory, "not enough memory to write the file"};
-    }
+    if (!file.open(path)) return failed(ErrorCode::cannotCreate, "can't create the file", file.error());
+    if (Result<void> encoded = encode(file); !encoded && file.failure() == AtomicFileSink::Failure::none)
+        return encoded;
     if (file.commit()) return {};
     if (file.failure() == AtomicFileSink::Failure::replace)
-        return failed(saveWriteFailed, "can't replace the file", file.error());
-    return failed(saveWriteFailed, "can't write the file", file.error());
+        return failed(ErrorCode::writeFailed, "can't replace the file", file.error());
+    return failed(ErrorCode::writeFailed, "can't write the file", file.error());
 }
 
 }  // namespace trochograph

@@ -1,6 +1,8 @@
 #include "svg_export.h"
 
 #include <cstdio>
+#include <new>
+#include <string>
 
 #include "c_numbers.h"
 #include "save_file.h"
@@ -9,6 +11,8 @@ namespace trochograph {
 
 namespace {
 
+constexpr std::size_t blockSize = 64 * 1024;
+
 std::string hexColor(Colorref c)
 {
     char text[8];
@@ -16,26 +20,58 @@ std::string hexColor(Colorref c)
     return text;
 }
 
-std::string escaped(std::string_view text)
-{
-    std::string out;
-    for (const char c : text) {
-        if (c == '&') out += "&amp;";
-        else if (c == '<') out += "&lt;";
-        else if (c == '>') out += "&gt;";
-        else out += c;
+// Text on its way to the sink, a block at a time. After a failed write the rest is
+// dropped and finish() reports the failure.
+class SvgStream {
+public:
+    explicit SvgStream(ByteSink& sink) : sink_(sink) { block_.reserve(blockSize); }
+
+    SvgStream& operator<<(std::string_view text)
+    {
+        block_ += text;
+        if (block_.size() >= blockSize) flush();
+        return *this;
     }
-    return out;
+    SvgStream& operator<<(char c) { return *this << std::string_view(&c, 1); }
+    SvgStream& operator<<(int n) { return *this << std::to_string(n); }
+
+    Result<void> finish()
+    {
+        flush();
+        return result_;
+    }
+
+private:
+    void flush()
+    {
+        if (result_ && !block_.empty())
+            result_ = put(sink_, {reinterpret_cast<const std::uint8_t*>(block_.data()), block_.size()});
+        block_.clear();
+    }
+
+    ByteSink& sink_;
+    std::string block_;
+    Result<void> result_;
+};
+
+void writeEscaped(SvgStream& out, std::string_view text)
+{
+    for (const char c : text) {
+        if (c == '&') out << "&amp;";
+        else if (c == '<') out << "&lt;";
+        else if (c == '>') out << "&gt;";
+        else out << c;
+    }
 }
 
 // One <path> per run; close() ends the last.
 class PathWriter final : public PolylineSink {
 public:
-    explicit PathWriter(std::string& out) : out_(out) {}
+    explicit PathWriter(SvgStream& out) : out_(out) {}
 
     void close()
     {
-        if (open_) out_ += "\"/>\n";
+        if (open_) out_ << "\"/>\n";
         open_ = false;
     }
 
@@ -43,52 +79,58 @@ private:
     void startRun(Colorref color, int width) override
     {
         close();
-        out_ += "<path stroke=\"" + hexColor(color) + "\" stroke-width=\"" + std::to_string(width) + "\" d=\"";
+        out_ << "<path stroke=\"" << hexColor(color) << "\" stroke-width=\"" << width << "\" d=\"";
         open_ = true;
+        first_ = true;
     }
     void moveTo(double x, double y) override { point('M', x, y); }
     void lineTo(double x, double y) override { point('L', x, y); }
 
     void point(char command, double x, double y)
     {
-        if (out_.back() != '"') out_ += ' ';
-        out_ += command;
-        out_ += shortestText(x);
-        out_ += ' ';
-        out_ += shortestText(y);
+        if (!first_) out_ << ' ';
+        first_ = false;
+        out_ << command << shortestText(x) << ' ' << shortestText(y);
     }
 
-    std::string& out_;
+    SvgStream& out_;
     bool open_ = false;
+    bool first_ = true;  // no point of the open path written yet
 };
 
-}  // namespace
-
-std::string svgDocument(const DrawingRecord& record, std::string_view parameters)
+Result<void> encode(const DrawingRecord& record, ByteSink& sink, std::string_view parameters)
 {
-    const std::string side = std::to_string(record.res());
-    std::string out = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                      "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" + side + "\" height=\"" +
-                      side + "\" viewBox=\"0 0 " + side + " " + side + "\">\n";
-    out += "<metadata id=\"trochograph-parameters\">\n" + escaped(parameters) + "</metadata>\n";
-    out += "<rect width=\"" + side + "\" height=\"" + side + "\" fill=\"" + hexColor(record.background()) + "\"/>\n";
-    out += "<g fill=\"none\" stroke-linecap=\"round\" stroke-linejoin=\"round\">\n";
+    const int side = record.res();
+    SvgStream out(sink);
+    out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+        << "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" << side << "\" height=\"" << side
+        << "\" viewBox=\"0 0 " << side << " " << side << "\">\n";
+    out << "<metadata id=\"trochograph-parameters\">\n";
+    writeEscaped(out, parameters);
+    out << "</metadata>\n";
+    out << "<rect width=\"" << side << "\" height=\"" << side << "\" fill=\"" << hexColor(record.background()) << "\"/>\n";
+    out << "<g fill=\"none\" stroke-linecap=\"round\" stroke-linejoin=\"round\">\n";
     PathWriter paths(out);
     record.replay(paths);
     paths.close();
-    out += "</g>\n</svg>\n";
-    return out;
+    out << "</g>\n</svg>\n";
+    return out.finish();
 }
 
-bool encodeSvg(const DrawingRecord& record, std::string_view parameters, ByteSink& sink)
+}  // namespace
+
+Result<void> encodeSvg(const DrawingRecord& record, ByteSink& sink, std::string_view parameters)
 {
-    const std::string text = svgDocument(record, parameters);
-    return sink.write({reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
+    try {
+        return encode(record, sink, parameters);
+    } catch (const std::bad_alloc&) {
+        return noMemoryToWrite();
+    }
 }
 
-SaveResult writeSvg(const DrawingRecord& record, std::string_view parameters, const std::filesystem::path& path)
+Result<void> writeSvg(const DrawingRecord& record, const std::filesystem::path& path, std::string_view parameters)
 {
-    return saveFile(path, [&](ByteSink& sink) { return encodeSvg(record, parameters, sink); });
+    return saveFile(path, [&](ByteSink& sink) { return encodeSvg(record, sink, parameters); });
 }
 
 }  // namespace trochograph

@@ -7,20 +7,20 @@
 #pragma once
 
 #include <filesystem>
-#include <string>
 #include <string_view>
 
 #include "byte_sink.h"
 #include "drawing_record.h"
-#include "save_error.h"
+#include "result.h"
 
 namespace trochograph {
 
-std::string svgDocument(const DrawingRecord& record, std::string_view parameters);
+// Streams the drawing to the sink in blocks of some 64 KiB, so that its memory stays the
+// same however many curves the record holds. Fails when the sink does (writeFailed) or
+// memory runs out (noMemory).
+Result<void> encodeSvg(const DrawingRecord& record, ByteSink& sink, std::string_view parameters);
 
-bool encodeSvg(const DrawingRecord& record, std::string_view parameters, ByteSink& sink);
-
-// Replaces `path` only once the whole drawing is written; the codes are those of writetga.
-SaveResult writeSvg(const DrawingRecord& record, std::string_view parameters, const std::filesystem::path& path);
+// Replaces `path` only once the whole drawing is written; the codes are those of writeTarga.
+Result<void> writeSvg(const DrawingRecord& record, const std::filesystem::path& path, std::string_view parameters);
 
 }  // namespace trochograph

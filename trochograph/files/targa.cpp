@@ -5,6 +5,7 @@
 #include <bit>
 #include <cstdint>
 #include <cstring>
+#include <new>
 #include <vector>
 
 #include "save_file.h"
@@ -90,11 +91,10 @@ bool fitsTarga(const Surface& s)
     return s.width() > 0 && s.height() > 0 && s.width() <= maxTargaSide && s.height() <= maxTargaSide;
 }
 
-}  // namespace
+Error sizeRefusal() { return {ErrorCode::writeFailed, "a Targa picture must be 1 to 65535 pixels wide and high"}; }
 
-bool encodeTarga(const Surface& surface, ByteSink& sink)
+Result<void> encodeRows(const Surface& surface, ByteSink& sink)
 {
-    if (!fitsTarga(surface)) return false;
     const int width = surface.width();
     const int height = surface.height();
 
@@ -104,7 +104,7 @@ bool encodeTarga(const Surface& surface, ByteSink& sink)
     putU16(&header[14], static_cast<unsigned>(height));
     header[16] = 24;
     header[17] = 0x20;  // top-left origin
-    if (!sink.write(header)) return false;
+    if (auto written = put(sink, header); !written) return written;
 
     const std::size_t rowBytes = static_cast<std::size_t>(width) * 3;
     const int rowsPerBlock = static_cast<int>(std::clamp<std::size_t>(blockBytes / rowBytes, 1, height));
@@ -112,19 +112,32 @@ bool encodeTarga(const Surface& surface, ByteSink& sink)
     for (int y0 = 0; y0 < height; y0 += rowsPerBlock) {
         const int rows = std::min(rowsPerBlock, height - y0);
         for (int i = 0; i < rows; ++i) convertRow(surface.row(y0 + i), width, block.data() + rowBytes * i);
-        if (!sink.write(std::span(block.data(), rowBytes * static_cast<std::size_t>(rows)))) return false;
+        if (auto written = put(sink, std::span(block.data(), rowBytes * static_cast<std::size_t>(rows))); !written)
+            return written;
     }
 
     static constexpr std::array<std::uint8_t, targaFooterSize> footer = {
         0, 0, 0, 0, 0, 0, 0, 0,  // no extension area, no developer directory
         'T', 'R', 'U', 'E', 'V', 'I', 'S', 'I', 'O', 'N', '-', 'X', 'F', 'I', 'L', 'E', '.', 0,
     };
-    return sink.write(footer);
+    return put(sink, footer);
 }
 
-SaveResult writetga(const Surface& surface, const std::filesystem::path& path)
+}  // namespace
+
+Result<void> encodeTarga(const Surface& surface, ByteSink& sink)
 {
-    if (!fitsTarga(surface)) return {saveWriteFailed, "a Targa picture must be 1 to 65535 pixels wide and high"};
+    if (!fitsTarga(surface)) return sizeRefusal();
+    try {
+        return encodeRows(surface, sink);
+    } catch (const std::bad_alloc&) {
+        return noMemoryToWrite();
+    }
+}
+
+Result<void> writeTarga(const Surface& surface, const std::filesystem::path& path)
+{
+    if (!fitsTarga(surface)) return sizeRefusal();
     return saveFile(path, [&](ByteSink& sink) { return encodeTarga(surface, sink); });
 }
 

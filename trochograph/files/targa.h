@@ -9,7 +9,7 @@
 #include <filesystem>
 
 #include "byte_sink.h"
-#include "save_error.h"
+#include "result.h"
 #include "surface.h"
 
 namespace trochograph {
@@ -17,14 +17,15 @@ namespace trochograph {
 inline constexpr std::size_t targaHeaderSize = 18;
 inline constexpr std::size_t targaFooterSize = 26;
 
-// Writes the image to the sink. False when the sink fails, and, without writing anything,
-// when the surface is empty (most readers refuse a zero-sized image) or a side exceeds the
-// 16-bit fields of the header. Throws std::bad_alloc when its line buffer can't be had.
-bool encodeTarga(const Surface& surface, ByteSink& sink);
+// Writes the image to the sink. Fails when the sink does (writeFailed), when its line
+// buffer can't be had (noMemory), and, without writing anything, when the surface is empty
+// (most readers refuse a zero-sized image) or a side exceeds the 16-bit fields of the
+// header (writeFailed).
+Result<void> encodeTarga(const Surface& surface, ByteSink& sink);
 
 // Writes the image to `path`, replacing an existing file only once the whole image has been
-// written. The code is saveOk, saveCannotCreate, saveNoMemory, or saveWriteFailed (also,
-// before anything is created, for a surface encodeTarga refuses).
-SaveResult writetga(const Surface& surface, const std::filesystem::path& path);
+// written. The codes are cannotCreate, noMemory and writeFailed (also, before anything is
+// created, for a surface encodeTarga refuses).
+Result<void> writeTarga(const Surface& surface, const std::filesystem::path& path);
 
 }  // namespace trochograph

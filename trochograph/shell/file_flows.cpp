@@ -82,11 +82,11 @@ void FileFlows::saveImageAndParameters()
 {
     const auto path = choose(FileDialogKind::saveImage);
     if (!path) return;
-    const ImageFormat format = chosenFormat(*path, window_.chosenFilter());
-    SaveResult saved;
-    window_.whileBusy([&] { saved = exportImage(engine_, format, *path, smooth_); });
+    const ImageChoice choice = chosenImage(*path, window_.chosenFilter());
+    Result<void> saved;
+    window_.whileBusy([&] { saved = exportImage(engine_, choice, *path, smooth_); });
     // Without the image, no parameters.
-    if (!saved) return reportSaveError(saved.code);
+    if (!saved) return reportSaveError(saved.code());
     inform("Image saved as " + title(*path));
     // The next Save Parameters dialog proposes the name the parameters got.
     const std::filesystem::path parameters = rltPathFor(*path);
@@ -96,7 +96,7 @@ void FileFlows::saveImageAndParameters()
 
 void FileFlows::writeParameters(const std::filesystem::path& path)
 {
-    if (const SaveResult saved = writerlt(path, engine_.state.params); !saved) return reportSaveError(saved.code);
+    if (auto saved = writeRlt(engine_.state.params, path); !saved) return reportSaveError(saved.code());
     inform("Parameters saved as " + title(path) + "\n\nLoad via ' File ' menu or by double-clicking.");
 }
 
@@ -110,11 +110,12 @@ void FileFlows::loadMapFile()
     }
     const auto path = choose(FileDialogKind::openMap);
     if (!path) return;
-    MapTable table;
-    if (!OpenMapFile(*path, table)) {
+    const Result<MapTable> loaded = loadMap(*path);
+    if (!loaded) {
         window_.showMessage(warning("Error opening MAP file", "MAP file error"));
         return window_.postCommand(cmdClear);
     }
+    const MapTable& table = *loaded;
 
     // The preview covers the window's top-left corner while the question is open; what it
     // covered comes back afterwards, in the canvas as well.
@@ -134,7 +135,7 @@ void FileFlows::loadMapFile()
         window_.postCommand(cmdMapFile);  // another choice
 }
 
-void FileFlows::reportSaveError(SaveCode code) { window_.showMessage(warning(saveerror[code - 1], "Save file error")); }
+void FileFlows::reportSaveError(ErrorCode code) { window_.showMessage(warning(saveErrorText(code), "Save file error")); }
 
 void FileFlows::inform(const std::string& text, const char* caption)
 {

@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <string>
 
-#include "save_error.h"
+#include "result.h"
 #include "window_port.h"
 
 namespace trochograph {
@@ -43,7 +43,7 @@ public:
 private:
     std::optional<std::filesystem::path> choose(FileDialogKind kind);
     void writeParameters(const std::filesystem::path& path);
-    void reportSaveError(SaveCode code);
+    void reportSaveError(ErrorCode code);
     void inform(const std::string& text, const char* caption = "Vell Varezuro");
 
     Engine& engine_;

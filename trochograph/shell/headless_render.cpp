@@ -2,32 +2,33 @@
 
 #include <filesystem>
 #include <new>
-#include <stdexcept>
 
 #include "engine.h"
-#include "load_result.h"
-#include "map_palette.h"
 #include "image_export.h"
+#include "map_palette.h"
 #include "parameter_file.h"
 
 namespace trochograph {
 
 namespace {
 
-RenderOutcome fail(std::string message) { return {false, std::move(message)}; }
+Error refused(std::string message) { return {ErrorCode::usage, std::move(message)}; }
+
+// The error with the name of the file it concerns in front.
+Error about(const std::string& name, const Error& error) { return {error.code, name + ": " + error.message}; }
 
 }  // namespace
 
-RenderOutcome renderHeadless(const RenderOptions& options, SmoothPainter* smooth)
+Result<void> renderHeadless(const RenderOptions& options, SmoothPainter* smooth)
 {
     const std::filesystem::path output = options.output;
-    const std::optional<ImageFormat> named = formatOfName(output);
-    if (!named) return fail(output.string() + ": " + imageNameRule);
-    ImageFormat format = *named;
+    const PictureFormat* format = pictureFormatOf(output);
+    if (!format) return refused(output.string() + ": " + pictureNameRule());
+    ImageChoice choice{format};
     if (options.antialias) {
-        if (format != ImageFormat::png) return fail(output.string() + ": --antialias paints .png pictures");
-        if (!smooth) return fail("--antialias: this program can't paint smooth pictures");
-        format = ImageFormat::smoothPng;
+        if (format->kind != PictureKind::png) return refused(output.string() + ": --antialias paints .png pictures");
+        if (!smooth) return refused("--antialias: this program can't paint smooth pictures");
+        choice.smooth = true;
     }
 
     int side = options.size;  // without --size, a PNG parameter picture's own
@@ -38,18 +39,17 @@ RenderOutcome renderHeadless(const RenderOptions& options, SmoothPainter* smooth
 
         if (options.params) {
             ParameterOrigin origin;
-            const LoadResult loaded = loadParameterFile(*options.params, p, origin);
-            if (loaded.code != LoadResult::ok) return fail(*options.params + ": " + loaded.message);
+            if (auto loaded = loadParameterFile(*options.params, p, origin); !loaded)
+                return about(*options.params, loaded.error());
             if (origin.picture && !options.sizeGiven) side = p.res;
         }
         if (options.palette) {
-            MapTable table;
-            const LoadResult loaded = OpenMapFile(*options.palette, table);
-            if (loaded.code != LoadResult::ok) return fail(*options.palette + ": " + loaded.message);
-            acceptPalette(table, p);
+            const Result<MapTable> table = loadMap(*options.palette);
+            if (!table) return about(*options.palette, table.error());
+            acceptPalette(*table, p);
         }
         // A smooth picture is painted from the record alone: no raster canvas of its size.
-        if (format == ImageFormat::smoothPng)
+        if (choice.smooth)
             engine.recordOnly(side);
         else
             engine.rebuildCanvas(side);
@@ -60,14 +60,14 @@ RenderOutcome renderHeadless(const RenderOptions& options, SmoothPainter* smooth
 
         engine.drawWholeCurve();
 
-        const SaveResult saved = exportImage(engine, format, output, smooth);
-        if (!saved) return fail(output.string() + ": " + saved.message);
+        if (auto saved = exportImage(engine, choice, output, smooth); !saved)
+            return about(output.string(), saved.error());
     } catch (const std::bad_alloc&) {
-        return fail("not enough memory for a " + std::to_string(side) + " x " + std::to_string(side) + " canvas");
-    } catch (const std::length_error& e) {
-        return fail(e.what());
+        // The canvas and the record are the engine's, made before any file is written.
+        return Error{ErrorCode::noMemory,
+                     "not enough memory for a " + std::to_string(side) + " x " + std::to_string(side) + " canvas"};
     }
-    return {true, {}};
+    return {};
 }
 
 }  // namespace trochograph

@@ -1,23 +1,18 @@
 // Drawing one whole curve without a window, for batch work, pictures and tests.
 #pragma once
 
-#include <string>
-
 #include "render_options.h"
+#include "result.h"
 
 namespace trochograph {
-
-struct RenderOutcome {
-    bool ok = false;
-    std::string message;  // what went wrong, one line
-};
 
 class SmoothPainter;
 
 // Starts from the built-in state, applies the options, draws the curve from its first to
 // its last segment on a fresh canvas and writes the canvas to options.output: a Targa or
 // PNG picture, an SVG drawing, or with --antialias a PNG painted smooth by `smooth`. On
-// failure no output file is left behind and an existing one is untouched.
-RenderOutcome renderHeadless(const RenderOptions& options, SmoothPainter* smooth = nullptr);
+// failure the message is one line, and no output file is left behind and an existing one
+// is untouched.
+Result<void> renderHeadless(const RenderOptions& options, SmoothPainter* smooth = nullptr);
 
 }  // namespace trochograph

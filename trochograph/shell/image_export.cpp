@@ -5,50 +5,54 @@
 
 #include "engine.h"
 #include "parameter_text.h"
-#include "picture_file.h"
 #include "png_export.h"
 #include "smooth_painter.h"
 #include "svg_export.h"
-#include "targa.h"
 
 namespace trochograph {
 
-std::optional<ImageFormat> formatOfName(const std::filesystem::path& path)
-{
-    const std::string ext = lowerExtension(path);
-    if (ext == ".tga") return ImageFormat::targa;
-    if (ext == ".svg") return ImageFormat::svg;
-    if (ext == ".png") return ImageFormat::png;
-    return std::nullopt;
-}
+namespace {
 
-ImageFormat chosenFormat(const std::filesystem::path& path, int filter)
-{
-    const auto byFilter = static_cast<ImageFormat>(std::clamp(filter, 0, static_cast<int>(ImageFormat::smoothPng)));
-    const auto byName = formatOfName(path);
-    if (!byName) return byFilter;
-    if (*byName == ImageFormat::png && byFilter == ImageFormat::smoothPng) return ImageFormat::smoothPng;
-    return *byName;
-}
+// The dialog's filters in imageFilters' order.
+const ImageChoice filterChoices[] = {
+    {&pictureFormat(PictureKind::targa)},
+    {&pictureFormat(PictureKind::svg)},
+    {&pictureFormat(PictureKind::png)},
+    {&pictureFormat(PictureKind::png), true},
+};
 
-SaveResult exportImage(const Engine& engine, ImageFormat format, const std::filesystem::path& path,
-                       SmoothPainter* smooth)
+Result<void> writeSmooth(const DrawingRecord& record, const std::filesystem::path& path, std::string_view parameters,
+                         SmoothPainter* smooth)
 {
-    const std::string parameters = parameterText(engine.state.params);
-    switch (format) {
-    case ImageFormat::targa: return writetga(engine.canvas, path);
-    case ImageFormat::png: return writePng(engine.canvas, path, parameters);
-    case ImageFormat::svg: return writeSvg(engine.record, parameters, path);
-    case ImageFormat::smoothPng: break;
-    }
-    if (!smooth) return {saveCannotCreate, "this program can't paint smooth pictures"};
-    RgbPicture picture = pictureFor(engine.record);
+    if (!smooth) return Error{ErrorCode::cannotCreate, "this program can't paint smooth pictures"};
+    RgbPicture picture = pictureFor(record);
     if (!picture.pixels)
-        return {saveNoMemory, "not enough memory for a " + std::to_string(engine.record.res()) + " x " +
-                                  std::to_string(engine.record.res()) + " smooth picture"};
-    smooth->paint(engine.record, picture);
+        return Error{ErrorCode::noMemory, "not enough memory for a " + std::to_string(record.res()) + " x " +
+                                              std::to_string(record.res()) + " smooth picture"};
+    smooth->paint(record, picture);
     return writePng(PngPixels{picture.side, picture.side, false, picture.pixels.get(), picture.stride}, path,
                     parameters);
+}
+
+}  // namespace
+
+ImageChoice chosenImage(const std::filesystem::path& path, int filter)
+{
+    const int last = static_cast<int>(std::size(filterChoices)) - 1;
+    const ImageChoice byFilter = filterChoices[std::clamp(filter, 0, last)];
+    const PictureFormat* byName = pictureFormatOf(path);
+    if (!byName) return byFilter;
+    return {byName, byName == byFilter.format && byFilter.smooth};
+}
+
+Result<void> exportImage(const Engine& engine, ImageChoice choice, const std::filesystem::path& path,
+                         SmoothPainter* smooth)
+{
+    const std::string parameters = parameterText(engine.state.params);
+    if (choice.smooth) return writeSmooth(engine.record, path, parameters, smooth);
+    const PictureSource source{engine.canvas, parameters,
+                               [&](ByteSink& sink) { return encodeSvg(engine.record, sink, parameters); }};
+    return choice.format->write(source, path);
 }
 
 }  // namespace trochograph

@@ -15,16 +15,16 @@ using Entry = std::array<std::uint8_t, 3>;
 
 MapTable parsed(const std::string& text)
 {
-    const MapParse p = parseMap(text);
-    EXPECT_TRUE(p.table.has_value()) << p.error;
-    return p.table.value_or(MapTable{});
+    const Result<MapTable> p = parseMap(text);
+    EXPECT_TRUE(p.ok()) << p.message();
+    return p ? *p : MapTable{};
 }
 
 std::string refusal(const std::string& text)
 {
-    const MapParse p = parseMap(text);
-    EXPECT_FALSE(p.table.has_value()) << text;
-    return p.error;
+    const Result<MapTable> p = parseMap(text);
+    EXPECT_FALSE(p.ok()) << text;
+    return p ? std::string() : p.message();
 }
 
 std::string lines(int count, const std::string& suffix = "")
@@ -159,12 +159,13 @@ TEST(MapPalette, EndlessInputIsReadOnlyAsFarAsAPaletteGoes)
         SCOPED_TRACE(c.error);
         EndlessStream source(c.head, c.unit);
         std::istream in(&source);
-        const MapParse p = parseMap(in);
+        const Result<MapTable> p = parseMap(in);
         EXPECT_FALSE(source.exhausted);
         EXPECT_LE(source.handedOut, c.mostRead);
-        EXPECT_EQ(p.error.empty(), c.error.empty());
-        EXPECT_NE(p.error.find(c.error), std::string::npos) << p.error;
-        EXPECT_EQ(p.table.has_value(), c.error.empty());
+        EXPECT_EQ(p.ok(), c.error.empty());
+        if (!p) {
+            EXPECT_NE(p.message().find(c.error), std::string::npos) << p.message();
+        }
     }
 }
 
@@ -188,13 +189,9 @@ TEST(MapPalette, ABadLineRefusesTheFileAndNamesTheLine)
     }
 }
 
-TEST(MapPalette, OpeningAFileFillsTheTableOnlyOnSuccess)
+TEST(MapPalette, LoadingAFileGivesTheTableOrSaysWhyNot)
 {
     test::ScratchDir dir;
-    MapTable table{};
-    table[0] = {9, 9, 9};
-    table[200] = {8, 8, 8};
-    const MapTable before = table;
     const std::filesystem::path maps = std::filesystem::path(TEST_DATA_DIR) / "map";
 
     const std::pair<const char*, const char*> refused[] = {
@@ -205,30 +202,31 @@ TEST(MapPalette, OpeningAFileFillsTheTableOnlyOnSuccess)
         {"long_line_2.map", "line 2 is longer than 65536 characters"},
     };
     for (const auto& [file, expected] : refused) {
-        const LoadResult r = OpenMapFile(maps / file, table);
-        EXPECT_EQ(r.code, LoadResult::invalid) << file;
-        EXPECT_NE(r.message.find(expected), std::string::npos) << r.message;
-        EXPECT_EQ(table, before) << file;
+        const Result<MapTable> r = loadMap(maps / file);
+        ASSERT_FALSE(r) << file;
+        EXPECT_EQ(r.code(), ErrorCode::invalid) << file;
+        EXPECT_NE(r.message().find(expected), std::string::npos) << r.message();
     }
     for (const auto& path : {dir / "missing.map", dir.path()}) {
-        EXPECT_EQ(OpenMapFile(path, table).code, LoadResult::cannotOpen) << path;
-        EXPECT_EQ(table, before);
+        const Result<MapTable> r = loadMap(path);
+        ASSERT_FALSE(r) << path;
+        EXPECT_EQ(r.code(), ErrorCode::cannotOpen) << path;
     }
 
     // A device that never ends, such as a link to /dev/zero given as a palette.
     if (std::filesystem::exists("/dev/zero")) {
-        const LoadResult r = OpenMapFile("/dev/zero", table);
-        EXPECT_EQ(r.code, LoadResult::invalid);
-        EXPECT_EQ(r.message, "palette line 1 is longer than 65536 characters");
-        EXPECT_EQ(table, before);
+        const Result<MapTable> r = loadMap("/dev/zero");
+        ASSERT_FALSE(r);
+        EXPECT_EQ(r.code(), ErrorCode::invalid);
+        EXPECT_EQ(r.message(), "palette line 1 is longer than 65536 characters");
     }
 
     test::writeBytes(dir / "Lower.map", "1 2 3\r\n4 5 6\r\n");
-    const LoadResult r = OpenMapFile(dir / "Lower.map", table);
-    ASSERT_EQ(r.code, LoadResult::ok) << r.message;
-    EXPECT_EQ(table[0], (Entry{1, 2, 3}));
-    EXPECT_EQ(table[1], (Entry{4, 5, 6}));
-    EXPECT_EQ(table[200], (Entry{1, 1, 1}));
+    const Result<MapTable> r = loadMap(dir / "Lower.map");
+    ASSERT_TRUE(r) << r.message();
+    EXPECT_EQ((*r)[0], (Entry{1, 2, 3}));
+    EXPECT_EQ((*r)[1], (Entry{4, 5, 6}));
+    EXPECT_EQ((*r)[200], (Entry{1, 1, 1}));
 }
 
 TEST(MapPalette, AcceptingMakesColourWordsFromTheTable)

@@ -53,15 +53,15 @@ TEST(ParameterText, AwkwardValuesComeBackExactlyIntoAnotherState)
     s.crpalette = colors;
 
     // Keys of later versions and empty lines are passed over.
-    const ParameterTextParse parsed = parseParameterText("added=later\n\n" + parameterText(s) + "more=1");
-    ASSERT_TRUE(parsed.parameters) << parsed.error;
-    const PictureParameters& p = *parsed.parameters;
+    const Result<PictureParameters> parsed = parseParameterText("added=later\n\n" + parameterText(s) + "more=1");
+    ASSERT_TRUE(parsed) << parsed.message();
+    const PictureParameters& p = *parsed;
     EXPECT_EQ(p, pictureParameters(s));
     EXPECT_EQ(p.record.kindex, 8);  // stored truncated, as in a .rlt file
     EXPECT_EQ(p.rounding, 0);       // none
 
     CurveParameters loaded;
-    applyPictureParameters(p, loaded);
+    ASSERT_TRUE(applyPictureParameters(p, loaded));
     EXPECT_EQ(loaded.scale, (PerType<double>{1.0, 0.1, 1.0, 1.0}));
     EXPECT_EQ(loaded.halfres(), 4800);
     EXPECT_EQ(pictureParameters(loaded), p);
@@ -101,9 +101,35 @@ TEST(ParameterText, RefusesBadTextsNamingTheProblem)
         {good + "note=" + std::string(limits::parameterTextBytes, 'x'), "bytes long; at most 16384 are read"},
     };
     for (const auto& [text, message] : cases) {
-        const ParameterTextParse parsed = parseParameterText(text);
-        EXPECT_FALSE(parsed.parameters) << message;
-        EXPECT_NE(parsed.error.find(message), std::string::npos) << parsed.error;
+        const Result<PictureParameters> parsed = parseParameterText(text);
+        ASSERT_FALSE(parsed) << message;
+        EXPECT_EQ(parsed.code(), ErrorCode::invalid);
+        EXPECT_NE(parsed.message().find(message), std::string::npos) << parsed.message();
+    }
+}
+
+// Parameters filled in by hand rather than parsed are checked as strictly, before anything
+// is applied.
+TEST(ParameterText, ApplyingRefusesWhatParsingWouldAndChangesNothing)
+{
+    const PictureParameters good = pictureParameters(CurveParameters{});
+    PictureParameters badType = good, badScale = good, badRes = good;
+    badType.record.type = 4;
+    badScale.scale = 0.0;
+    badRes.res = 9601;
+    const std::pair<PictureParameters, const char*> cases[] = {
+        {badType, "type is 4; it should be 0 to 3"},
+        {badScale, "scale is 0; it should be 0.1 to 5"},
+        {badRes, "res is 9601; it should be 100 to 9600"},
+    };
+    for (const auto& [carried, message] : cases) {
+        CurveParameters s;
+        s.type = hypotrochoid;
+        const CurveParameters before = s;
+        const Result<void> applied = applyPictureParameters(carried, s);
+        ASSERT_FALSE(applied) << message;
+        EXPECT_EQ(applied.message(), message);
+        EXPECT_TRUE(s == before) << message;
     }
 }
 

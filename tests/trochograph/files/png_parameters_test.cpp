@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-
 #include "parameter_file.h"
 #include "png_export.h"
 #include "rlt_file.h"
@@ -33,15 +32,15 @@ TEST(PngParameters, PicturesCarryTheirParametersBackAndRltFilesStayAsTheyWere)
 
     CurveParameters s;
     ParameterOrigin origin;
-    const LoadResult loaded = loadParameterFile(dir / "rose.rlt", s, origin);
-    ASSERT_TRUE(loaded) << loaded.message;
+    const Result<void> loaded = loadParameterFile(dir / "rose.rlt", s, origin);
+    ASSERT_TRUE(loaded) << loaded.message();
     EXPECT_TRUE(origin.picture);
     EXPECT_EQ(s.res, 150);
     EXPECT_EQ(s.halfres(), 75);
     EXPECT_EQ(pictureParameters(s), pictureParameters(drawn));
 
     drawn.kn[2] = 9;
-    ASSERT_TRUE(writerlt(dir / "rose.png", drawn));
+    ASSERT_TRUE(writeRlt(drawn, dir / "rose.png"));
     origin.picture = true;
     ASSERT_TRUE(loadParameterFile(dir / "rose.png", s, origin));
     EXPECT_FALSE(origin.picture);
@@ -68,19 +67,19 @@ TEST(PngParameters, RefusedPicturesSayWhyQuietlyAndChangeNothing)
         const CurveParameters before = s;
         ParameterOrigin origin;
         testing::internal::CaptureStderr();
-        const LoadResult loaded = loadParameterFile(data(std::string("png/") + file), s, origin);
+        const Result<void> loaded = loadParameterFile(data(std::string("png/") + file), s, origin);
         EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
-        EXPECT_EQ(loaded.code, LoadResult::invalid);
-        EXPECT_EQ(loaded.message, message);
+        ASSERT_FALSE(loaded);
+        EXPECT_EQ(loaded.code(), ErrorCode::invalid);
+        EXPECT_EQ(loaded.message(), message);
         EXPECT_TRUE(origin.picture);
         EXPECT_TRUE(s == before);
     }
 
-    PictureParameters untouched;
-    const LoadResult notPng = readPngParameters(data("rlt/rose_on_blue.rlt"), untouched);
-    EXPECT_EQ(notPng.code, LoadResult::invalid);
-    EXPECT_EQ(notPng.message, "not a PNG picture");
-    EXPECT_EQ(untouched, PictureParameters{});
+    const Result<PictureParameters> notPng = loadPngParameters(data("rlt/rose_on_blue.rlt"));
+    ASSERT_FALSE(notPng);
+    EXPECT_EQ(notPng.code(), ErrorCode::invalid);
+    EXPECT_EQ(notPng.message(), "not a PNG picture");
 }
 
 }  // namespace

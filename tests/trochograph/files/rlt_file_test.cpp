@@ -24,15 +24,14 @@ TEST(RltFile, SavedParametersLoadBackIntoAnotherState)
     saved.fore = 0x00123456, saved.rfore = 0x56, saved.gfore = 0x34, saved.bfore = 0x12;
     saved.back = 0x00654321, saved.rback = 0x21, saved.gback = 0x43, saved.bback = 0x65, saved.multicolor = 0;
     saved.kindex = 3.7;  // stored truncated
-    ASSERT_EQ(writerlt(dir / "curve.rlt", saved).code, saveOk);
+    ASSERT_TRUE(writeRlt(saved, dir / "curve.rlt"));
     const auto bytes = test::readBytes(dir / "curve.rlt");
     ASSERT_EQ(bytes.size(), 100u);
     EXPECT_EQ(bytes[44], 3);
 
     CurveParameters loaded;
-    const LoadResult result = loadrlt(dir / "curve.rlt", loaded);
-    ASSERT_EQ(result.code, LoadResult::ok) << result.message;
-    EXPECT_TRUE(result.message.empty());
+    const Result<void> result = loadRlt(dir / "curve.rlt", loaded);
+    ASSERT_TRUE(result) << result.message();
     EXPECT_EQ(loaded.kindex, 3.0);
     saved.kindex = 3.0;
     EXPECT_EQ(rltFromState(loaded), rltFromState(saved));
@@ -45,12 +44,12 @@ TEST(RltFile, LoadingAnotherTypeChangesOnlyThatTypesEntries)
     CurveParameters other;
     other.type = hypotrochoid;
     other.Rpct[1] = 70, other.rpct[1] = 30, other.dpct[1] = 5.5, other.kn[1] = 4, other.kd[1] = 2;
-    ASSERT_EQ(writerlt(dir / "h.rlt", other).code, saveOk);
+    ASSERT_TRUE(writeRlt(other, dir / "h.rlt"));
 
     CurveParameters s;
     s.scale[1] = 0.5;
     const CurveParameters before = s;
-    ASSERT_TRUE(loadrlt(dir / "h.rlt", s));
+    ASSERT_TRUE(loadRlt(dir / "h.rlt", s));
 
     EXPECT_EQ(s.type, hypotrochoid);
     EXPECT_EQ(s.Rpct, (PerType<int>{before.Rpct[0], 70, before.Rpct[2], before.Rpct[3]}));
@@ -90,9 +89,10 @@ TEST(RltFile, RefusedFilesLeaveTheStateAsItWas)
         s.type = epitrochoid;
         s.Rpct[2] = 33;
         const CurveParameters before = s;
-        const LoadResult result = loadrlt(data(file), s);
-        EXPECT_EQ(result.code, LoadResult::invalid);
-        EXPECT_NE(result.message.find(expected), std::string::npos) << result.message;
+        const Result<void> result = loadRlt(data(file), s);
+        ASSERT_FALSE(result);
+        EXPECT_EQ(result.code(), ErrorCode::invalid);
+        EXPECT_NE(result.message().find(expected), std::string::npos) << result.message();
         EXPECT_TRUE(s == before);
     }
 }
@@ -103,9 +103,10 @@ TEST(RltFile, PathsThatCannotBeReadAreReportedAsSuch)
     CurveParameters s;
     const CurveParameters before = s;
     for (const auto& path : {dir / "missing.rlt", dir.path()}) {
-        const LoadResult result = loadrlt(path, s);
-        EXPECT_EQ(result.code, LoadResult::cannotOpen) << path;
-        EXPECT_EQ(result.message, "Error opening RLT file");
+        const Result<void> result = loadRlt(path, s);
+        ASSERT_FALSE(result) << path;
+        EXPECT_EQ(result.code(), ErrorCode::cannotOpen) << path;
+        EXPECT_EQ(result.message(), "Error opening RLT file");
     }
     EXPECT_TRUE(s == before);
 }
@@ -116,13 +117,13 @@ TEST(RltFile, SavingReplacesAnExistingFileAndLeavesNothingElse)
     test::writeBytes(dir / "p.rlt", "an older and longer file than a parameter record, to be replaced entirely..."
                                     "..............................................................");
     CurveParameters s;
-    ASSERT_EQ(writerlt(dir / "p.rlt", s).code, saveOk);
+    ASSERT_TRUE(writeRlt(s, dir / "p.rlt"));
     const auto bytes = test::readBytes(dir / "p.rlt");
     const auto expected = encodeRlt(rltFromState(s));
     EXPECT_TRUE(std::equal(bytes.begin(), bytes.end(), expected.begin(), expected.end()));
     EXPECT_EQ(dir.entries(), std::vector<std::string>{"p.rlt"});
 
-    EXPECT_EQ(writerlt(dir / "no-such-dir" / "p.rlt", s).code, saveCannotCreate);
+    EXPECT_EQ(writeRlt(s, dir / "no-such-dir" / "p.rlt").code(), ErrorCode::cannotCreate);
     EXPECT_EQ(dir.entries(), std::vector<std::string>{"p.rlt"});
 }
 

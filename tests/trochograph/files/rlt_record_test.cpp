@@ -87,7 +87,7 @@ TEST(RltRecord, ApplyKeepsTheDegreesInStepWithTheRadians)
     RltRecord r = validRecord();
     r.rottheta = std::numbers::pi / 2;
     CurveParameters s;
-    applyRlt(r, s);
+    ASSERT_TRUE(applyRlt(r, s));
     EXPECT_EQ(s.rottheta, std::numbers::pi / 2);
     EXPECT_DOUBLE_EQ(s.dbtheta, 90.0);
 }
@@ -106,10 +106,12 @@ TEST(RltRecord, AcceptsTheEdgesOfEveryRange)
     for (const Change& change : cases) {
         RltRecord r = validRecord();
         change(r);
-        EXPECT_EQ(validateRlt(r), std::nullopt);
+        const Result<void> valid = validateRlt(r);
+        EXPECT_TRUE(valid) << valid.message();
     }
 }
 
+// Applying refuses the same records, before anything is changed.
 TEST(RltRecord, RefusesEveryOutOfRangeFieldWithAReasonNamingIt)
 {
     const double nan = std::numeric_limits<double>::quiet_NaN();
@@ -155,10 +157,18 @@ TEST(RltRecord, RefusesEveryOutOfRangeFieldWithAReasonNamingIt)
     for (const auto& [change, expected] : cases) {
         RltRecord r = validRecord();
         change(r);
-        const auto reason = validateRlt(r);
-        ASSERT_TRUE(reason.has_value()) << expected;
-        EXPECT_NE(reason->find(expected), std::string::npos) << *reason;
-        EXPECT_EQ(reason->find('\n'), std::string::npos) << *reason;
+        const Result<void> valid = validateRlt(r);
+        ASSERT_FALSE(valid) << expected;
+        EXPECT_EQ(valid.code(), ErrorCode::invalid);
+        EXPECT_NE(valid.message().find(expected), std::string::npos) << valid.message();
+        EXPECT_EQ(valid.message().find('\n'), std::string::npos) << valid.message();
+
+        CurveParameters s;
+        const CurveParameters before = s;
+        const Result<void> applied = applyRlt(r, s);
+        ASSERT_FALSE(applied) << expected;
+        EXPECT_EQ(applied.message(), valid.message());
+        EXPECT_TRUE(s == before) << expected;
     }
 }
 

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <new>
+#include <optional>
 #include <unistd.h>
 
 #include "png_export.h"
@@ -41,12 +41,12 @@ TEST(SaveFile, AFullDiskFailsAndKeepsTheOldFile)
 {
     const Surface tiny(3, 3, rgb(255, 0, 0));  // fits the stream's buffer: fails at close
     const Surface large = noise(200);          // fails in the middle
-    const std::pair<const char*, std::function<SaveResult(const std::filesystem::path&)>> writers[] = {
-        {"small Targa", [&](const auto& p) { return writetga(tiny, p); }},
-        {"large Targa", [&](const auto& p) { return writetga(large, p); }},
+    const std::pair<const char*, std::function<Result<void>(const std::filesystem::path&)>> writers[] = {
+        {"small Targa", [&](const auto& p) { return writeTarga(tiny, p); }},
+        {"large Targa", [&](const auto& p) { return writeTarga(large, p); }},
         {"small PNG", [&](const auto& p) { return writePng(tiny, p); }},
         {"large PNG", [&](const auto& p) { return writePng(large, p); }},
-        {"parameters", [&](const auto& p) { return writerlt(p, CurveParameters{}); }},
+        {"parameters", [&](const auto& p) { return writeRlt(CurveParameters{}, p); }},
     };
     for (const auto& [name, write] : writers) {
         SCOPED_TRACE(name);
@@ -54,9 +54,10 @@ TEST(SaveFile, AFullDiskFailsAndKeepsTheOldFile)
         if (!disk.available()) GTEST_SKIP() << disk.why();
         test::writeBytes(disk / "picture", "the old picture");
         disk.fill("filler");
-        const SaveResult saved = write(disk / "picture");
-        EXPECT_EQ(saved.code, saveWriteFailed);
-        EXPECT_EQ(saved.message, "can't write the file: No space left on device");
+        const Result<void> saved = write(disk / "picture");
+        ASSERT_FALSE(saved);
+        EXPECT_EQ(saved.code(), ErrorCode::writeFailed);
+        EXPECT_EQ(saved.message(), "can't write the file: No space left on device");
         EXPECT_EQ(contents(disk / "picture"), "the old picture");
         auto entries = disk.entries();
         std::sort(entries.begin(), entries.end());
@@ -75,9 +76,10 @@ TEST(SaveFile, FailuresToCreateSayWhy)
         {dir / (std::string(256, 'n') + ".tga"), "can't create the file: File name too long"},
     };
     for (const auto& [path, message] : cases) {
-        const SaveResult saved = saveFile(path, [](ByteSink&) { return true; });
-        EXPECT_EQ(saved.code, saveCannotCreate);
-        EXPECT_EQ(saved.message, message);
+        const Result<void> saved = saveFile(path, [](ByteSink&) { return Result<void>(); });
+        ASSERT_FALSE(saved);
+        EXPECT_EQ(saved.code(), ErrorCode::cannotCreate);
+        EXPECT_EQ(saved.message(), message);
     }
     EXPECT_EQ(dir.entries(), std::vector<std::string>{"folder"});
 }
@@ -88,41 +90,51 @@ TEST(SaveFile, AReadOnlyPlaceSaysWhy)
     if (::geteuid() == 0) {
         SmallTmpfs readOnly("size=64k,ro");
         if (!readOnly.available()) GTEST_SKIP() << readOnly.why();
-        const SaveResult saved = saveFile(readOnly / "a.tga", [](ByteSink&) { return true; });
-        EXPECT_EQ(saved.code, saveCannotCreate);
-        EXPECT_EQ(saved.message, "can't create the file: Read-only file system");
+        const Result<void> saved = saveFile(readOnly / "a.tga", [](ByteSink&) { return Result<void>(); });
+        EXPECT_EQ(saved.code(), ErrorCode::cannotCreate);
+        EXPECT_EQ(saved.message(), "can't create the file: Read-only file system");
         return;
     }
     ScratchDir dir;
     std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-    const SaveResult saved = saveFile(dir / "a.tga", [](ByteSink&) { return true; });
+    const Result<void> saved = saveFile(dir / "a.tga", [](ByteSink&) { return Result<void>(); });
     std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_all);
-    EXPECT_EQ(saved.code, saveCannotCreate);
-    EXPECT_EQ(saved.message, "can't create the file: Permission denied");
+    EXPECT_EQ(saved.code(), ErrorCode::cannotCreate);
+    EXPECT_EQ(saved.message(), "can't create the file: Permission denied");
 }
 
-// An encoder that gives up or runs out of memory half-way leaves the old file alone.
+// An encoder that gives up or runs out of memory half-way leaves the old file alone, and
+// its reason is the one told.
 TEST(SaveFile, EncoderFailuresKeepTheOldFile)
 {
     const std::uint8_t half[] = {'h', 'a', 'l', 'f'};
-    const std::tuple<const char*, std::function<bool(ByteSink&)>, SaveCode, std::string> cases[] = {
-        {"gives up", [&](ByteSink& s) { return s.write(half) && false; }, saveWriteFailed, "can't encode the picture"},
-        {"no memory",
-         [&](ByteSink& s) -> bool {
-             (void)s.write(half);
-             throw std::bad_alloc();
+    const Error noMemory{ErrorCode::noMemory, "not enough memory to write the file"};
+    const std::tuple<const char*, std::function<Result<void>(ByteSink&)>, std::optional<Error>> cases[] = {
+        {"gives up",
+         [&](ByteSink& s) -> Result<void> {
+             (void)put(s, half);
+             return Error{ErrorCode::writeFailed, "can't encode the picture"};
          },
-         saveNoMemory, "not enough memory to write the file"},
-        {"writes", [&](ByteSink& s) { return s.write(half); }, saveOk, ""},
+         Error{ErrorCode::writeFailed, "can't encode the picture"}},
+        {"no memory",
+         [&](ByteSink& s) -> Result<void> {
+             (void)put(s, half);
+             return noMemory;
+         },
+         noMemory},
+        {"writes", [&](ByteSink& s) { return put(s, half); }, std::nullopt},
     };
-    for (const auto& [name, encode, code, message] : cases) {
+    for (const auto& [name, encode, error] : cases) {
         SCOPED_TRACE(name);
         ScratchDir dir;
         test::writeBytes(dir / "old", "old");
-        const SaveResult saved = saveFile(dir / "old", encode);
-        EXPECT_EQ(saved.code, code);
-        EXPECT_EQ(saved.message, message);
-        EXPECT_EQ(contents(dir / "old"), code == saveOk ? "half" : "old");
+        const Result<void> saved = saveFile(dir / "old", encode);
+        EXPECT_EQ(saved.ok(), !error);
+        if (error) {
+            EXPECT_EQ(saved.code(), error->code);
+            EXPECT_EQ(saved.message(), error->message);
+        }
+        EXPECT_EQ(contents(dir / "old"), error ? "old" : "half");
         EXPECT_EQ(dir.entries(), std::vector<std::string>{"old"});
     }
 }

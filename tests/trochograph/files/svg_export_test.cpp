@@ -2,14 +2,17 @@
 // background and metadata, and a well-formed document.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <regex>
 #include <string>
 #include <vector>
 
+#include "failing_sink.h"
 #include "trochograph/engine/engine_steps.h"
 #include "parameter_text.h"
+#include "picture_formats.h"
 #include "run_program.h"
 #include "scratch_dir.h"
 #include "svg_export.h"
@@ -43,7 +46,8 @@ TEST(SvgExport, PathsRetraceTheRecordExactly)
     s.restart();
     renderWholeCurve(engine);
 
-    const std::string svg = svgDocument(engine.record, parameterText(s.params));
+    const std::string svg = svgText(engine.record, parameterText(s.params));
+    EXPECT_TRUE(svg.starts_with(pictureFormat(PictureKind::svg).signature));
     SegmentList drawn;
     engine.record.replay(drawn);
     ASSERT_GT(drawn.segments.size(), 100u);
@@ -61,15 +65,55 @@ TEST(SvgExport, PathsRetraceTheRecordExactly)
     // The metadata gives the parameters back.
     const std::size_t from = svg.find('>', svg.find("<metadata")) + 1;
     const auto parsed = parseParameterText(svg.substr(from, svg.find("</metadata>") - from));
-    ASSERT_TRUE(parsed.parameters) << parsed.error;
-    EXPECT_EQ(*parsed.parameters, pictureParameters(s.params));
+    ASSERT_TRUE(parsed) << parsed.message();
+    EXPECT_EQ(*parsed, pictureParameters(s.params));
 
     ScratchDir dir;
-    ASSERT_TRUE(writeSvg(engine.record, parameterText(s.params), dir / "curve.svg"));
+    ASSERT_TRUE(writeSvg(engine.record, dir / "curve.svg", parameterText(s.params)));
+    const std::vector<std::uint8_t> written = readBytes(dir / "curve.svg");
+    EXPECT_EQ(std::string(written.begin(), written.end()), svg);
     const ProgramRun lint = runCommand("xmllint", "--noout " + quoted(dir / "curve.svg"));
     if (lint.exitCode != 127) {
         EXPECT_EQ(lint.exitCode, 0) << lint.output;
     }
+}
+
+// Sends no write larger than a block however long the drawing, and whichever write fails,
+// stops there and says so.
+TEST(SvgExport, StreamsInBlocksAndStopsAtTheFirstFailedWrite)
+{
+    Surface window(300, 300, canvasGrey);
+    Engine engine(window);
+    engine.state.params.speed = 0;
+    engine.state.params.type = hypotrochoid;
+    for (int curve = 0; curve < 3; ++curve) {
+        engine.state.params.width = curve + 1;  // three runs that don't repeat
+        engine.state.restart();
+        renderWholeCurve(engine);
+    }
+    struct BlockSink final : ByteSink {
+        bool write(std::span<const std::uint8_t> bytes) override
+        {
+            largest = std::max(largest, bytes.size());
+            ++calls;
+            return true;
+        }
+        std::size_t largest = 0;
+        int calls = 0;
+    } blocks;
+    ASSERT_TRUE(encodeSvg(engine.record, blocks, "p=1\n"));
+    ASSERT_GT(blocks.calls, 2);
+    EXPECT_LT(blocks.largest, 65 * 1024u);
+
+    for (int good = 0; good < blocks.calls; ++good) {
+        FailingSink sink(good);
+        const Result<void> encoded = encodeSvg(engine.record, sink, "p=1\n");
+        ASSERT_FALSE(encoded) << good;
+        EXPECT_EQ(encoded.code(), ErrorCode::writeFailed) << good;
+        EXPECT_EQ(sink.calls, good + 1) << good;
+    }
+    FailingSink full(1, true);
+    EXPECT_EQ(encodeSvg(engine.record, full, "p=1\n").code(), ErrorCode::noMemory);
 }
 
 }  // namespace

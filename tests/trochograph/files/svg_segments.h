@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "segment_sink.h"
+#include "svg_export.h"
 
 namespace trochograph::test {
 
@@ -15,6 +16,14 @@ struct SegmentList final : SegmentSink {
     void segment(const Segment& s) override { segments.push_back(s); }
     std::vector<Segment> segments;
 };
+
+// The whole document as text.
+inline std::string svgText(const DrawingRecord& record, std::string_view parameters)
+{
+    MemorySink sink;
+    if (!encodeSvg(record, sink, parameters)) return {};
+    return {sink.data.begin(), sink.data.end()};
+}
 
 // Each L of a path is a segment from the point before it, in the path's colour and pen.
 inline std::vector<Segment> segmentsOf(const std::string& svg)

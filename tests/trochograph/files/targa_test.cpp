@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "failing_sink.h"
+#include "save_error.h"
 #include "scratch_dir.h"
 
 namespace trochograph {
@@ -84,11 +85,16 @@ TEST(Targa, StopsAtTheFirstFailedWrite)
     const Surface s(700, 900, 0x00112233);  // header, two blocks of rows, footer
     for (int good = 0; good < 4; ++good) {
         FailingSink sink(good);
-        EXPECT_FALSE(encodeTarga(s, sink)) << good;
+        const Result<void> encoded = encodeTarga(s, sink);
+        ASSERT_FALSE(encoded) << good;
+        EXPECT_EQ(encoded.code(), ErrorCode::writeFailed) << good;
         EXPECT_EQ(sink.calls, good + 1);
     }
     FailingSink enough(4);
     EXPECT_TRUE(encodeTarga(s, enough));
+    // A sink that can't grow.
+    FailingSink full(1, true);
+    EXPECT_EQ(encodeTarga(s, full).code(), ErrorCode::noMemory);
 }
 
 TEST(Targa, EmptySurfacesAreRefusedWithoutWriting)
@@ -104,19 +110,21 @@ TEST(Targa, WriterCodesAndMessages)
 {
     ScratchDir dir;
     const Surface s(5, 3, 0x00336699);
-    ASSERT_EQ(writetga(s, dir / "a.tga").code, saveOk);
+    ASSERT_TRUE(writeTarga(s, dir / "a.tga"));
     EXPECT_EQ(test::readBytes(dir / "a.tga"), encode(s));
 
-    EXPECT_EQ(writetga(s, dir / "missing" / "a.tga").code, saveCannotCreate);
+    EXPECT_EQ(writeTarga(s, dir / "missing" / "a.tga").code(), ErrorCode::cannotCreate);
 
     // A refused image leaves the existing file as it was, and no temporary file.
-    EXPECT_EQ(writetga(Surface(0, 0), dir / "a.tga").code, saveWriteFailed);
+    const Result<void> refused = writeTarga(Surface(0, 0), dir / "a.tga");
+    EXPECT_EQ(refused.code(), ErrorCode::writeFailed);
+    EXPECT_EQ(refused.message(), "a Targa picture must be 1 to 65535 pixels wide and high");
     EXPECT_EQ(test::readBytes(dir / "a.tga"), encode(s));
     EXPECT_EQ(dir.entries(), std::vector<std::string>{"a.tga"});
 
-    EXPECT_STREQ(saveerror[saveCannotCreate - 1], "Error opening file.");
-    EXPECT_STREQ(saveerror[saveNoMemory - 1], "Not enough memory to buffer image lines.");
-    EXPECT_STREQ(saveerror[saveWriteFailed - 1], "Error writing to file.");
+    EXPECT_STREQ(saveErrorText(ErrorCode::cannotCreate), "Error opening file.");
+    EXPECT_STREQ(saveErrorText(ErrorCode::noMemory), "Not enough memory to buffer image lines.");
+    EXPECT_STREQ(saveErrorText(ErrorCode::writeFailed), "Error writing to file.");
 }
 
 }  // namespace

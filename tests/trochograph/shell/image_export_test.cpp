@@ -9,23 +9,30 @@ namespace {
 // The typed extension decides; the filter decides for other names and makes a .png smooth.
 TEST(ImageExport, FormatFollowsTheNameThenTheFilter)
 {
-    using enum ImageFormat;
+    using enum PictureKind;
     struct Case {
         const char* name;
         int filter;
-        ImageFormat format;
+        PictureKind kind;
+        bool smooth;
     };
     const Case cases[] = {
-        {"rose.tga", 0, targa}, {"rose.TGA", 3, targa},      {"rose.svg", 0, svg},
-        {"rose.png", 0, png},   {"rose.png", 2, png},        {"rose.Png", 3, smoothPng},
-        {"rose.bmp", 0, targa}, {"rose.bmp", 1, svg},        {"rose", 3, smoothPng},
-        {"rose", 9, smoothPng}, {"rose.svg", 3, svg},
+        {"rose.tga", 0, targa, false}, {"rose.TGA", 3, targa, false}, {"rose.svg", 0, svg, false},
+        {"rose.png", 0, png, false},   {"rose.png", 2, png, false},   {"rose.Png", 3, png, true},
+        {"rose.bmp", 0, targa, false}, {"rose.bmp", 1, svg, false},   {"rose", 3, png, true},
+        {"rose", 9, png, true},        {"rose.svg", 3, svg, false},   {"rose", -1, targa, false},
     };
-    for (const Case& c : cases) EXPECT_EQ(chosenFormat(c.name, c.filter), c.format) << c.name << " " << c.filter;
+    for (const Case& c : cases) {
+        const ImageChoice choice = chosenImage(c.name, c.filter);
+        EXPECT_EQ(choice.format->kind, c.kind) << c.name << " " << c.filter;
+        EXPECT_EQ(choice.smooth, c.smooth) << c.name << " " << c.filter;
+    }
 
+    // Each filter's pattern is the extension of the format it stands for.
     const FileDialogSetup& save = fileDialogSetup(FileDialogKind::saveImage);
-    const char* extensions[] = {"tga", "svg", "png", "png", "tga"};
-    for (int filter = 0; filter < 5; ++filter) EXPECT_EQ(filterExtension(save, filter), extensions[filter]) << filter;
+    for (int filter = 0; filter < 4; ++filter)
+        EXPECT_EQ(filterExtension(save, filter), chosenImage("rose", filter).format->extension.substr(1)) << filter;
+    EXPECT_EQ(filterExtension(save, 4), "tga");
     EXPECT_EQ(filterExtension(fileDialogSetup(FileDialogKind::saveParameters), 0), "rlt");
 }
 

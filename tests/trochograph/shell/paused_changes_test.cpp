@@ -138,7 +138,7 @@ TEST(PausedChanges, TheExportedDrawingIsThePictureOnTheScreen)
 
             SegmentList segments;
             record.replay(segments);
-            EXPECT_TRUE(sameSegments(segmentsOf(svgDocument(record, parameterText(s.params))), segments.segments));
+            EXPECT_TRUE(sameSegments(segmentsOf(svgText(record, parameterText(s.params))), segments.segments));
         }
     }
 }

@@ -13,6 +13,7 @@
 #include <poll.h>
 
 #include "hack_scene.h"
+#include "result.h"
 #include "stop_signals.h"
 #include "x_errors.h"
 
@@ -31,13 +32,14 @@ std::string hex(Window window)
     return text;
 }
 
-// Why the show can't draw into a window of these attributes; empty when it can.
-std::string visualProblem(const XWindowAttributes& attributes, Window window)
+// Accepts a window of these attributes when the show can draw into it, else says why not.
+Result<void> checkVisual(const XWindowAttributes& attributes, Window window)
 {
     if (attributes.visual->c_class == TrueColor && (attributes.depth == 24 || attributes.depth == 32)) return {};
     const char* kind = attributes.visual->c_class == TrueColor ? "TrueColor" : "not TrueColor";
-    return "window " + hex(window) + ": the show draws on TrueColor visuals of depth 24 or 32, not on depth " +
-           std::to_string(attributes.depth) + " (" + kind + ")";
+    return Error{ErrorCode::invalid, "window " + hex(window) +
+                                         ": the show draws on TrueColor visuals of depth 24 or 32, not on depth " +
+                                         std::to_string(attributes.depth) + " (" + kind + ")"};
 }
 
 enum class Outcome { goOn, resized, ended, failed };
@@ -146,8 +148,8 @@ int runOn(Display* display, const HackOptions& options, int stopFd)
         say("no such window " + hex(window));
         return 1;
     }
-    if (const std::string problem = visualProblem(attributes, window); !problem.empty()) {
-        say(problem);
+    if (const Result<void> usable = checkVisual(attributes, window); !usable) {
+        say(usable.message());
         return 1;
     }
     // Exposure and size only: the hack takes no input, which stays with the window's owner.

@@ -1,0 +1,72 @@
+#include "picture_formats.h"
+
+#include <algorithm>
+#include <cctype>
+#include <vector>
+
+#include "png_export.h"
+#include "save_file.h"
+#include "targa.h"
+
+namespace trochograph {
+
+namespace {
+
+Result<void> writeTargaFile(const PictureSource& source, const std::filesystem::path& path)
+{
+    return writeTarga(source.raster, path);
+}
+
+Result<void> writePngFile(const PictureSource& source, const std::filesystem::path& path)
+{
+    return writePng(source.raster, path, source.parameters);
+}
+
+Result<void> writeDrawingFile(const PictureSource& source, const std::filesystem::path& path)
+{
+    if (!source.drawing) return Error{ErrorCode::cannotCreate, "this program keeps no drawing to write"};
+    return saveFile(path, source.drawing);
+}
+
+// In PictureKind's order, which is also the order the name rule lists them in.
+constexpr PictureFormat formats[] = {
+    {PictureKind::targa, ".tga", "", false, false, writeTargaFile},
+    {PictureKind::png, ".png", pngSignature, true, false, writePngFile},
+    {PictureKind::svg, ".svg", "<?xml", true, true, writeDrawingFile},
+};
+
+}  // namespace
+
+std::span<const PictureFormat> pictureFormats() { return formats; }
+
+const PictureFormat& pictureFormat(PictureKind kind) { return formats[static_cast<int>(kind)]; }
+
+std::string lowerExtension(const std::filesystem::path& p)
+{
+    std::string ext = p.extension().string();
+    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
+    return ext;
+}
+
+const PictureFormat* pictureFormatOf(const std::filesystem::path& path, bool drawings)
+{
+    const std::string ext = lowerExtension(path);
+    for (const PictureFormat& format : formats)
+        if (format.extension == ext && (drawings || !format.drawing)) return &format;
+    return nullptr;
+}
+
+std::string pictureNameRule(bool drawings)
+{
+    std::vector<std::string_view> extensions;
+    for (const PictureFormat& format : formats)
+        if (drawings || !format.drawing) extensions.push_back(format.extension);
+    std::string rule = "the output must end in ";
+    for (std::size_t i = 0; i < extensions.size(); ++i) {
+        if (i > 0) rule += i + 1 == extensions.size() ? " or " : ", ";
+        rule += extensions[i];
+    }
+    return rule;
+}
+
+}  // namespace trochograph

@@ -1,0 +1,51 @@
+// The picture files the programs write, one row a format: what the name ends in, how the
+// file starts, whether it carries the curve's parameters, and the writer. The window's Save
+// Image, the headless renderer and the show's preview all choose from this table.
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "byte_sink.h"
+#include "result.h"
+
+namespace trochograph {
+
+class Surface;
+
+enum class PictureKind { targa, png, svg };
+
+// What a picture is written from.
+struct PictureSource {
+    const Surface& raster;
+    std::string_view parameters = {};  // for the formats that carry them
+    // Encodes the recorded curves as a drawing; empty where no record is kept.
+    std::function<Result<void>(ByteSink&)> drawing = {};
+};
+
+struct PictureFormat {
+    PictureKind kind;
+    std::string_view extension;  // with its dot, in lower case
+    std::string_view signature;  // the bytes every such file starts with; empty when none
+    bool carriesParameters;
+    bool drawing;  // written from the recorded curves rather than from the raster
+    Result<void> (*write)(const PictureSource& source, const std::filesystem::path& path);
+};
+
+std::span<const PictureFormat> pictureFormats();
+const PictureFormat& pictureFormat(PictureKind kind);
+
+// The row of a name's extension, in any case; null for another extension. Without
+// `drawings`, formats that need the recorded curves are not looked at.
+const PictureFormat* pictureFormatOf(const std::filesystem::path& path, bool drawings = true);
+
+// The name's extension with its dot, in lower case: ".tga" for "Rose.TGA".
+std::string lowerExtension(const std::filesystem::path& path);
+
+// The message for a name pictureFormatOf refuses: "the output must end in .tga or .png".
+std::string pictureNameRule(bool drawings = true);
+
+}  // namespace trochograph
