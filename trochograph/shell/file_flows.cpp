@@ -5,7 +5,7 @@
 #include "image_export.h"
 #include "map_palette.h"
 #include "palette_preview.h"
-#include "parameter_file.h"
+#include "parameter_loading.h"
 #include "rlt_file.h"
 #include "save_error.h"
 
@@ -60,16 +60,11 @@ void FileFlows::loadParameters()
 {
     const auto path = choose(FileDialogKind::openParameters);
     if (!path) return;
-    // A refused file changes nothing; the values of a good one apply from the next curve
-    // on, or when a paused one resumes. A picture drawn on a canvas of another side brings
-    // a new canvas.
-    CurveParameters loaded = engine_.state.params;
     ParameterOrigin origin;
-    if (!loadParameterFile(*path, loaded, origin)) {
+    if (!loadParametersInto(engine_, *path, origin)) {
         window_.showMessage(parameterFileRefusal(origin));
         return;
     }
-    engine_.setParameters(loaded);
     inform("Parameter file  " + title(*path) + "  loaded.");
 }
 

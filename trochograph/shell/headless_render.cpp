@@ -1,12 +1,13 @@
 #include "headless_render.h"
 
 #include <filesystem>
+#include <memory>
 #include <new>
 
 #include "engine.h"
 #include "image_export.h"
 #include "map_palette.h"
-#include "parameter_file.h"
+#include "parameter_loading.h"
 
 namespace trochograph {
 
@@ -31,39 +32,41 @@ Result<void> renderHeadless(const RenderOptions& options, SmoothPainter* smooth)
         choice.smooth = true;
     }
 
-    int side = options.size;  // without --size, a PNG parameter picture's own
+    Surface noWindow;
+    std::unique_ptr<Engine> engine;
     try {
-        Surface noWindow;
-        Engine engine(noWindow);
-        CurveParameters& p = engine.state.params;
-
+        engine = std::make_unique<Engine>(noWindow);
+        // A smooth picture is painted from the record alone: no raster canvas of its size.
+        if (choice.smooth)
+            engine->recordOnly(options.size);
+        else
+            engine->rebuildCanvas(options.size);
+        CurveParameters& p = engine->state.params;
         if (options.params) {
+            // Without --size, a PNG picture brings the side it was drawn on.
             ParameterOrigin origin;
-            if (auto loaded = loadParameterFile(*options.params, p, origin); !loaded)
+            const CarriedSide side = options.sizeGiven ? CarriedSide::ignored : CarriedSide::taken;
+            if (auto loaded = loadParametersInto(*engine, *options.params, origin, side); !loaded)
                 return about(*options.params, loaded.error());
-            if (origin.picture && !options.sizeGiven) side = p.res;
         }
         if (options.palette) {
             const Result<MapTable> table = loadMap(*options.palette);
             if (!table) return about(*options.palette, table.error());
             acceptPalette(*table, p);
         }
-        // A smooth picture is painted from the record alone: no raster canvas of its size.
-        if (choice.smooth)
-            engine.recordOnly(side);
-        else
-            engine.rebuildCanvas(side);
         if (options.lineWidth) p.width = *options.lineWidth;
         if (options.scale) p.scale[p.type] = *options.scale;
         if (options.rounding) p.rounding = *options.rounding == 0 ? noRounding : *options.rounding;
-        engine.state.flags.animate = options.animate ? 1 : 0;
+        engine->state.flags.animate = options.animate ? 1 : 0;
 
-        engine.drawWholeCurve();
+        engine->drawWholeCurve();
 
-        if (auto saved = exportImage(engine, choice, output, smooth); !saved)
+        if (auto saved = exportImage(*engine, choice, output, smooth); !saved)
             return about(output.string(), saved.error());
     } catch (const std::bad_alloc&) {
-        // The canvas and the record are the engine's, made before any file is written.
+        // Only the engine's canvas and record are made here; the side it was making is
+        // already in its parameters.
+        const int side = engine ? engine->state.params.res : options.size;
         return Error{ErrorCode::noMemory,
                      "not enough memory for a " + std::to_string(side) + " x " + std::to_string(side) + " canvas"};
     }

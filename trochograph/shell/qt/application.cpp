@@ -10,7 +10,7 @@
 #include "file_flows.h"
 #include "main_window.h"
 #include "message_box.h"
-#include "parameter_file.h"
+#include "parameter_loading.h"
 #include "picture_window.h"
 
 namespace trochograph {
@@ -46,12 +46,8 @@ bool Application::start()
     // and F10 bring back was taken from the built-in values when the window was made.
     std::optional<Message> refusal;
     if (const std::string file = commandLineFile(options_.argument); !file.empty()) {
-        CurveParameters loaded = engine.state.params;
         ParameterOrigin origin;
-        if (loadParameterFile(file, loaded, origin))
-            engine.setParameters(loaded);
-        else
-            refusal = parameterFileRefusal(origin);
+        if (!loadParametersInto(engine, file, origin)) refusal = parameterFileRefusal(origin);
         window_->files().proposeParameterFile(file);
     }
 

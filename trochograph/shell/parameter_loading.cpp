@@ -1,0 +1,17 @@
+#include "parameter_loading.h"
+
+#include "engine.h"
+
+namespace trochograph {
+
+Result<void> loadParametersInto(Engine& engine, const std::filesystem::path& path, ParameterOrigin& origin,
+                                CarriedSide side)
+{
+    CurveParameters loaded = engine.state.params;
+    if (Result<void> read = loadParameterFile(path, loaded, origin); !read) return read;
+    if (side == CarriedSide::ignored) loaded.res = engine.state.params.res;
+    engine.setParameters(loaded);
+    return {};
+}
+
+}  // namespace trochograph
