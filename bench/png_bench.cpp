@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <memory>
 
-#include "png_export.h"
-#include "engine.h"
+#include "engine/engine.h"
+#include "files/png_export.h"
 
 namespace trochograph::bench {
 namespace {

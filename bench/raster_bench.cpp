@@ -1,7 +1,7 @@
 // Cost of the raster operations the renderer and the circles use at every step.
 #include <benchmark/benchmark.h>
 
-#include "surface.h"
+#include "common/surface.h"
 
 namespace trochograph::bench {
 namespace {

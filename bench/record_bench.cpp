@@ -5,8 +5,8 @@
 
 #include <limits>
 
-#include "engine.h"
-#include "svg_export.h"
+#include "engine/engine.h"
+#include "files/svg_export.h"
 
 namespace trochograph::bench {
 namespace {

@@ -1,7 +1,7 @@
 // Cost of one renderer step, by canvas side, with and without the animated circles.
 #include <benchmark/benchmark.h>
 
-#include "engine.h"
+#include "engine/engine.h"
 
 namespace trochograph::bench {
 namespace {

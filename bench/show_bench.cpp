@@ -2,12 +2,12 @@
 // step costs what the circles cover; with whole-canvas frames it grows with the canvas.
 #include <benchmark/benchmark.h>
 
-#include "headless_show_platform.h"
-#include "show.h"
-#include "show_circles.h"
-#include "show_curve.h"
-#include "surface.h"
-#include "trunc_int.h"
+#include "common/surface.h"
+#include "common/trunc_int.h"
+#include "show/headless_show_platform.h"
+#include "show/show.h"
+#include "show/show_circles.h"
+#include "show/show_curve.h"
 
 namespace trochograph::bench {
 namespace {

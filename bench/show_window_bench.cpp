@@ -6,9 +6,9 @@
 #include <QApplication>
 #include <QTest>
 
-#include "show.h"
-#include "show_application.h"
-#include "show_window.h"
+#include "shell/qt/show_application.h"
+#include "shell/qt/show_window.h"
+#include "show/show.h"
 
 namespace trochograph::bench {
 namespace {

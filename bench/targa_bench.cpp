@@ -3,8 +3,8 @@
 
 #include <filesystem>
 
-#include "surface.h"
-#include "targa.h"
+#include "common/surface.h"
+#include "files/targa.h"
 
 namespace trochograph::bench {
 namespace {

@@ -8,9 +8,9 @@
 #include <QTest>
 #include <cmath>
 
-#include "application.h"
-#include "canvas_view.h"
-#include "main_window.h"
+#include "shell/qt/application.h"
+#include "shell/qt/canvas_view.h"
+#include "shell/qt/main_window.h"
 
 namespace trochograph::bench {
 namespace {

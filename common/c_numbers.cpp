@@ -1,4 +1,4 @@
-#include "c_numbers.h"
+#include "common/c_numbers.h"
 
 #include <cctype>
 #include <charconv>

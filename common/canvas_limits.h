@@ -2,7 +2,7 @@
 // their command lines.
 #pragma once
 
-#include "range.h"
+#include "common/range.h"
 
 namespace trochograph::limits {
 

@@ -1,6 +1,6 @@
-#include "drawdot.h"
+#include "common/drawdot.h"
 
-#include "surface.h"
+#include "common/surface.h"
 
 namespace trochograph {
 

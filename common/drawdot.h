@@ -1,8 +1,8 @@
 // The pen-tip marker: a solid dot five pixels across.
 #pragma once
 
-#include "colorref.h"
-#include "geometry.h"
+#include "common/colorref.h"
+#include "common/geometry.h"
 
 namespace trochograph {
 

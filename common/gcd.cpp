@@ -1,4 +1,4 @@
-#include "gcd.h"
+#include "common/gcd.h"
 
 namespace trochograph {
 

@@ -1,8 +1,8 @@
-#include "option_parser.h"
+#include "common/option_parser.h"
 
 #include <algorithm>
 
-#include "c_numbers.h"
+#include "common/c_numbers.h"
 
 namespace trochograph {
 

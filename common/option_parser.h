@@ -9,8 +9,8 @@
 #include <variant>
 #include <vector>
 
-#include "range.h"
-#include "result.h"
+#include "common/range.h"
+#include "common/result.h"
 
 namespace trochograph {
 

@@ -15,7 +15,7 @@
 #include <variant>
 #include <vector>
 
-#include "option_parser.h"
+#include "common/option_parser.h"
 
 namespace trochograph {
 

@@ -1,7 +1,7 @@
 // The usage text made from an option table.
 #include <algorithm>
 
-#include "option_parser.h"
+#include "common/option_parser.h"
 
 namespace trochograph {
 

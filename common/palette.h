@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "colorref.h"
+#include "common/colorref.h"
 
 namespace trochograph {
 

@@ -1,4 +1,4 @@
-#include "span_recorder.h"
+#include "common/span_recorder.h"
 
 namespace trochograph {
 

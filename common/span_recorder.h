@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "geometry.h"
+#include "common/geometry.h"
 
 namespace trochograph {
 

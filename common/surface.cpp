@@ -1,12 +1,12 @@
 // Storage, pixels, fills and block copies of the raster; lines and arcs have files of their own.
-#include "surface.h"
+#include "common/surface.h"
 
 #include <algorithm>
 #include <cstring>
 #include <stdexcept>
 #include <string>
 
-#include "span_recorder.h"
+#include "common/span_recorder.h"
 
 namespace trochograph {
 

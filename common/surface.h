@@ -10,8 +10,8 @@
 #include <span>
 #include <vector>
 
-#include "colorref.h"
-#include "geometry.h"
+#include "common/colorref.h"
+#include "common/geometry.h"
 
 namespace trochograph {
 

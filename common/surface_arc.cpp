@@ -1,12 +1,12 @@
 // Ellipse outlines and arcs of the raster: the pixels between two ellipses, found row by row.
-#include "surface.h"
+#include "common/surface.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <numbers>
 
-#include "exact_int.h"
+#include "common/exact_int.h"
 
 namespace trochograph {
 

@@ -1,11 +1,11 @@
 // Straight lines and polylines of the raster; wide pens are in surface_wide_line.cpp.
-#include "surface.h"
+#include "common/surface.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
-#include "exact_int.h"
+#include "common/exact_int.h"
 
 namespace trochograph {
 

@@ -1,12 +1,12 @@
 // Lines drawn with pens two or more pixels wide: the pixels within half the pen width of the
 // segment, found row by row.
-#include "surface.h"
+#include "common/surface.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
-#include "exact_int.h"
+#include "common/exact_int.h"
 
 namespace trochograph {
 

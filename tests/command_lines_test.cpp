@@ -4,12 +4,12 @@
 
 #include <sstream>
 
-#include "command_line.h"
-#include "option_table.h"
-#include "render_options.h"
+#include "common/option_table.h"
 #include "run_program.h"
-#include "show_command_line.h"
-#include "show_preview.h"
+#include "shell/command_line.h"
+#include "shell/render_options.h"
+#include "shell/show_command_line.h"
+#include "shell/show_preview.h"
 #include "version.h"
 
 namespace trochograph::test {

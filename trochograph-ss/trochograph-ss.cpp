@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "interrupt_cleanup.h"
-#include "show_application.h"
-#include "show_command_line.h"
-#include "show_hack.h"
-#include "show_preview.h"
+#include "files/interrupt_cleanup.h"
+#include "shell/qt/show_application.h"
+#include "shell/show_command_line.h"
+#include "shell/show_hack.h"
+#include "shell/show_preview.h"
 #include "version.h"
 
 namespace {

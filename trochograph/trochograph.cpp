@@ -4,12 +4,12 @@
 #include <string>
 #include <vector>
 
-#include "application.h"
-#include "command_line.h"
-#include "headless_render.h"
-#include "interrupt_cleanup.h"
-#include "render_options.h"
-#include "smooth_painter_qt.h"
+#include "files/interrupt_cleanup.h"
+#include "shell/command_line.h"
+#include "shell/headless_render.h"
+#include "shell/qt/application.h"
+#include "shell/qt/smooth_painter_qt.h"
+#include "shell/render_options.h"
 #include "version.h"
 
 namespace {

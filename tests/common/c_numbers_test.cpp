@@ -1,6 +1,6 @@
 // Numbers as the forms show and read them: printf and strtol / strtod in the C locale,
 // whatever locale the process has.
-#include "c_numbers.h"
+#include "common/c_numbers.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
 // The pen-tip marker.
-#include "drawdot.h"
+#include "common/drawdot.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
 
+#include "common/surface.h"
 #include "picture.h"
-#include "surface.h"
 
 namespace trochograph {
 namespace {

@@ -1,4 +1,4 @@
-#include "palette.h"
+#include "common/palette.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "surface.h"
+#include "common/surface.h"
 
 namespace trochograph::test {
 

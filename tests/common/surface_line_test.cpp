@@ -1,5 +1,5 @@
 // Lines and polylines of the raster, per pixel.
-#include "surface.h"
+#include "common/surface.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Storage, fills, block copies, the clip rectangle and span recording of the raster.
-#include "surface.h"
+#include "common/surface.h"
 
 #include <gtest/gtest.h>
 
@@ -7,8 +7,8 @@
 #include <random>
 #include <vector>
 
+#include "common/span_recorder.h"
 #include "picture.h"
-#include "span_recorder.h"
 
 namespace trochograph {
 namespace {

@@ -2,9 +2,9 @@
 // the title with a small emblem, what the program draws, and the credit.
 #include "curve_canvas.h"
 #include "emblem.h"
+#include "engine/rotate.h"
 #include "panels.h"
 #include "pictures.h"
-#include "rotate.h"
 
 namespace trochograph::pictures {
 

@@ -1,9 +1,9 @@
 // The curve engine without a window, for drawing curves into pictures.
 #pragma once
 
-#include "curve_state.h"
-#include "engine.h"
-#include "surface.h"
+#include "common/surface.h"
+#include "engine/curve_state.h"
+#include "engine/engine.h"
 
 namespace trochograph::pictures {
 

@@ -3,12 +3,12 @@
 #include <cmath>
 #include <vector>
 
+#include "common/drawdot.h"
+#include "common/surface.h"
+#include "common/trunc_int.h"
 #include "curve_canvas.h"
-#include "drawdot.h"
+#include "engine/rotate.h"
 #include "help_style.h"
-#include "rotate.h"
-#include "surface.h"
-#include "trunc_int.h"
 
 namespace trochograph::pictures {
 

@@ -6,9 +6,9 @@
 #include <span>
 #include <string>
 
-#include "colorref.h"
+#include "common/colorref.h"
+#include "common/geometry.h"
 #include "drawn_picture.h"
-#include "geometry.h"
 
 namespace trochograph::pictures {
 

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "colorref.h"
-#include "geometry.h"
-#include "surface.h"
+#include "common/colorref.h"
+#include "common/geometry.h"
+#include "common/surface.h"
 
 namespace trochograph::pictures {
 

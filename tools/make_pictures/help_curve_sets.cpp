@@ -4,9 +4,9 @@
 #include <functional>
 
 #include "curve_canvas.h"
+#include "engine/rotate.h"
 #include "help_style.h"
 #include "pictures.h"
-#include "rotate.h"
 
 namespace trochograph::pictures {
 

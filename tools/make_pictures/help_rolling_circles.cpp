@@ -6,10 +6,10 @@
 
 #include "curve_canvas.h"
 #include "diagram.h"
+#include "engine/rotate.h"
 #include "help_panels.h"
 #include "help_style.h"
 #include "pictures.h"
-#include "rotate.h"
 
 namespace trochograph::pictures {
 

@@ -7,11 +7,11 @@
 
 #include "curve_canvas.h"
 #include "diagram.h"
+#include "engine/rotate.h"
 #include "help_panels.h"
 #include "help_style.h"
 #include "pictures.h"
 #include "rolling_ellipse.h"
-#include "rotate.h"
 
 namespace trochograph::pictures {
 

@@ -5,10 +5,10 @@
 
 #include "curve_canvas.h"
 #include "diagram.h"
+#include "engine/rotate.h"
 #include "help_style.h"
 #include "panels.h"
 #include "pictures.h"
-#include "rotate.h"
 
 namespace trochograph::pictures {
 

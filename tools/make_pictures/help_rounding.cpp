@@ -6,9 +6,9 @@
 
 #include "curve_canvas.h"
 #include "diagram.h"
+#include "engine/rotate.h"
 #include "help_style.h"
 #include "pictures.h"
-#include "rotate.h"
 
 namespace trochograph::pictures {
 

@@ -3,7 +3,7 @@
 // of element, so that a label takes the colour of what it names.
 #pragma once
 
-#include "colorref.h"
+#include "common/colorref.h"
 
 namespace trochograph::pictures::help {
 

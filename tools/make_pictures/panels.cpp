@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "surface.h"
-#include "trunc_int.h"
+#include "common/surface.h"
+#include "common/trunc_int.h"
 
 namespace trochograph::pictures {
 

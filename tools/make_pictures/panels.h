@@ -1,8 +1,8 @@
 // The plain shapes the pictures are built from besides curves, drawn with the raster.
 #pragma once
 
-#include "colorref.h"
-#include "geometry.h"
+#include "common/colorref.h"
+#include "common/geometry.h"
 
 namespace trochograph {
 class Surface;

@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <QString>
 
-#include "png_export.h"
+#include "files/png_export.h"
 
 namespace trochograph::pictures {
 

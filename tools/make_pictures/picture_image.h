@@ -6,8 +6,8 @@
 #include <QImage>
 #include <filesystem>
 
+#include "common/result.h"
 #include "drawn_picture.h"
-#include "result.h"
 
 namespace trochograph::pictures {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "trunc_int.h"
+#include "common/trunc_int.h"
 
 namespace trochograph::pictures {
 

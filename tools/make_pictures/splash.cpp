@@ -2,9 +2,9 @@
 #include <algorithm>
 
 #include "curve_canvas.h"
+#include "engine/rotate.h"
 #include "panels.h"
 #include "pictures.h"
-#include "rotate.h"
 
 namespace trochograph::pictures {
 

@@ -16,9 +16,9 @@
 #include <fstream>
 #include <string>
 
-#include "application.h"
-#include "canvas_view.h"
-#include "main_window.h"
+#include "shell/qt/application.h"
+#include "shell/qt/canvas_view.h"
+#include "shell/qt/main_window.h"
 
 using namespace trochograph;
 

@@ -1,8 +1,8 @@
-#include "show_command_line.h"
+#include "shell/show_command_line.h"
 
 #include <charconv>
 
-#include "option_table.h"
+#include "common/option_table.h"
 
 namespace trochograph {
 

@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "range.h"
-#include "result.h"
+#include "common/range.h"
+#include "common/result.h"
 
 namespace trochograph {
 

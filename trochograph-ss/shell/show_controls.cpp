@@ -1,4 +1,4 @@
-#include "show_controls.h"
+#include "shell/show_controls.h"
 
 #include <cstdlib>
 

@@ -8,7 +8,7 @@
 #include <optional>
 #include <vector>
 
-#include "geometry.h"
+#include "common/geometry.h"
 
 namespace trochograph {
 

@@ -3,7 +3,7 @@
 // no input, leaves the cursor alone, plays no sounds and writes no files.
 #pragma once
 
-#include "show_command_line.h"
+#include "shell/show_command_line.h"
 
 namespace trochograph {
 

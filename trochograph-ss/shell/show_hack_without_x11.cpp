@@ -1,7 +1,7 @@
 // The hack for a build without Xlib: it can only say so.
 #include <cstdio>
 
-#include "show_hack.h"
+#include "shell/show_hack.h"
 
 namespace trochograph {
 

@@ -1,13 +1,13 @@
-#include "show_preview.h"
+#include "shell/show_preview.h"
 
 #include <new>
 #include <optional>
 
-#include "canvas_limits.h"
-#include "option_table.h"
-#include "picture_formats.h"
-#include "show_preview_render.h"
-#include "show_state.h"
+#include "common/canvas_limits.h"
+#include "common/option_table.h"
+#include "files/picture_formats.h"
+#include "show/show_preview_render.h"
+#include "show/show_state.h"
 
 namespace trochograph {
 

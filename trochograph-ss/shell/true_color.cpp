@@ -1,4 +1,4 @@
-#include "true_color.h"
+#include "shell/true_color.h"
 
 #include <bit>
 

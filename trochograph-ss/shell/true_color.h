@@ -5,7 +5,7 @@
 #include <array>
 #include <cstdint>
 
-#include "colorref.h"
+#include "common/colorref.h"
 
 namespace trochograph {
 

@@ -2,7 +2,7 @@
 // cursor pins are only counted. The headless preview, the tests and the benchmarks use it.
 #pragma once
 
-#include "show_platform.h"
+#include "show/show_platform.h"
 
 namespace trochograph {
 

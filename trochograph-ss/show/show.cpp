@@ -1,12 +1,12 @@
-#include "show.h"
+#include "show/show.h"
 
 #include <cassert>
 
-#include "show_circles.h"
-#include "show_curve.h"
-#include "show_platform.h"
-#include "surface.h"
-#include "trunc_int.h"
+#include "common/surface.h"
+#include "common/trunc_int.h"
+#include "show/show_circles.h"
+#include "show/show_curve.h"
+#include "show/show_platform.h"
 
 namespace trochograph {
 

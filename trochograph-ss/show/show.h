@@ -9,8 +9,8 @@
 
 #include <memory>
 
-#include "show_circles.h"
-#include "show_state.h"
+#include "show/show_circles.h"
+#include "show/show_state.h"
 
 namespace trochograph {
 

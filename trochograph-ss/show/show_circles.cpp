@@ -1,13 +1,13 @@
-#include "show_circles.h"
+#include "show/show_circles.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "drawdot.h"
-#include "show_platform.h"
-#include "show_state.h"
-#include "surface.h"
-#include "trunc_int.h"
+#include "common/drawdot.h"
+#include "common/surface.h"
+#include "common/trunc_int.h"
+#include "show/show_platform.h"
+#include "show/show_state.h"
 
 namespace trochograph {
 

@@ -5,9 +5,9 @@
 
 #include <memory>
 
-#include "colorref.h"
-#include "geometry.h"
-#include "span_recorder.h"
+#include "common/colorref.h"
+#include "common/geometry.h"
+#include "common/span_recorder.h"
 
 namespace trochograph {
 

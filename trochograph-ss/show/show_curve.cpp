@@ -1,9 +1,9 @@
-#include "show_curve.h"
+#include "show/show_curve.h"
 
 #include <cmath>
 
-#include "gcd.h"
-#include "trunc_int.h"
+#include "common/gcd.h"
+#include "common/trunc_int.h"
 
 namespace trochograph {
 

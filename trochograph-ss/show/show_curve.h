@@ -2,8 +2,8 @@
 // how the angles advance, and the colour of each segment.
 #pragma once
 
-#include "colorref.h"
-#include "show_state.h"
+#include "common/colorref.h"
+#include "show/show_state.h"
 
 namespace trochograph {
 

@@ -1,7 +1,7 @@
-#include "show_preview_render.h"
+#include "show/show_preview_render.h"
 
-#include "headless_show_platform.h"
-#include "show.h"
+#include "show/headless_show_platform.h"
+#include "show/show.h"
 
 namespace trochograph {
 

@@ -1,7 +1,7 @@
 // One preset of the show drawn complete, without a display and without waiting.
 #pragma once
 
-#include "surface.h"
+#include "common/surface.h"
 
 namespace trochograph {
 

@@ -4,9 +4,9 @@
 
 #include <array>
 
-#include "colorref.h"
-#include "geometry.h"
-#include "palette.h"
+#include "common/colorref.h"
+#include "common/geometry.h"
+#include "common/palette.h"
 
 namespace trochograph {
 

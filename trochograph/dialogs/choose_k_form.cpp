@@ -1,7 +1,7 @@
-#include "choose_k_form.h"
+#include "dialogs/choose_k_form.h"
 
-#include "parameter_limits.h"
-#include "trunc_int.h"
+#include "common/trunc_int.h"
+#include "engine/parameter_limits.h"
 
 namespace trochograph {
 

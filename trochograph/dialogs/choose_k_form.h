@@ -1,7 +1,7 @@
 // "Choose Value of ' k '": which irrational k the irrational rose uses.
 #pragma once
 
-#include "curve_form.h"
+#include "dialogs/curve_form.h"
 
 namespace trochograph {
 

@@ -1,8 +1,8 @@
-#include "colors_form.h"
+#include "dialogs/colors_form.h"
 
-#include "c_numbers.h"
-#include "parameter_limits.h"
-#include "parameters_form.h"
+#include "common/c_numbers.h"
+#include "dialogs/parameters_form.h"
+#include "engine/parameter_limits.h"
 
 namespace trochograph {
 

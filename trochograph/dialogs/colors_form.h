@@ -2,7 +2,7 @@
 // and blue components, and whether the curve takes its colours from the palette.
 #pragma once
 
-#include "curve_form.h"
+#include "dialogs/curve_form.h"
 
 namespace trochograph {
 

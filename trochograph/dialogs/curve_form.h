@@ -3,8 +3,8 @@
 // end code, since an OK that failed part-way keeps the rows it stored.
 #pragma once
 
-#include "curve_parameters.h"
-#include "form.h"
+#include "dialogs/form.h"
+#include "engine/curve_parameters.h"
 
 namespace trochograph {
 

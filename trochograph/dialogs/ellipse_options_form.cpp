@@ -1,4 +1,4 @@
-#include "ellipse_options_form.h"
+#include "dialogs/ellipse_options_form.h"
 
 namespace trochograph {
 

@@ -2,7 +2,7 @@
 // the pen at the ellipse's focus.
 #pragma once
 
-#include "curve_form.h"
+#include "dialogs/curve_form.h"
 
 namespace trochograph {
 

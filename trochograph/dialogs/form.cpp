@@ -1,4 +1,4 @@
-#include "form.h"
+#include "dialogs/form.h"
 
 #include <cassert>
 

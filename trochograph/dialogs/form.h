@@ -10,8 +10,8 @@
 #include <string>
 #include <string_view>
 
-#include "dialog_template.h"
-#include "message.h"
+#include "dialogs/dialog_template.h"
+#include "dialogs/message.h"
 
 namespace trochograph {
 

@@ -1,11 +1,11 @@
-#include "forms.h"
+#include "dialogs/forms.h"
 
-#include "choose_k_form.h"
-#include "colors_form.h"
-#include "ellipse_options_form.h"
-#include "help_pages.h"
-#include "image_type_form.h"
-#include "parameters_form.h"
+#include "dialogs/choose_k_form.h"
+#include "dialogs/colors_form.h"
+#include "dialogs/ellipse_options_form.h"
+#include "dialogs/help_pages.h"
+#include "dialogs/image_type_form.h"
+#include "dialogs/parameters_form.h"
 
 namespace trochograph {
 

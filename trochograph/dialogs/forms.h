@@ -3,7 +3,7 @@
 
 #include <memory>
 
-#include "form.h"
+#include "dialogs/form.h"
 
 namespace trochograph {
 

@@ -1,4 +1,4 @@
-#include "help_pages.h"
+#include "dialogs/help_pages.h"
 
 namespace trochograph {
 

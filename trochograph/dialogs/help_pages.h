@@ -3,7 +3,7 @@
 // with dialogCancel on "Close"; the formula page ends only by its "Close" (dialogOk).
 #pragma once
 
-#include "dialog_template.h"
+#include "dialogs/dialog_template.h"
 
 namespace trochograph {
 

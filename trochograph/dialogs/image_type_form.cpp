@@ -1,4 +1,4 @@
-#include "image_type_form.h"
+#include "dialogs/image_type_form.h"
 
 
 namespace trochograph {

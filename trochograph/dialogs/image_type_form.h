@@ -1,7 +1,7 @@
 // "Choose Image Type": the curve type and whether the moving piece is a simulated ellipse.
 #pragma once
 
-#include "curve_form.h"
+#include "dialogs/curve_form.h"
 
 namespace trochograph {
 

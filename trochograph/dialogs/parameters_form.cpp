@@ -1,12 +1,12 @@
-#include "parameters_form.h"
+#include "dialogs/parameters_form.h"
 
 #include <cmath>
 #include <cstdlib>
 
-#include "c_numbers.h"
-#include "parameter_limits.h"
-#include "rotate.h"
-#include "trunc_int.h"
+#include "common/c_numbers.h"
+#include "common/trunc_int.h"
+#include "engine/parameter_limits.h"
+#include "engine/rotate.h"
 
 namespace trochograph {
 

@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "curve_form.h"
+#include "dialogs/curve_form.h"
 
 namespace trochograph {
 

@@ -1,13 +1,13 @@
-#include "circle_animation.h"
+#include "engine/circle_animation.h"
 
 #include <cmath>
 
-#include "curve_state.h"
-#include "drawdot.h"
-#include "engine.h"
-#include "rotate.h"
-#include "surface.h"
-#include "trunc_int.h"
+#include "common/drawdot.h"
+#include "common/surface.h"
+#include "common/trunc_int.h"
+#include "engine/curve_state.h"
+#include "engine/engine.h"
+#include "engine/rotate.h"
 
 namespace trochograph {
 

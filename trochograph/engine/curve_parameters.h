@@ -6,8 +6,8 @@
 #include <array>
 #include <cstring>
 
-#include "colorref.h"
-#include "shared_palette.h"
+#include "common/colorref.h"
+#include "engine/shared_palette.h"
 
 namespace trochograph {
 

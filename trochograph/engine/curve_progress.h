@@ -5,8 +5,8 @@
 #include <array>
 #include <cstring>
 
-#include "curve_parameters.h"
-#include "geometry.h"
+#include "common/geometry.h"
+#include "engine/curve_parameters.h"
 
 namespace trochograph {
 

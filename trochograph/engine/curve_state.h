@@ -4,8 +4,8 @@
 // parameters.
 #pragma once
 
-#include "curve_parameters.h"
-#include "curve_progress.h"
+#include "engine/curve_parameters.h"
+#include "engine/curve_progress.h"
 
 namespace trochograph {
 

@@ -1,12 +1,12 @@
-#include "curve_stepper.h"
+#include "engine/curve_stepper.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "curve_state.h"
-#include "gcd.h"
-#include "rotate.h"
-#include "trunc_int.h"
+#include "common/gcd.h"
+#include "common/trunc_int.h"
+#include "engine/curve_state.h"
+#include "engine/rotate.h"
 
 namespace trochograph {
 

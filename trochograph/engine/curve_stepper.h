@@ -4,8 +4,8 @@
 // through step(), so both give the same segments.
 #pragma once
 
-#include "curve_state.h"
-#include "segment_sink.h"
+#include "engine/curve_state.h"
+#include "engine/segment_sink.h"
 
 namespace trochograph {
 

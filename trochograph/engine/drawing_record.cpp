@@ -1,4 +1,4 @@
-#include "drawing_record.h"
+#include "engine/drawing_record.h"
 
 namespace trochograph {
 

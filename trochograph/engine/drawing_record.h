@@ -11,9 +11,9 @@
 
 #include <vector>
 
-#include "curve_state.h"
-#include "curve_stepper.h"
-#include "segment_sink.h"
+#include "engine/curve_state.h"
+#include "engine/curve_stepper.h"
+#include "engine/segment_sink.h"
 
 namespace trochograph {
 

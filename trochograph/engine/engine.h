@@ -6,12 +6,12 @@
 
 #include <string>
 
-#include "circle_animation.h"
-#include "curve_state.h"
-#include "drawing_record.h"
-#include "intro.h"
-#include "renderer.h"
-#include "surface.h"
+#include "common/surface.h"
+#include "engine/circle_animation.h"
+#include "engine/curve_state.h"
+#include "engine/drawing_record.h"
+#include "engine/intro.h"
+#include "engine/renderer.h"
 
 namespace trochograph {
 

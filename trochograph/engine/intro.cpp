@@ -1,11 +1,11 @@
-#include "intro.h"
+#include "engine/intro.h"
 
 #include <cmath>
 
-#include "circle_animation.h"
-#include "curve_state.h"
-#include "engine.h"
-#include "surface.h"
+#include "common/surface.h"
+#include "engine/circle_animation.h"
+#include "engine/curve_state.h"
+#include "engine/engine.h"
 
 namespace trochograph {
 

@@ -1,7 +1,7 @@
 // The start-up animation: a small circle rolling round a fixed one until the user stops it.
 #pragma once
 
-#include "step_request.h"
+#include "engine/step_request.h"
 
 namespace trochograph {
 

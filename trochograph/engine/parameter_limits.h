@@ -6,10 +6,10 @@
 #include <limits>
 #include <optional>
 
-#include "canvas_limits.h"
-#include "curve_parameters.h"
-#include "range.h"
-#include "rotate.h"
+#include "common/canvas_limits.h"
+#include "common/range.h"
+#include "engine/curve_parameters.h"
+#include "engine/rotate.h"
 
 namespace trochograph {
 

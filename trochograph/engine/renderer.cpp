@@ -1,14 +1,14 @@
-#include "renderer.h"
+#include "engine/renderer.h"
 
 #include <cassert>
 #include <string>
 
-#include "c_numbers.h"
-#include "circle_animation.h"
-#include "drawing_record.h"
-#include "curve_state.h"
-#include "engine.h"
-#include "surface.h"
+#include "common/c_numbers.h"
+#include "common/surface.h"
+#include "engine/circle_animation.h"
+#include "engine/curve_state.h"
+#include "engine/drawing_record.h"
+#include "engine/engine.h"
 
 namespace trochograph {
 

@@ -3,9 +3,9 @@
 
 #include <string>
 
-#include "curve_stepper.h"
-#include "segment_sink.h"
-#include "step_request.h"
+#include "engine/curve_stepper.h"
+#include "engine/segment_sink.h"
+#include "engine/step_request.h"
 
 namespace trochograph {
 

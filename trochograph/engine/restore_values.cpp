@@ -1,4 +1,4 @@
-#include "restore_values.h"
+#include "engine/restore_values.h"
 
 namespace trochograph {
 

@@ -3,7 +3,7 @@
 // back.
 #pragma once
 
-#include "curve_state.h"
+#include "engine/curve_state.h"
 
 namespace trochograph {
 

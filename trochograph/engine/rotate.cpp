@@ -1,4 +1,4 @@
-#include "rotate.h"
+#include "engine/rotate.h"
 
 #include <cmath>
 

@@ -2,9 +2,9 @@
 // sink; the drawing record replays its curves into others (SVG, smooth pictures, tests).
 #pragma once
 
-#include "colorref.h"
-#include "geometry.h"
-#include "surface.h"
+#include "common/colorref.h"
+#include "common/geometry.h"
+#include "common/surface.h"
 
 namespace trochograph {
 

@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <memory>
 
-#include "palette.h"
+#include "common/palette.h"
 
 namespace trochograph {
 

@@ -1,4 +1,4 @@
-#include "atomic_file.h"
+#include "files/atomic_file.h"
 
 #include <atomic>
 #include <cerrno>
@@ -12,7 +12,7 @@
 #include <system_error>
 #include <unistd.h>
 
-#include "interrupt_cleanup.h"
+#include "files/interrupt_cleanup.h"
 
 namespace trochograph {
 

@@ -16,7 +16,7 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "byte_sink.h"
+#include "files/byte_sink.h"
 
 namespace trochograph {
 

@@ -1,4 +1,4 @@
-#include "map_palette.h"
+#include "files/map_palette.h"
 
 #include <climits>
 #include <fstream>

@@ -20,8 +20,8 @@
 #include <string>
 #include <string_view>
 
-#include "curve_parameters.h"
-#include "result.h"
+#include "common/result.h"
+#include "engine/curve_parameters.h"
 
 namespace trochograph {
 

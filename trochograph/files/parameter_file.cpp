@@ -1,11 +1,11 @@
-#include "parameter_file.h"
+#include "files/parameter_file.h"
 
 #include <array>
 #include <fstream>
 
-#include "parameter_text.h"
-#include "png_parameters.h"
-#include "rlt_file.h"
+#include "files/parameter_text.h"
+#include "files/png_parameters.h"
+#include "files/rlt_file.h"
 
 namespace trochograph {
 

@@ -1,10 +1,10 @@
-#include "parameter_text.h"
+#include "files/parameter_text.h"
 
 #include <limits>
 #include <map>
 
-#include "c_numbers.h"
-#include "parameter_limits.h"
+#include "common/c_numbers.h"
+#include "engine/parameter_limits.h"
 
 namespace trochograph {
 

@@ -24,10 +24,10 @@
 #include <string>
 #include <string_view>
 
-#include "curve_parameters.h"
-#include "palette.h"
-#include "result.h"
-#include "rlt_record.h"
+#include "common/palette.h"
+#include "common/result.h"
+#include "engine/curve_parameters.h"
+#include "files/rlt_record.h"
 
 namespace trochograph {
 

@@ -1,12 +1,12 @@
-#include "picture_formats.h"
+#include "files/picture_formats.h"
 
 #include <algorithm>
 #include <cctype>
 #include <vector>
 
-#include "png_export.h"
-#include "save_file.h"
-#include "targa.h"
+#include "files/png_export.h"
+#include "files/save_file.h"
+#include "files/targa.h"
 
 namespace trochograph {
 

@@ -9,8 +9,8 @@
 #include <string>
 #include <string_view>
 
-#include "byte_sink.h"
-#include "result.h"
+#include "common/result.h"
+#include "files/byte_sink.h"
 
 namespace trochograph {
 

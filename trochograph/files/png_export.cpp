@@ -1,4 +1,4 @@
-#include "png_export.h"
+#include "files/png_export.h"
 
 #include <png.h>
 #include <zlib.h>
@@ -10,7 +10,7 @@
 #include <new>
 #include <string>
 
-#include "save_file.h"
+#include "files/save_file.h"
 
 namespace trochograph {
 

@@ -13,9 +13,9 @@
 #include <filesystem>
 #include <string_view>
 
-#include "byte_sink.h"
-#include "result.h"
-#include "surface.h"
+#include "common/result.h"
+#include "common/surface.h"
+#include "files/byte_sink.h"
 
 namespace trochograph {
 

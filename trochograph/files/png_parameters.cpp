@@ -1,4 +1,4 @@
-#include "png_parameters.h"
+#include "files/png_parameters.h"
 
 #include <png.h>
 
@@ -10,7 +10,7 @@
 #include <memory>
 #include <string>
 
-#include "parameter_limits.h"
+#include "engine/parameter_limits.h"
 
 namespace trochograph {
 

@@ -12,9 +12,9 @@
 #include <filesystem>
 #include <span>
 
-#include "png_export.h"
-#include "result.h"
-#include "parameter_text.h"
+#include "common/result.h"
+#include "files/parameter_text.h"
+#include "files/png_export.h"
 
 namespace trochograph {
 

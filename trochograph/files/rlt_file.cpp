@@ -1,4 +1,4 @@
-#include "rlt_file.h"
+#include "files/rlt_file.h"
 
 #include <algorithm>
 #include <array>
@@ -6,9 +6,9 @@
 #include <string>
 #include <system_error>
 
-#include "picture_formats.h"
-#include "rlt_record.h"
-#include "save_file.h"
+#include "files/picture_formats.h"
+#include "files/rlt_record.h"
+#include "files/save_file.h"
 
 namespace trochograph {
 

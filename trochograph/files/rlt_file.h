@@ -3,8 +3,8 @@
 
 #include <filesystem>
 
-#include "curve_parameters.h"
-#include "result.h"
+#include "common/result.h"
+#include "engine/curve_parameters.h"
 
 namespace trochograph {
 

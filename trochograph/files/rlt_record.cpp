@@ -1,4 +1,4 @@
-#include "rlt_record.h"
+#include "files/rlt_record.h"
 
 #include <bit>
 #include <cassert>
@@ -6,8 +6,8 @@
 #include <numbers>
 #include <type_traits>
 
-#include "parameter_limits.h"
-#include "trunc_int.h"
+#include "common/trunc_int.h"
+#include "engine/parameter_limits.h"
 
 namespace trochograph {
 

@@ -16,9 +16,9 @@
 #include <span>
 #include <string>
 
-#include "colorref.h"
-#include "curve_parameters.h"
-#include "result.h"
+#include "common/colorref.h"
+#include "common/result.h"
+#include "engine/curve_parameters.h"
 
 namespace trochograph {
 

@@ -1,4 +1,4 @@
-#include "save_error.h"
+#include "files/save_error.h"
 
 namespace trochograph {
 

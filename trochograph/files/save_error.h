@@ -5,7 +5,7 @@
 #include <array>
 #include <cassert>
 
-#include "result.h"
+#include "common/result.h"
 
 namespace trochograph {
 

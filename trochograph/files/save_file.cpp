@@ -1,9 +1,9 @@
-#include "save_file.h"
+#include "files/save_file.h"
 
 #include <string>
 #include <system_error>
 
-#include "atomic_file.h"
+#include "files/atomic_file.h"
 
 namespace trochograph {
 

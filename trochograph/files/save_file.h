@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <functional>
 
-#include "byte_sink.h"
-#include "result.h"
+#include "common/result.h"
+#include "files/byte_sink.h"
 
 namespace trochograph {
 

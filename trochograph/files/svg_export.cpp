@@ -1,11 +1,11 @@
-#include "svg_export.h"
+#include "files/svg_export.h"
 
 #include <cstdio>
 #include <new>
 #include <string>
 
-#include "c_numbers.h"
-#include "save_file.h"
+#include "common/c_numbers.h"
+#include "files/save_file.h"
 
 namespace trochograph {
 

@@ -9,9 +9,9 @@
 #include <filesystem>
 #include <string_view>
 
-#include "byte_sink.h"
-#include "drawing_record.h"
-#include "result.h"
+#include "common/result.h"
+#include "engine/drawing_record.h"
+#include "files/byte_sink.h"
 
 namespace trochograph {
 

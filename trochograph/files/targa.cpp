@@ -1,4 +1,4 @@
-#include "targa.h"
+#include "files/targa.h"
 
 #include <algorithm>
 #include <array>
@@ -8,7 +8,7 @@
 #include <new>
 #include <vector>
 
-#include "save_file.h"
+#include "files/save_file.h"
 
 #if defined(__SSE2__)
 #include <emmintrin.h>

@@ -8,9 +8,9 @@
 
 #include <filesystem>
 
-#include "byte_sink.h"
-#include "result.h"
-#include "surface.h"
+#include "common/result.h"
+#include "common/surface.h"
+#include "files/byte_sink.h"
 
 namespace trochograph {
 

@@ -1,8 +1,8 @@
-#include "command_line.h"
+#include "shell/command_line.h"
 
 #include <optional>
 
-#include "option_table.h"
+#include "common/option_table.h"
 
 namespace trochograph {
 

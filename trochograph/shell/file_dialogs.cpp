@@ -1,5 +1,5 @@
-#include "file_dialogs.h"
-#include "image_export.h"
+#include "shell/file_dialogs.h"
+#include "shell/image_export.h"
 
 #include <string_view>
 

@@ -1,13 +1,13 @@
-#include "file_flows.h"
+#include "shell/file_flows.h"
 
-#include "commands.h"
-#include "engine.h"
-#include "image_export.h"
-#include "map_palette.h"
-#include "palette_preview.h"
-#include "parameter_loading.h"
-#include "rlt_file.h"
-#include "save_error.h"
+#include "engine/engine.h"
+#include "files/map_palette.h"
+#include "files/rlt_file.h"
+#include "files/save_error.h"
+#include "shell/commands.h"
+#include "shell/image_export.h"
+#include "shell/palette_preview.h"
+#include "shell/parameter_loading.h"
 
 namespace trochograph {
 

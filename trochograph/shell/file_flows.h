@@ -8,8 +8,8 @@
 #include <filesystem>
 #include <string>
 
-#include "result.h"
-#include "window_port.h"
+#include "common/result.h"
+#include "shell/window_port.h"
 
 namespace trochograph {
 

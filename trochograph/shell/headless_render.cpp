@@ -1,13 +1,13 @@
-#include "headless_render.h"
+#include "shell/headless_render.h"
 
 #include <filesystem>
 #include <memory>
 #include <new>
 
-#include "engine.h"
-#include "image_export.h"
-#include "map_palette.h"
-#include "parameter_loading.h"
+#include "engine/engine.h"
+#include "files/map_palette.h"
+#include "shell/image_export.h"
+#include "shell/parameter_loading.h"
 
 namespace trochograph {
 

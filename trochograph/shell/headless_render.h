@@ -1,8 +1,8 @@
 // Drawing one whole curve without a window, for batch work, pictures and tests.
 #pragma once
 
-#include "render_options.h"
-#include "result.h"
+#include "common/result.h"
+#include "shell/render_options.h"
 
 namespace trochograph {
 

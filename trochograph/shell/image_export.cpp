@@ -1,13 +1,13 @@
-#include "image_export.h"
+#include "shell/image_export.h"
 
 #include <algorithm>
 #include <string>
 
-#include "engine.h"
-#include "parameter_text.h"
-#include "png_export.h"
-#include "smooth_painter.h"
-#include "svg_export.h"
+#include "engine/engine.h"
+#include "files/parameter_text.h"
+#include "files/png_export.h"
+#include "files/svg_export.h"
+#include "shell/smooth_painter.h"
 
 namespace trochograph {
 

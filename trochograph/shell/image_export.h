@@ -6,8 +6,8 @@
 
 #include <filesystem>
 
-#include "picture_formats.h"
-#include "result.h"
+#include "common/result.h"
+#include "files/picture_formats.h"
 
 namespace trochograph {
 

@@ -1,14 +1,14 @@
-#include "main_controller.h"
+#include "shell/main_controller.h"
 
-#include "c_numbers.h"
-#include "choose_k_form.h"
-#include "colors_form.h"
-#include "commands.h"
-#include "ellipse_options_form.h"
-#include "engine.h"
-#include "forms.h"
-#include "image_type_form.h"
-#include "parameters_form.h"
+#include "common/c_numbers.h"
+#include "dialogs/choose_k_form.h"
+#include "dialogs/colors_form.h"
+#include "dialogs/ellipse_options_form.h"
+#include "dialogs/forms.h"
+#include "dialogs/image_type_form.h"
+#include "dialogs/parameters_form.h"
+#include "engine/engine.h"
+#include "shell/commands.h"
 
 namespace trochograph {
 

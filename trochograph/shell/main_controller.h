@@ -5,8 +5,8 @@
 
 #include <optional>
 
-#include "restore_values.h"
-#include "window_port.h"
+#include "engine/restore_values.h"
+#include "shell/window_port.h"
 
 namespace trochograph {
 

@@ -1,6 +1,6 @@
-#include "palette_preview.h"
+#include "shell/palette_preview.h"
 
-#include "engine.h"
+#include "engine/engine.h"
 
 namespace trochograph {
 

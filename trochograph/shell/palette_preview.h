@@ -2,8 +2,8 @@
 // colour, in a framed grey box of 296 x 100 pixels shown over the window's top-left corner.
 #pragma once
 
-#include "map_palette.h"
-#include "surface.h"
+#include "common/surface.h"
+#include "files/map_palette.h"
 
 namespace trochograph {
 

@@ -1,6 +1,6 @@
-#include "parameter_loading.h"
+#include "shell/parameter_loading.h"
 
-#include "engine.h"
+#include "engine/engine.h"
 
 namespace trochograph {
 

@@ -4,8 +4,8 @@
 
 #include <filesystem>
 
-#include "parameter_file.h"
-#include "result.h"
+#include "common/result.h"
+#include "files/parameter_file.h"
 
 namespace trochograph {
 

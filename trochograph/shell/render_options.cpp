@@ -1,8 +1,8 @@
-#include "render_options.h"
+#include "shell/render_options.h"
 
-#include "c_numbers.h"
-#include "option_table.h"
-#include "parameter_limits.h"
+#include "common/c_numbers.h"
+#include "common/option_table.h"
+#include "engine/parameter_limits.h"
 
 namespace trochograph {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "result.h"
+#include "common/result.h"
 
 namespace trochograph {
 

@@ -1,4 +1,4 @@
-#include "smooth_painter.h"
+#include "shell/smooth_painter.h"
 
 #include <new>
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "drawing_record.h"
+#include "engine/drawing_record.h"
 
 namespace trochograph {
 

@@ -1,4 +1,4 @@
-#include "startup.h"
+#include "shell/startup.h"
 
 #include <algorithm>
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "geometry.h"
+#include "common/geometry.h"
 
 namespace trochograph {
 

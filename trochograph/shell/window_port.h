@@ -9,10 +9,10 @@
 #include <functional>
 #include <optional>
 
-#include "dialog_template.h"
-#include "file_dialogs.h"
-#include "form.h"
-#include "message.h"
+#include "dialogs/dialog_template.h"
+#include "dialogs/form.h"
+#include "dialogs/message.h"
+#include "shell/file_dialogs.h"
 
 namespace trochograph {
 

@@ -4,8 +4,8 @@
 #include <functional>
 #include <set>
 
-#include "circle_animation.h"
 #include "common/picture.h"
+#include "engine/circle_animation.h"
 #include "pictures.h"
 
 namespace trochograph::test {

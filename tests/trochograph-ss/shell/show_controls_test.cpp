@@ -1,6 +1,6 @@
 // The show's input rules: the speed keys and their sounds, what ends the show, and input
 // that waits for a long pause to end.
-#include "show_controls.h"
+#include "shell/show_controls.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "true_color.h"
+#include "shell/true_color.h"
 
 namespace trochograph::test {
 namespace {

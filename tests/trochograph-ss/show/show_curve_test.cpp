@@ -4,7 +4,7 @@
 #include <complex>
 #include <optional>
 
-#include "show_curve.h"
+#include "show/show_curve.h"
 
 namespace trochograph::test {
 namespace {

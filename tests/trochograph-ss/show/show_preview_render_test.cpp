@@ -3,8 +3,8 @@
 
 #include <algorithm>
 
-#include "show_circles.h"
-#include "show_preview_render.h"
+#include "show/show_circles.h"
+#include "show/show_preview_render.h"
 #include "show_rig.h"
 
 namespace trochograph::test {

@@ -3,9 +3,9 @@
 
 #include <vector>
 
-#include "headless_show_platform.h"
-#include "show.h"
-#include "surface.h"
+#include "common/surface.h"
+#include "show/headless_show_platform.h"
+#include "show/show.h"
 
 namespace trochograph::test {
 

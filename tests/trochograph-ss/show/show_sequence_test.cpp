@@ -2,7 +2,7 @@
 // drawing to the next: 5 turned five times over one picture, 14 with a growing d1.
 #include <gtest/gtest.h>
 
-#include "show_circles.h"
+#include "show/show_circles.h"
 #include "show_rig.h"
 
 namespace trochograph::test {

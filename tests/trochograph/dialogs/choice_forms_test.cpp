@@ -1,11 +1,11 @@
 // The three forms of radio buttons: Image Type, Ellipse Options and the choice of k.
 #include <gtest/gtest.h>
 
-#include "choose_k_form.h"
-#include "ellipse_options_form.h"
+#include "dialogs/choose_k_form.h"
+#include "dialogs/ellipse_options_form.h"
+#include "dialogs/forms.h"
+#include "dialogs/image_type_form.h"
 #include "form_driver.h"
-#include "forms.h"
-#include "image_type_form.h"
 
 namespace trochograph::test {
 namespace {

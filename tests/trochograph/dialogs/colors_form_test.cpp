@@ -1,5 +1,5 @@
 // The Colors form: six components in order, each stored as soon as it passes.
-#include "colors_form.h"
+#include "dialogs/colors_form.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "form.h"
+#include "dialogs/form.h"
 
 namespace trochograph::test {
 

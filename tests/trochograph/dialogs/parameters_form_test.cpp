@@ -1,5 +1,5 @@
 // The Image Parameters form: what it shows, and every rule OK applies, in order.
-#include "parameters_form.h"
+#include "dialogs/parameters_form.h"
 
 #include <gtest/gtest.h>
 

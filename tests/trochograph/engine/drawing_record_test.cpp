@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "drawing_record.h"
+#include "engine/drawing_record.h"
 #include "engine_steps.h"
 #include "trochograph/files/svg_segments.h"
 

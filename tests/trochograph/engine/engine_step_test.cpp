@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/parameter_limits.h"
 #include "engine_steps.h"
-#include "parameter_limits.h"
 
 namespace trochograph::test {
 namespace {

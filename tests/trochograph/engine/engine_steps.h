@@ -1,7 +1,7 @@
 // Driving an engine in tests: step after step, as the window does, without its pauses.
 #pragma once
 
-#include "engine.h"
+#include "engine/engine.h"
 
 namespace trochograph::test {
 

@@ -4,8 +4,8 @@
 #include <iterator>
 #include <set>
 
+#include "engine/rotate.h"
 #include "engine_steps.h"
-#include "rotate.h"
 
 namespace trochograph::test {
 namespace {

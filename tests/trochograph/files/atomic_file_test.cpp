@@ -1,6 +1,6 @@
 // The replace-on-commit file sink: the target changes only on a successful commit, and no
 // temporary file outlives the sink.
-#include "atomic_file.h"
+#include "files/atomic_file.h"
 
 #include <gtest/gtest.h>
 

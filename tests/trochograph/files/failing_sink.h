@@ -3,7 +3,7 @@
 
 #include <new>
 
-#include "byte_sink.h"
+#include "files/byte_sink.h"
 
 namespace trochograph::test {
 

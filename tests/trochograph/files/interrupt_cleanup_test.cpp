@@ -1,6 +1,6 @@
 // Interrupted saves: a program killed by SIGINT or SIGTERM while files are being written
 // leaves none of their temporary files behind, and still dies of the signal.
-#include "interrupt_cleanup.h"
+#include "files/interrupt_cleanup.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "atomic_file.h"
+#include "files/atomic_file.h"
 #include "scratch_dir.h"
 
 namespace trochograph {

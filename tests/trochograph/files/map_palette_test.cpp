@@ -1,6 +1,6 @@
 // Palette files: which lines make a palette, how numbers are read, and that a refused file
 // changes nothing.
-#include "map_palette.h"
+#include "files/map_palette.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
 // The parameter text PNG pictures carry: its exact lines, a round trip of awkward values
 // through text and back into a state, and the texts it refuses.
-#include "parameter_text.h"
+#include "files/parameter_text.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "parameter_limits.h"
+#include "engine/parameter_limits.h"
 
 namespace trochograph {
 namespace {

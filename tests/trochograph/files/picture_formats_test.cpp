@@ -1,13 +1,13 @@
 // The table of picture formats: names find their row in any case, the refusals list what
 // is accepted, and every writer writes a file that starts as its row says.
-#include "picture_formats.h"
+#include "files/picture_formats.h"
 
 #include <gtest/gtest.h>
 
-#include "parameter_text.h"
-#include "png_parameters.h"
+#include "common/surface.h"
+#include "files/parameter_text.h"
+#include "files/png_parameters.h"
 #include "scratch_dir.h"
-#include "surface.h"
 
 namespace trochograph {
 namespace {

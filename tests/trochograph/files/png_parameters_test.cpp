@@ -1,13 +1,13 @@
 // Parameters read back from PNG pictures: a round trip through the encoder, the damaged and
 // hostile pictures under tests/data/png refused silently with the state untouched, and the
 // one loader that tells a picture from a .rlt file by its content.
-#include "png_parameters.h"
+#include "files/png_parameters.h"
 
 #include <gtest/gtest.h>
 
-#include "parameter_file.h"
-#include "png_export.h"
-#include "rlt_file.h"
+#include "files/parameter_file.h"
+#include "files/png_export.h"
+#include "files/rlt_file.h"
 #include "scratch_dir.h"
 
 namespace trochograph {

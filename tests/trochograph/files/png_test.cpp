@@ -1,7 +1,7 @@
 // PNG export: the file's chunks, every pixel and sample decoded back by libpng, the rows
 // with alpha and padding the picture tool gives, failures of the sink at any write without
 // a word on stderr, and the file writer's codes, messages and names.
-#include "png_export.h"
+#include "files/png_export.h"
 
 #include <png.h>
 

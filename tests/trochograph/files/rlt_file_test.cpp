@@ -1,10 +1,10 @@
 // Parameter files on disk: saving and loading the state, refusing bad files without
 // touching it, and the name used next to a saved image.
-#include "rlt_file.h"
+#include "files/rlt_file.h"
 
 #include <gtest/gtest.h>
 
-#include "rlt_record.h"
+#include "files/rlt_record.h"
 #include "scratch_dir.h"
 
 namespace trochograph {

@@ -1,6 +1,6 @@
 // The parameter record's byte layout, its conversion from and to the curve state, and the
 // checks a loaded record must pass.
-#include "rlt_record.h"
+#include "files/rlt_record.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Saving through the replace-on-commit sink: on a disk that is really full every writer
 // fails, keeps the old file and leaves no temporary file, whether the failure comes in the
 // middle or only when the last block is flushed at close; each failure says why.
-#include "save_file.h"
+#include "files/save_file.h"
 
 #include <gtest/gtest.h>
 
@@ -9,11 +9,11 @@
 #include <optional>
 #include <unistd.h>
 
-#include "png_export.h"
-#include "rlt_file.h"
+#include "files/png_export.h"
+#include "files/rlt_file.h"
+#include "files/targa.h"
 #include "scratch_dir.h"
 #include "small_tmpfs.h"
-#include "targa.h"
 
 namespace trochograph {
 namespace {

@@ -10,13 +10,13 @@
 #include <vector>
 
 #include "failing_sink.h"
-#include "trochograph/engine/engine_steps.h"
-#include "parameter_text.h"
-#include "picture_formats.h"
+#include "files/parameter_text.h"
+#include "files/picture_formats.h"
+#include "files/svg_export.h"
 #include "run_program.h"
 #include "scratch_dir.h"
-#include "svg_export.h"
 #include "svg_segments.h"
+#include "trochograph/engine/engine_steps.h"
 
 namespace trochograph::test {
 namespace {

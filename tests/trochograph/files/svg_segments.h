@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "segment_sink.h"
-#include "svg_export.h"
+#include "engine/segment_sink.h"
+#include "files/svg_export.h"
 
 namespace trochograph::test {
 

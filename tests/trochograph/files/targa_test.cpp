@@ -1,11 +1,11 @@
 // Targa export: the exact header and footer, pixel order and channel order, refusal of
 // what can't be encoded, and the file writer's codes.
-#include "targa.h"
+#include "files/targa.h"
 
 #include <gtest/gtest.h>
 
 #include "failing_sink.h"
-#include "save_error.h"
+#include "files/save_error.h"
 #include "scratch_dir.h"
 
 namespace trochograph {

@@ -11,10 +11,10 @@
 #include <utility>
 #include <vector>
 
-#include "engine.h"
-#include "surface.h"
+#include "common/surface.h"
+#include "engine/engine.h"
+#include "shell/window_port.h"
 #include "trochograph/dialogs/form_driver.h"
-#include "window_port.h"
 
 namespace trochograph::test {
 

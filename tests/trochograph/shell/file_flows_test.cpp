@@ -1,6 +1,6 @@
 // The file and palette commands with a fake window and real files: what they write, what
 // they say, where each dialog starts, and the palette preview.
-#include "file_flows.h"
+#include "shell/file_flows.h"
 
 #include <gtest/gtest.h>
 
@@ -8,13 +8,13 @@
 #include <functional>
 #include <tuple>
 
-#include "commands.h"
-#include "map_palette.h"
-#include "palette_preview.h"
-#include "parameter_text.h"
-#include "png_export.h"
-#include "scratch_dir.h"
 #include "fake_window.h"
+#include "files/map_palette.h"
+#include "files/parameter_text.h"
+#include "files/png_export.h"
+#include "scratch_dir.h"
+#include "shell/commands.h"
+#include "shell/palette_preview.h"
 
 namespace trochograph::test {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "file_dialogs.h"
-#include "image_export.h"
+#include "shell/file_dialogs.h"
+#include "shell/image_export.h"
 
 namespace trochograph::test {
 namespace {

@@ -3,9 +3,9 @@
 #include <cmath>
 #include <map>
 
-#include "commands.h"
 #include "fake_window.h"
-#include "main_controller.h"
+#include "shell/commands.h"
+#include "shell/main_controller.h"
 #include "trochograph/engine/engine_steps.h"
 
 namespace trochograph::test {

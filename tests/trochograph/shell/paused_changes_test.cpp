@@ -7,12 +7,12 @@
 
 #include <functional>
 
-#include "commands.h"
 #include "fake_window.h"
-#include "main_controller.h"
-#include "map_palette.h"
-#include "parameter_text.h"
-#include "svg_export.h"
+#include "files/map_palette.h"
+#include "files/parameter_text.h"
+#include "files/svg_export.h"
+#include "shell/commands.h"
+#include "shell/main_controller.h"
 #include "trochograph/engine/engine_steps.h"
 #include "trochograph/files/svg_segments.h"
 

@@ -13,8 +13,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "circle_animation.h"
-#include "palette.h"
+#include "common/palette.h"
+#include "engine/circle_animation.h"
 #include "run_program.h"
 #include "scratch_dir.h"
 #include "small_tmpfs.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "startup.h"
+#include "shell/startup.h"
 
 namespace trochograph::test {
 namespace {

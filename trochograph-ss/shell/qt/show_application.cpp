@@ -1,4 +1,4 @@
-#include "show_application.h"
+#include "shell/qt/show_application.h"
 
 #include <QCoreApplication>
 #include <QCursor>
@@ -8,10 +8,10 @@
 #include <QMessageBox>
 #include <QScreen>
 
-#include "show.h"
-#include "show_platform.h"
-#include "show_sounds.h"
-#include "show_window.h"
+#include "shell/qt/show_sounds.h"
+#include "shell/qt/show_window.h"
+#include "show/show.h"
+#include "show/show_platform.h"
 
 namespace trochograph {
 

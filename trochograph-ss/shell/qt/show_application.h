@@ -6,7 +6,7 @@
 #include <QTimer>
 #include <memory>
 
-#include "show_controls.h"
+#include "shell/show_controls.h"
 
 namespace trochograph {
 

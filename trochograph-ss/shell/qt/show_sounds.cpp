@@ -1,4 +1,4 @@
-#include "show_sounds.h"
+#include "shell/qt/show_sounds.h"
 
 #include <QUrl>
 

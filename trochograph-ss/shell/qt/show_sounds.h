@@ -4,7 +4,7 @@
 
 #include <QSoundEffect>
 
-#include "show_controls.h"
+#include "shell/show_controls.h"
 
 namespace trochograph {
 

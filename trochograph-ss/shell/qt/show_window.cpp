@@ -1,4 +1,4 @@
-#include "show_window.h"
+#include "shell/qt/show_window.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

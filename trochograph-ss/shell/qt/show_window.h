@@ -6,9 +6,9 @@
 #include <QWidget>
 #include <functional>
 
-#include "show_controls.h"
-#include "span_recorder.h"
-#include "surface.h"
+#include "common/span_recorder.h"
+#include "common/surface.h"
+#include "shell/show_controls.h"
 
 namespace trochograph {
 

@@ -1,4 +1,4 @@
-#include "hack_scene.h"
+#include "shell/x11/hack_scene.h"
 
 #include <chrono>
 

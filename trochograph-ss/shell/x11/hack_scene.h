@@ -3,12 +3,12 @@
 // size gets a new scene, and the show starts over.
 #pragma once
 
-#include "hack_layout.h"
-#include "headless_show_platform.h"
-#include "show.h"
-#include "span_recorder.h"
-#include "surface.h"
-#include "x_window_picture.h"
+#include "common/span_recorder.h"
+#include "common/surface.h"
+#include "shell/hack_layout.h"
+#include "shell/x11/x_window_picture.h"
+#include "show/headless_show_platform.h"
+#include "show/show.h"
 
 namespace trochograph {
 

@@ -1,6 +1,6 @@
 // The hack's life: the display and the window checked, then turns of the show with the
 // waits between them spent in poll() on the X connection and the stop signals.
-#include "show_hack.h"
+#include "shell/show_hack.h"
 
 #include <X11/Xlib.h>
 #include <algorithm>
@@ -12,10 +12,10 @@
 #include <new>
 #include <poll.h>
 
-#include "hack_scene.h"
-#include "result.h"
-#include "stop_signals.h"
-#include "x_errors.h"
+#include "common/result.h"
+#include "shell/x11/hack_scene.h"
+#include "shell/x11/stop_signals.h"
+#include "shell/x11/x_errors.h"
 
 namespace trochograph {
 

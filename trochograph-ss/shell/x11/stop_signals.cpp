@@ -1,4 +1,4 @@
-#include "stop_signals.h"
+#include "shell/x11/stop_signals.h"
 
 #include <cerrno>
 #include <csignal>

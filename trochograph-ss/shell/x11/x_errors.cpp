@@ -1,4 +1,4 @@
-#include "x_errors.h"
+#include "shell/x11/x_errors.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "x_window_picture.h"
+#include "shell/x11/x_window_picture.h"
 
 #include <X11/Xutil.h>
 #include <algorithm>
@@ -7,8 +7,8 @@
 #include <cstring>
 #include <new>
 
-#include "span_recorder.h"
-#include "surface.h"
+#include "common/span_recorder.h"
+#include "common/surface.h"
 
 namespace trochograph {
 

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "true_color.h"
+#include "shell/true_color.h"
 
 namespace trochograph {
 

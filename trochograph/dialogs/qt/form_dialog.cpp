@@ -1,4 +1,4 @@
-#include "form_dialog.h"
+#include "dialogs/qt/form_dialog.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -12,7 +12,7 @@
 #include <QScreen>
 #include <algorithm>
 
-#include "message_box.h"
+#include "shell/qt/message_box.h"
 
 namespace trochograph {
 

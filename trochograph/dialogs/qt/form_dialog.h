@@ -6,7 +6,7 @@
 #include <QDialog>
 #include <map>
 
-#include "form.h"
+#include "dialogs/form.h"
 
 namespace trochograph {
 

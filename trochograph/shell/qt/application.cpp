@@ -1,17 +1,17 @@
-#include "application.h"
+#include "shell/qt/application.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
 #include <optional>
 
-#include "canvas_view.h"
-#include "engine.h"
-#include "file_flows.h"
-#include "main_window.h"
-#include "message_box.h"
-#include "parameter_loading.h"
-#include "picture_window.h"
+#include "engine/engine.h"
+#include "shell/file_flows.h"
+#include "shell/parameter_loading.h"
+#include "shell/qt/canvas_view.h"
+#include "shell/qt/main_window.h"
+#include "shell/qt/message_box.h"
+#include "shell/qt/picture_window.h"
 
 namespace trochograph {
 

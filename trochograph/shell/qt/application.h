@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "startup.h"
+#include "shell/startup.h"
 
 namespace trochograph {
 

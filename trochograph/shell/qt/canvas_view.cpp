@@ -1,4 +1,4 @@
-#include "canvas_view.h"
+#include "shell/qt/canvas_view.h"
 
 #include <QImage>
 #include <QMouseEvent>

@@ -9,8 +9,8 @@
 #include <QWidget>
 #include <functional>
 
-#include "span_recorder.h"
-#include "surface.h"
+#include "common/span_recorder.h"
+#include "common/surface.h"
 
 namespace trochograph {
 

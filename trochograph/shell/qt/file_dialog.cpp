@@ -1,4 +1,4 @@
-#include "file_dialog.h"
+#include "shell/qt/file_dialog.h"
 
 #include <QFile>
 #include <QFileDialog>

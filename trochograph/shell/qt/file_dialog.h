@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <optional>
 
-#include "file_dialogs.h"
+#include "shell/file_dialogs.h"
 
 #include <QString>
 

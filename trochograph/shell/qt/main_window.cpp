@@ -1,4 +1,4 @@
-#include "main_window.h"
+#include "shell/qt/main_window.h"
 
 #include <QAction>
 #include <QApplication>
@@ -14,13 +14,13 @@
 #include <exception>
 #include <thread>
 
-#include "canvas_view.h"
-#include "commands.h"
-#include "file_dialog.h"
-#include "file_flows.h"
-#include "form_dialog.h"
-#include "message_box.h"
-#include "picture_window.h"
+#include "dialogs/qt/form_dialog.h"
+#include "shell/commands.h"
+#include "shell/file_flows.h"
+#include "shell/qt/canvas_view.h"
+#include "shell/qt/file_dialog.h"
+#include "shell/qt/message_box.h"
+#include "shell/qt/picture_window.h"
 
 namespace trochograph {
 

@@ -8,10 +8,10 @@
 #include <map>
 #include <memory>
 
-#include "engine.h"
-#include "main_controller.h"
-#include "smooth_painter_qt.h"
-#include "startup.h"
+#include "engine/engine.h"
+#include "shell/main_controller.h"
+#include "shell/qt/smooth_painter_qt.h"
+#include "shell/startup.h"
 
 class QAction;
 

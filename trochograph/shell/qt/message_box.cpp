@@ -1,4 +1,4 @@
-#include "message_box.h"
+#include "shell/qt/message_box.h"
 
 #include <QMessageBox>
 #include <QString>

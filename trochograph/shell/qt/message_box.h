@@ -1,7 +1,7 @@
 // Message boxes as the command logic describes them, shown with Qt.
 #pragma once
 
-#include "message.h"
+#include "dialogs/message.h"
 
 class QWidget;
 

@@ -1,4 +1,4 @@
-#include "picture_window.h"
+#include "shell/qt/picture_window.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -6,7 +6,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "geometry.h"
+#include "common/geometry.h"
 
 namespace trochograph {
 

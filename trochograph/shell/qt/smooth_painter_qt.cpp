@@ -1,4 +1,4 @@
-#include "smooth_painter_qt.h"
+#include "shell/qt/smooth_painter_qt.h"
 
 #include <QImage>
 #include <QPainter>

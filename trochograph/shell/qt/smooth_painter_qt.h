@@ -2,7 +2,7 @@
 // pixels. Needs no application object, so the headless renderer can use it too.
 #pragma once
 
-#include "smooth_painter.h"
+#include "shell/smooth_painter.h"
 
 namespace trochograph {
 

@@ -6,9 +6,9 @@
 #include <QtTest>
 
 #include "qt_modal.h"
-#include "show.h"
-#include "show_application.h"
-#include "show_window.h"
+#include "shell/qt/show_application.h"
+#include "shell/qt/show_window.h"
+#include "show/show.h"
 
 using namespace trochograph;
 

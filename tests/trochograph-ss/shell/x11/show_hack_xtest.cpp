@@ -21,7 +21,7 @@
 #include <sys/prctl.h>
 #endif
 
-#include "geometry.h"
+#include "common/geometry.h"
 #include "version.h"
 
 extern char** environ;

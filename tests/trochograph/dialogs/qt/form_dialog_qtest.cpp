@@ -11,9 +11,9 @@
 #include <QtTest>
 #include <memory>
 
-#include "curve_form.h"
-#include "form_dialog.h"
-#include "forms.h"
+#include "dialogs/curve_form.h"
+#include "dialogs/forms.h"
+#include "dialogs/qt/form_dialog.h"
 #include "qt_modal.h"
 
 using namespace trochograph;

@@ -14,17 +14,17 @@
 #include <functional>
 #include <memory>
 
-#include "application.h"
-#include "canvas_view.h"
-#include "commands.h"
-#include "main_window.h"
-#include "parameter_limits.h"
-#include "parameter_text.h"
-#include "picture_window.h"
-#include "png_export.h"
-#include "rlt_file.h"
+#include "engine/parameter_limits.h"
+#include "files/parameter_text.h"
+#include "files/png_export.h"
+#include "files/rlt_file.h"
 #include "qt_modal.h"
 #include "scratch_dir.h"
+#include "shell/commands.h"
+#include "shell/qt/application.h"
+#include "shell/qt/canvas_view.h"
+#include "shell/qt/main_window.h"
+#include "shell/qt/picture_window.h"
 
 using namespace trochograph;
 using trochograph::test::ModalScript;
