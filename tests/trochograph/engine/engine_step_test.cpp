@@ -55,15 +55,23 @@ TEST(EngineStep, AsksForItsPauseAndTheClosureFigures)
     }
 }
 
+// An engine drawing a curve, the intro over.
+struct DrawingEngine : ::testing::Test {
+    Surface window{300, 300, canvasGrey};
+    Engine engine{window};
+    CurveState& s = engine.state;
+
+    void SetUp() override
+    {
+        s.flags.okintro = 0;
+        s.flags.okroulette = 1;
+    }
+};
+
 // A set-up with the debug display on draws nothing until the figures were seen; the curve
 // then goes on from its first segment, and the record gives the same picture.
-TEST(EngineStep, ClosureFiguresComeBetweenTheSetUpAndTheFirstSegment)
+TEST_F(DrawingEngine, ClosureFiguresComeBetweenTheSetUpAndTheFirstSegment)
 {
-    Surface window(300, 300, canvasGrey);
-    Engine engine(window);
-    CurveState& s = engine.state;
-    s.flags.okintro = 0;
-    s.flags.okroulette = 1;
     s.flags.debug = 1;
     s.params.speed = 0;
     ASSERT_TRUE(engine.step().closureFigures);
@@ -79,13 +87,8 @@ TEST(EngineStep, ClosureFiguresComeBetweenTheSetUpAndTheFirstSegment)
 
 // Pausing during the wait after a step and resuming later goes on from the next segment,
 // as if no time had passed.
-TEST(EngineStep, PauseDuringAWaitResumesWithTheNextSegment)
+TEST_F(DrawingEngine, PauseDuringAWaitResumesWithTheNextSegment)
 {
-    Surface window(300, 300, canvasGrey);
-    Engine engine(window);
-    CurveState& s = engine.state;
-    s.flags.okintro = 0;
-    s.flags.okroulette = 1;
     s.params.speed = speedDelay(1);
     for (int i = 0; i < 50; ++i) ASSERT_EQ(engine.step().waitMs, 17);
     const double theta = s.progress.theta;
