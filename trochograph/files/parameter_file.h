@@ -15,8 +15,10 @@ struct ParameterOrigin {
 };
 
 // Reads the file into `parameters`, as loadRlt does for a .rlt file and, for a PNG picture,
-// with applyPictureParameters, the canvas side it was drawn on included. A refused file
-// leaves the parameters untouched.
+// with applyPictureParameters, the canvas side it was drawn on included. The file is opened
+// once and read from its start, so pipes and FIFOs work. Its first bytes tell a picture
+// from a parameter file; a file that can't be read, or a .png file that is neither, is
+// reported as a picture by its name. A refused file leaves the parameters untouched.
 Result<void> loadParameterFile(const std::filesystem::path& path, CurveParameters& parameters,
                                ParameterOrigin& origin);
 

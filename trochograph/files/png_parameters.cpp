@@ -11,6 +11,7 @@
 #include <string>
 
 #include "engine/parameter_limits.h"
+#include "files/rlt_file.h"
 
 namespace trochograph {
 
@@ -106,10 +107,6 @@ bool readChunks(png_structp png, png_infop info, Context& context)
     return true;
 }
 
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
-
 // The text of our chunk into `text`, or why there is none to be had.
 Result<std::string> readParameterChunk(std::FILE* file)
 {
@@ -143,6 +140,13 @@ bool isPngSignature(std::span<const std::uint8_t> bytes)
     return bytes.size() >= pngSignatureSize && std::memcmp(bytes.data(), pngSignature.data(), pngSignatureSize) == 0;
 }
 
+Result<PictureParameters> readPngParameters(std::FILE* file)
+{
+    Result<std::string> text = readParameterChunk(file);
+    if (!text) return text.error();
+    return parseParameterText(*text);
+}
+
 Result<PictureParameters> loadPngParameters(const std::filesystem::path& path)
 {
     const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
@@ -150,11 +154,8 @@ Result<PictureParameters> loadPngParameters(const std::filesystem::path& path)
     std::array<std::uint8_t, pngSignatureSize> start{};
     const std::size_t got = std::fread(start.data(), 1, start.size(), file.get());
     if (std::ferror(file.get())) return Error{ErrorCode::cannotOpen, "Error opening PNG file"};
-    if (!isPngSignature(std::span(start.data(), got))) return Error{ErrorCode::invalid, "not a PNG picture"};
-
-    Result<std::string> text = readParameterChunk(file.get());
-    if (!text) return text.error();
-    return parseParameterText(*text);
+    if (!isPngSignature(std::span(start.data(), got))) return Error{ErrorCode::invalid, notAPngPicture};
+    return readPngParameters(file.get());
 }
 
 }  // namespace trochograph

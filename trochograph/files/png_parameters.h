@@ -9,6 +9,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <filesystem>
 #include <span>
 
@@ -27,7 +28,11 @@ bool isPngSignature(std::span<const std::uint8_t> bytes);
 // file can't be read (cannotOpen), or is no PNG picture, is damaged or cut short, carries
 // no parameters, or carries parameters parseParameterText refuses (invalid).
 Result<PictureParameters> loadPngParameters(const std::filesystem::path& path);
+// The same from an open file whose signature was read already.
+Result<PictureParameters> readPngParameters(std::FILE* file);
 
+// The message for a file that should be a PNG picture but doesn't start as one.
+inline constexpr const char* notAPngPicture = "not a PNG picture";
 // The message for a PNG picture without a tEXt chunk of ours.
 inline constexpr const char* noPngParameters = "no Trochograph parameters in this PNG picture";
 

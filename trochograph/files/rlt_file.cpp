@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <array>
-#include <fstream>
+#include <cstdio>
+#include <memory>
 #include <string>
-#include <system_error>
 
 #include "files/picture_formats.h"
 #include "files/rlt_record.h"
@@ -12,43 +12,29 @@
 
 namespace trochograph {
 
-namespace {
-
-// The whole file's size in words, for a file that is too long; reading it all would only
-// waste time on something that is plainly not a parameter file. Files such as those under
-// /proc report a size of 0 however much they hold, so a size that contradicts what was
-// read is not believed.
-std::string sizeOfLongFile(const std::filesystem::path& path)
+Result<void> applyRltBytes(std::span<const std::uint8_t> bytes, CurveParameters& parameters)
 {
-    std::error_code ec;
-    const auto size = std::filesystem::file_size(path, ec);
-    if (ec || size <= rltSize) return "longer than " + std::to_string(rltSize) + " bytes";
-    return std::to_string(size) + " bytes";
+    if (bytes.size() < rltSize)
+        return Error{ErrorCode::invalid, "not a parameter file: " + std::to_string(bytes.size()) +
+                                             " bytes, a parameter file has " + std::to_string(rltSize)};
+    return applyRlt(decodeRlt(bytes.first<rltSize>()), parameters);
 }
 
-}  // namespace
+Result<void> readRlt(std::FILE* file, std::span<const std::uint8_t> start, CurveParameters& parameters)
+{
+    std::array<std::uint8_t, rltSize> bytes{};
+    const std::size_t kept = std::min(start.size(), rltSize);
+    std::copy_n(start.begin(), kept, bytes.begin());
+    const std::size_t got = kept + std::fread(bytes.data() + kept, 1, rltSize - kept, file);
+    if (std::ferror(file)) return Error{ErrorCode::cannotOpen, "Error opening RLT file"};
+    return applyRltBytes(std::span(bytes.data(), got), parameters);
+}
 
 Result<void> loadRlt(const std::filesystem::path& path, CurveParameters& parameters)
 {
-    const Error cannotOpen{ErrorCode::cannotOpen, "Error opening RLT file"};
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return cannotOpen;
-
-    // One byte more than a record tells a long file from an exact one.
-    std::array<char, rltSize + 1> buffer{};
-    in.read(buffer.data(), buffer.size());
-    if (in.bad()) return cannotOpen;
-    const auto got = static_cast<std::size_t>(in.gcount());
-    if (got != rltSize) {
-        const std::string size = got > rltSize ? sizeOfLongFile(path) : std::to_string(got) + " bytes";
-        return Error{ErrorCode::invalid,
-                     "not a parameter file: " + size + ", a parameter file has " + std::to_string(rltSize)};
-    }
-
-    std::array<std::uint8_t, rltSize> bytes{};
-    std::transform(buffer.begin(), buffer.begin() + rltSize, bytes.begin(),
-                   [](char c) { return static_cast<std::uint8_t>(c); });
-    return applyRlt(decodeRlt(bytes), parameters);
+    const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
+    if (!file) return Error{ErrorCode::cannotOpen, "Error opening RLT file"};
+    return readRlt(file.get(), {}, parameters);
 }
 
 Result<void> writeRlt(const CurveParameters& parameters, const std::filesystem::path& path)

@@ -67,7 +67,6 @@ TEST(RltFile, RefusedFilesLeaveTheStateAsItWas)
 {
     const std::pair<const char*, const char*> cases[] = {
         {"truncated_57.rlt", "not a parameter file: 57 bytes, a parameter file has 100"},
-        {"long_101.rlt", "not a parameter file: 101 bytes, a parameter file has 100"},
         {"empty.rlt", "not a parameter file: 0 bytes"},
         {"type_7.rlt", "type is 7"},
         {"kindex_9.rlt", "kindex is 9"},
@@ -95,6 +94,20 @@ TEST(RltFile, RefusedFilesLeaveTheStateAsItWas)
         EXPECT_NE(result.message().find(expected), std::string::npos) << result.message();
         EXPECT_TRUE(s == before);
     }
+}
+
+// Files that other programs padded, or saved with a trailing newline, are read as far as
+// their record.
+TEST(RltFile, LongerFilesAreReadAsFarAsTheirRecord)
+{
+    ScratchDir dir;
+    const auto bytes = test::readBytes(data("long_101.rlt"));
+    ASSERT_EQ(bytes.size(), 101u);
+    test::writeBytes(dir / "record.rlt", std::string(bytes.begin(), bytes.begin() + 100));
+    CurveParameters padded, record;
+    ASSERT_TRUE(loadRlt(data("long_101.rlt"), padded));
+    ASSERT_TRUE(loadRlt(dir / "record.rlt", record));
+    EXPECT_TRUE(padded == record);
 }
 
 TEST(RltFile, PathsThatCannotBeReadAreReportedAsSuch)

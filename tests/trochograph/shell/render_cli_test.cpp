@@ -113,8 +113,10 @@ TEST(RenderCommand, RefusesBadInputWithoutTouchingTheOutput)
         {"--params " + data("rlt/truncated_57.rlt"), "truncated_57.rlt: "},
         {"--params " + data("png/no_parameters.png"), "no_parameters.png: no Trochograph parameters in this PNG picture"},
         {"--palette " + data("map/second_line_empty.map"), "second_line_empty.map: "},
-        // Its size reads as 0, but it holds more.
-        {"--params /proc/cpuinfo", "/proc/cpuinfo: not a parameter file: longer than 100 bytes, a parameter file has 100"},
+        // Its size reads as 0, but it holds more: its first 100 bytes are read as a record.
+        {"--params /proc/cpuinfo", "/proc/cpuinfo: type is "},
+        {"--params " + quoted(dir / "missing.png"), "missing.png: Error opening PNG file"},
+        {"--params " + data("png/signature_damaged.png"), "signature_damaged.png: not a PNG picture"},
     };
     for (const auto& [arguments, message] : cases) {
         const ProgramRun run = runProgram("--render --output " + quoted(out) + " " + arguments);
@@ -227,6 +229,30 @@ TEST(RenderCommand, APngDrawnAgainFromItsOwnParametersIsTheSameFile)
     const auto header = readBytes(dir / "sized.png");
     EXPECT_EQ(std::vector<std::uint8_t>(header.begin() + 16, header.begin() + 24),
               (std::vector<std::uint8_t>{0, 0, 0, 120, 0, 0, 0, 120}));
+}
+
+// A parameter file is read once, from its start: through a pipe as from a file, a PNG
+// picture as a .rlt file, and a .rlt file with more after its record as one without.
+TEST(RenderCommand, ParametersComeThroughPipesAndPaddedFiles)
+{
+    ScratchDir dir;
+    const std::string rose = data("rlt/rose_on_blue.rlt");
+    ASSERT_EQ(runProgram("--render --size 120 --output " + quoted(dir / "rose.png") + " --params " + rose).exitCode, 0);
+    auto bytes = readBytes(std::filesystem::path(rose.substr(1, rose.size() - 2)));
+    bytes.insert(bytes.end(), {'\n', 0, 0, 0});
+    writeBytes(dir / "padded.rlt", std::string(bytes.begin(), bytes.end()));
+
+    const std::pair<std::string, std::string> cases[] = {
+        {"cat " + rose + " | " + TROCHOGRAPH_BINARY, "/dev/stdin"},
+        {"cat " + quoted(dir / "rose.png") + " | " + TROCHOGRAPH_BINARY, "/dev/stdin"},
+        {TROCHOGRAPH_BINARY, quoted(dir / "padded.rlt")},
+    };
+    for (const auto& [program, params] : cases) {
+        const ProgramRun run = runCommand(program, "--render --size 120 --output " + quoted(dir / "again.png") +
+                                                       " --params " + params);
+        ASSERT_EQ(run.exitCode, 0) << program << ": " << run.output;
+        EXPECT_EQ(readBytes(dir / "again.png"), readBytes(dir / "rose.png")) << program << " " << params;
+    }
 }
 
 TEST(RenderCommand, HelpPrintsTheUsage)
