@@ -1,5 +1,6 @@
 #include "files/map_palette.h"
 
+#include <algorithm>
 #include <climits>
 #include <fstream>
 #include <sstream>
@@ -12,6 +13,8 @@ constexpr int maxLines = 256;
 // Real palette lines are a few dozen characters; the bound keeps a file that is no palette
 // (a device, a binary file, a stream without line ends) from filling the memory.
 constexpr std::size_t maxLineLength = 64 * 1024;
+
+constexpr const char* noNumbers = "does not start with three whole numbers (red green blue)";
 
 bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
 
@@ -46,7 +49,7 @@ Result<void> parseLine(std::string_view line, std::array<std::uint8_t, 3>& entry
         int value = 0;
         switch (readInt(line, pos, value)) {
         case Number::missing:
-            return Error{ErrorCode::invalid, "does not start with three whole numbers (red green blue)"};
+            return Error{ErrorCode::invalid, noNumbers};
         case Number::outOfRange:
             return Error{ErrorCode::invalid, "has a number too large to read"};
         case Number::ok:
@@ -87,11 +90,19 @@ Result<MapTable> parseMap(std::istream& in)
     for (auto& entry : table) entry = {1, 1, 1};
     std::string buffer(maxLineLength + 2, '\0');
     std::string_view line;
+    // Blank lines at the end end the palette as the end of the file would, as palettes
+    // shipped with fractal programs often do; colours after a blank line make it an error.
+    int blankFrom = -1;
     for (int n = 0; n < maxLines; ++n) {
         const Line got = readLine(in, buffer, line);
         if (got == Line::end) break;
         if (got == Line::tooLong)
             return lineError(n, "is longer than " + std::to_string(maxLineLength) + " characters");
+        if (std::all_of(line.begin(), line.end(), isSpace)) {
+            if (blankFrom < 0) blankFrom = n;
+            continue;
+        }
+        if (blankFrom >= 0) return lineError(blankFrom, noNumbers);
         if (auto parsed = parseLine(line, table[n]); !parsed) return lineError(n, parsed.message());
     }
     if (in.bad()) return Error{ErrorCode::cannotOpen, "the palette file could not be read"};

@@ -226,7 +226,7 @@ Result<PictureParameters> parseParameterText(std::string_view text)
     Reader reader(values);
     visitKeys(reader, p);
     if (reader.error) return refused(*reader.error);
-    if (auto valid = validateRlt(p.record); !valid) return valid.error();
+    if (auto valid = validateRlt(p.record, "increment"); !valid) return valid.error();
     if (auto valid = validateExtras(p); !valid) return valid.error();
     return p;
 }

@@ -203,7 +203,7 @@ Result<void> applyRlt(const RltRecord& r, CurveParameters& s)
     return {};
 }
 
-Result<void> validateRlt(const RltRecord& r)
+Result<void> validateRlt(const RltRecord& r, const char* incrementName)
 {
     if (auto e = checkInt("type", r.type, {0, curveTypeCount - 1}); !e) return e;
     const bool rhodonea = r.type == rhodoneaRational || r.type == rhodoneaIrrational;
@@ -219,7 +219,7 @@ Result<void> validateRlt(const RltRecord& r)
         return refused("dpct is " + number(r.dpct) + "; it should be " + bound(limits::distancePercent.low) + " to " +
                        bound(limits::distancePercent.high));
     if (!limits::increment.contains(r.inc))
-        return refused("inc is " + number(r.inc) + "; it should be a finite number of at least " +
+        return refused(std::string(incrementName) + " is " + number(r.inc) + "; it should be a finite number of at least " +
                        bound(limits::increment.low));
     if (const auto kn = limits::kn(r.type)) {
         if (auto e = checkInt("kn", r.kn, *kn); !e) return refused(e.message() + " for type " + std::to_string(r.type));

@@ -62,6 +62,7 @@ Result<void> applyRlt(const RltRecord& record, CurveParameters& parameters);
 
 // Accepts a record whose every field is acceptable; else refuses it (invalid) with one line
 // naming the first bad field, its value and the accepted range.
-Result<void> validateRlt(const RltRecord& record);
+// `incrementName` names the increment in the refusal as the file being read calls it.
+Result<void> validateRlt(const RltRecord& record, const char* incrementName = "inc");
 
 }  // namespace trochograph

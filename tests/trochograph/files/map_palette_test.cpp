@@ -169,11 +169,21 @@ TEST(MapPalette, EndlessInputIsReadOnlyAsFarAsAPaletteGoes)
     }
 }
 
+// Blank lines at the end end the palette as the end of the file does.
+TEST(MapPalette, BlankLinesAtTheEndEndThePalette)
+{
+    for (const std::string text : {"1 2 3\n\n", "1 2 3\n \t\r\n\n\n", "\n", "1 2 3\r\n\r\n"}) {
+        const MapTable t = parsed(text);
+        EXPECT_EQ(t[0], (text == "\n" ? Entry{1, 1, 1} : Entry{1, 2, 3})) << text;
+        EXPECT_EQ(t[1], (Entry{1, 1, 1})) << text;
+    }
+}
+
 TEST(MapPalette, ABadLineRefusesTheFileAndNamesTheLine)
 {
     const std::pair<std::string, std::string> cases[] = {
         {"1 2 3\n\n4 5 6\n", "palette line 2 does not start with three whole numbers"},
-        {"\n", "palette line 1 "},
+        {"1 2 3\n\n \t\n4 5 6\n", "palette line 2 does not start with three whole numbers"},
         {"1 2\n", "palette line 1 does not"},
         {"1,2,3\n", "palette line 1 does not"},
         {"- 1 2 3\n", "palette line 1 does not"},

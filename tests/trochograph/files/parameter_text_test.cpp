@@ -88,6 +88,7 @@ TEST(ParameterText, RefusesBadTextsNamingTheProblem)
         {withLine(good, "fore", "fore=FFFFFF00"), "fore is 'FFFFFF00'; it should be 6 hex digits, BBGGRR"},
         {withLine(good, "type", "type=7"), "type is 7; it should be 0 to 3"},
         {withLine(good, "dpct", "dpct=100.5"), "dpct is 100.5; it should be 0 to 100"},
+        {withLine(good, "increment", "increment=0"), "increment is 0; it should be a finite number of at least"},
         {withLine(good, "width", "width=6"), "width is 6; it should be 1 to 5"},
         {withLine(good, "scale", "scale=5.01"), "scale is 5.01; it should be 0.1 to 5"},
         {withLine(good, "rounding", "rounding=11"), "rounding is 11; it should be 0 to 10"},

@@ -210,7 +210,7 @@ TEST_F(FileFlowsTest, MapPaletteNeedsMulticolourAndAReadableFile)
     EXPECT_TRUE(window.asked.empty());
 
     s.params.multicolor = 1;
-    writeBytes(dir / "bad.map", "1 2 3\n\n");
+    writeBytes(dir / "bad.map", "1 2 3\n\n4 5 6\n");
     choose(dir / "bad.map");
     files.loadMapFile();
     EXPECT_EQ(window.messages.back(), ownedWarning("Error opening MAP file", "MAP file error"));
