@@ -2,7 +2,9 @@
 // the one-line reason, with its kind, for what each refuses.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
+#include <utility>
 
 #include "common/option_table.h"
 #include "run_program.h"
@@ -295,6 +297,25 @@ TEST(CommandLines, ProgramAnswersOnTheRightStream)
               "trochograph: --size takes a whole number from 100 to 9600 (16384 with --antialias), not ' +100'\n");
 }
 #endif
+
+// Without a display, or with one that refuses the connection, both programs say so in one
+// line that tells how to draw without one, and end with exit code 1.
+TEST(CommandLines, NoDisplayIsOneLineAndExitCodeOne)
+{
+    const std::string noWayland = "env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM ";
+    const std::pair<std::string, std::string> cases[] = {
+        {noWayland + "-u DISPLAY " + TROCHOGRAPH_BINARY, "trochograph: no display found; "},
+        {noWayland + "DISPLAY=:4711 " + TROCHOGRAPH_BINARY, "trochograph: no display found; "},
+        {noWayland + "-u DISPLAY " + TROCHOGRAPH_SS_BINARY, "trochograph-ss: no display found; "},
+        {noWayland + "DISPLAY=:4711 " + TROCHOGRAPH_SS_BINARY, "trochograph-ss: no display found; "},
+    };
+    for (const auto& [program, line] : cases) {
+        const ProgramRun run = runCommand(program, "");
+        EXPECT_EQ(run.exitCode, 1) << program << ": " << run.output;
+        EXPECT_EQ(run.output.rfind(line, 0), 0u) << program << ": " << run.output;
+        EXPECT_EQ(std::count(run.output.begin(), run.output.end(), '\n'), 1) << run.output;
+    }
+}
 
 }  // namespace
 }  // namespace trochograph::test

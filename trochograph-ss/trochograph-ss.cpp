@@ -3,9 +3,11 @@
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "common/qt/display_guard.h"
 #include "files/interrupt_cleanup.h"
 #include "shell/qt/show_application.h"
 #include "shell/show_command_line.h"
@@ -47,7 +49,8 @@ int main(int argc, char** argv)
         return 2;
     }
     const ShowCommand& command = *parsed;
-    switch (command.kind) {    case ShowCommand::help: std::fputs(trochograph::showUsage().c_str(), stdout); return 0;
+    switch (command.kind) {
+    case ShowCommand::help: std::fputs(trochograph::showUsage().c_str(), stdout); return 0;
     case ShowCommand::version: std::printf("trochograph-ss %s\n", trochograph::version); return 0;
     // The hack writes no files and ends on SIGTERM and SIGINT by itself.
     case ShowCommand::hack: return trochograph::runHack(command.hackOptions);
@@ -59,7 +62,12 @@ int main(int argc, char** argv)
     trochograph::removeTemporaryFilesOnInterrupt();
     if (command.kind == ShowCommand::render) return runPreview(command.renderArgs);
 
-    QApplication app(argc, argv);
+    std::optional<QApplication> app;
+    {
+        const trochograph::DisplayGuard guard("trochograph-ss: no display found; to draw a preset without one, use "
+                                              "trochograph-ss --render N --output OUT");
+        app.emplace(argc, argv);
+    }
     trochograph::ShowApplication show;
     if (!show.start()) return 0;
     return show.exec();

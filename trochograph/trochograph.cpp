@@ -1,9 +1,11 @@
 // The interactive program's entry point; `--render` draws without a window.
 #include <QApplication>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "common/qt/display_guard.h"
 #include "files/interrupt_cleanup.h"
 #include "shell/command_line.h"
 #include "shell/headless_render.h"
@@ -58,7 +60,12 @@ int main(int argc, char** argv)
     case ProgramCommand::window: break;
     }
 
-    QApplication app(argc, argv);
+    std::optional<QApplication> app;
+    {
+        const trochograph::DisplayGuard guard(
+            "trochograph: no display found; to draw without one, use trochograph --render (see --render --help)");
+        app.emplace(argc, argv);
+    }
     trochograph::StartupOptions options;
     options.argument = command.file;
     trochograph::Application program(options);
