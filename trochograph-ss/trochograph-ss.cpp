@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "common/error_line.h"
 #include "common/qt/display_guard.h"
 #include "files/interrupt_cleanup.h"
 #include "shell/qt/show_application.h"
@@ -22,7 +23,7 @@ int runPreview(const std::vector<std::string>& args)
     using namespace trochograph;
     const Result<PreviewOptions> parsed = parsePreviewOptions(args);
     if (!parsed) {
-        std::fprintf(stderr, "trochograph-ss: %s\n", parsed.message().c_str());
+        trochograph::printErrorLine("trochograph-ss", parsed.message());
         return 2;
     }
     if (parsed->help) {
@@ -30,7 +31,7 @@ int runPreview(const std::vector<std::string>& args)
         return 0;
     }
     if (const Result<void> rendered = renderPreview(*parsed); !rendered) {
-        std::fprintf(stderr, "trochograph-ss: %s\n", rendered.message().c_str());
+        trochograph::printErrorLine("trochograph-ss", rendered.message());
         return 1;
     }
     return 0;
@@ -44,7 +45,7 @@ int main(int argc, char** argv)
     const auto parsed = trochograph::parseShowCommandLine({argv + 1, argv + argc}, std::getenv("XSCREENSAVER_WINDOW"));
     if (!parsed) {
         // The usage follows a line of the wrong shape, not a refused value.
-        std::fprintf(stderr, "trochograph-ss: %s\n", parsed.message().c_str());
+        trochograph::printErrorLine("trochograph-ss", parsed.message());
         if (parsed.code() == trochograph::ErrorCode::usage) std::fputs(trochograph::showUsage().c_str(), stderr);
         return 2;
     }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "common/error_line.h"
 #include "common/qt/display_guard.h"
 #include "files/interrupt_cleanup.h"
 #include "shell/command_line.h"
@@ -22,7 +23,7 @@ int runHeadless(const std::vector<std::string>& args)
     const Result<RenderOptions> parsed = parseRenderOptions(args);
     // One line naming the problem; the usage is one --help away.
     if (!parsed) {
-        std::fprintf(stderr, "trochograph: %s\n", parsed.message().c_str());
+        trochograph::printErrorLine("trochograph", parsed.message());
         return 2;
     }
     if (parsed->help) {
@@ -32,7 +33,7 @@ int runHeadless(const std::vector<std::string>& args)
     QtSmoothPainter smooth;
     const Result<void> outcome = renderHeadless(*parsed, &smooth);
     if (!outcome) {
-        std::fprintf(stderr, "trochograph: %s\n", outcome.message().c_str());
+        trochograph::printErrorLine("trochograph", outcome.message());
         return 1;
     }
     return 0;
@@ -48,7 +49,7 @@ int main(int argc, char** argv)
     const auto parsed = trochograph::parseCommandLine({argv + 1, argv + argc});
     if (!parsed) {
         // The usage follows a line of the wrong shape, not a refused value.
-        std::fprintf(stderr, "trochograph: %s\n", parsed.message().c_str());
+        trochograph::printErrorLine("trochograph", parsed.message());
         if (parsed.code() == trochograph::ErrorCode::usage) std::fputs(trochograph::programUsage().c_str(), stderr);
         return 2;
     }

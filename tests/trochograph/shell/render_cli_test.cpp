@@ -116,6 +116,9 @@ TEST(RenderCommand, RefusesBadInputWithoutTouchingTheOutput)
         // Its size reads as 0, but it holds more: its first 100 bytes are read as a record.
         {"--params /proc/cpuinfo", "/proc/cpuinfo: type is "},
         {"--params " + quoted(dir / "missing.png"), "missing.png: Error opening PNG file"},
+        // A newline in what is echoed stays in the one line, escaped.
+        {"--params " + quoted(dir / "new\nline.rlt"), "new\\nline.rlt: Error opening RLT file"},
+        {"--size '1\n2'", "not '1\\n2'"},
         {"--params " + data("png/signature_damaged.png"), "signature_damaged.png: not a PNG picture"},
     };
     for (const auto& [arguments, message] : cases) {

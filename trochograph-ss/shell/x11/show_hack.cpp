@@ -12,6 +12,7 @@
 #include <new>
 #include <poll.h>
 
+#include "common/error_line.h"
 #include "common/result.h"
 #include "shell/x11/hack_scene.h"
 #include "shell/x11/stop_signals.h"
@@ -23,7 +24,7 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-void say(const std::string& line) { std::fprintf(stderr, "trochograph-ss: %s\n", line.c_str()); }
+void say(const std::string& line) { printErrorLine("trochograph-ss", line); }
 
 std::string hex(Window window)
 {
