@@ -1,5 +1,6 @@
 #include "files/parameter_text.h"
 
+#include <algorithm>
 #include <limits>
 #include <map>
 
@@ -168,7 +169,8 @@ Result<void> validateExtras(const PictureParameters& p)
         return refused("scale is " + shortestText(p.scale) + "; it should be " + shortestText(limits::scale.low) +
                        " to " + shortestText(limits::scale.high));
     if (auto e = checkRange("rounding", p.rounding, limits::rounding); !e) return e;
-    return checkRange("res", p.res, limits::resolution);
+    // A smooth poster is drawn on a side beyond a raster canvas's and says so.
+    return checkRange("res", p.res, limits::smoothSide);
 }
 
 }  // namespace
@@ -238,7 +240,8 @@ Result<void> applyPictureParameters(const PictureParameters& p, CurveParameters&
     parameters.width = p.width;
     parameters.scale[static_cast<std::size_t>(p.record.type)] = p.scale;
     parameters.rounding = p.rounding == 0 ? noRounding : p.rounding;
-    parameters.res = p.res;
+    // A poster's side beyond a raster canvas's draws on the largest raster canvas.
+    parameters.res = std::min(p.res, limits::resolution.high);
     if (parameters.crpalette.colors() != p.palette) parameters.crpalette = p.palette;
     return {};
 }

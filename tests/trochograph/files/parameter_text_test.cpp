@@ -92,7 +92,8 @@ TEST(ParameterText, RefusesBadTextsNamingTheProblem)
         {withLine(good, "width", "width=6"), "width is 6; it should be 1 to 5"},
         {withLine(good, "scale", "scale=5.01"), "scale is 5.01; it should be 0.1 to 5"},
         {withLine(good, "rounding", "rounding=11"), "rounding is 11; it should be 0 to 10"},
-        {withLine(good, "res", "res=99"), "res is 99; it should be 100 to 9600"},
+        {withLine(good, "res", "res=99"), "res is 99; it should be 100 to 16384"},
+        {withLine(good, "res", "res=16385"), "res is 16385; it should be 100 to 16384"},
         {withLine(good, "palette", "palette=00G000" + good.substr(good.find("palette=") + 14, 255 * 7)),
          "palette word 1 is '00G000'; it should be 6 hex digits, BBGGRR"},
         {withLine(good, "palette", words), "palette has 257 colours; it should have 256"},
@@ -109,6 +110,16 @@ TEST(ParameterText, RefusesBadTextsNamingTheProblem)
     }
 }
 
+// A smooth poster's side loads; it draws on the largest raster canvas.
+TEST(ParameterText, APostersSideLoadsAsTheLargestCanvas)
+{
+    PictureParameters poster = pictureParameters(CurveParameters{});
+    poster.res = 16384;
+    CurveParameters s;
+    ASSERT_TRUE(applyPictureParameters(poster, s));
+    EXPECT_EQ(s.res, 9600);
+}
+
 // Parameters filled in by hand rather than parsed are checked as strictly, before anything
 // is applied.
 TEST(ParameterText, ApplyingRefusesWhatParsingWouldAndChangesNothing)
@@ -117,11 +128,11 @@ TEST(ParameterText, ApplyingRefusesWhatParsingWouldAndChangesNothing)
     PictureParameters badType = good, badScale = good, badRes = good;
     badType.record.type = 4;
     badScale.scale = 0.0;
-    badRes.res = 9601;
+    badRes.res = 16385;
     const std::pair<PictureParameters, const char*> cases[] = {
         {badType, "type is 4; it should be 0 to 3"},
         {badScale, "scale is 0; it should be 0.1 to 5"},
-        {badRes, "res is 9601; it should be 100 to 9600"},
+        {badRes, "res is 16385; it should be 100 to 16384"},
     };
     for (const auto& [carried, message] : cases) {
         CurveParameters s;
