@@ -47,14 +47,14 @@ Result<PreviewOptions> parsePreviewOptions(const std::vector<std::string>& args)
     if (!parsed || parsed->help) return parsed;
     // The show keeps no record of its curves to draw them from.
     if (!pictureFormatOf(parsed->output, false))
-        return Error{ErrorCode::invalid, parsed->output + ": " + pictureNameRule(false)};
+        return Error{ErrorCode::invalid, parsed->output + ": " + pictureNameRule(parsed->output, false)};
     return parsed;
 }
 
 Result<void> renderPreview(const PreviewOptions& options)
 {
     const PictureFormat* format = pictureFormatOf(options.output, false);
-    if (!format) return failure(options.output + ": " + pictureNameRule(false));
+    if (!format) return failure(options.output + ": " + pictureNameRule(options.output, false));
     try {
         const Surface canvas = renderPreset(options.preset, options.size);
         if (auto saved = format->write({canvas}, options.output); !saved)

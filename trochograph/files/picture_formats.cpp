@@ -56,8 +56,14 @@ const PictureFormat* pictureFormatOf(const std::filesystem::path& path, bool dra
     return nullptr;
 }
 
-std::string pictureNameRule(bool drawings)
+std::string pictureNameRule(const std::filesystem::path& path, bool drawings)
 {
+    // To the file system ".png" is a hidden file without an extension; it is plainly meant
+    // as a picture without a name.
+    const std::string name = path.filename().string();
+    const PictureFormat* named = pictureFormatOf("x" + name, drawings);
+    if (named && name.size() == named->extension.size())
+        return "the output needs a name before " + std::string(named->extension);
     std::vector<std::string_view> extensions;
     for (const PictureFormat& format : formats)
         if (drawings || !format.drawing) extensions.push_back(format.extension);

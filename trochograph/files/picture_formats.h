@@ -45,7 +45,8 @@ const PictureFormat* pictureFormatOf(const std::filesystem::path& path, bool dra
 // The name's extension with its dot, in lower case: ".tga" for "Rose.TGA".
 std::string lowerExtension(const std::filesystem::path& path);
 
-// The message for a name pictureFormatOf refuses: "the output must end in .tga or .png".
-std::string pictureNameRule(bool drawings = true);
+// The message for a name pictureFormatOf refuses: "the output must end in .tga or .png",
+// or for ".png" alone "the output needs a name before .png".
+std::string pictureNameRule(const std::filesystem::path& path, bool drawings = true);
 
 }  // namespace trochograph

@@ -24,7 +24,7 @@ Result<void> renderHeadless(const RenderOptions& options, SmoothPainter* smooth)
 {
     const std::filesystem::path output = options.output;
     const PictureFormat* format = pictureFormatOf(output);
-    if (!format) return refused(output.string() + ": " + pictureNameRule());
+    if (!format) return refused(output.string() + ": " + pictureNameRule(output));
     ImageChoice choice{format};
     if (options.antialias) {
         if (format->kind != PictureKind::png) return refused(output.string() + ": --antialias paints .png pictures");

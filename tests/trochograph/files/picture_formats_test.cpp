@@ -35,8 +35,10 @@ TEST(PictureFormats, NamesFindTheirFormatInAnyCase)
     }
     for (const PictureFormat& format : pictureFormats()) EXPECT_EQ(&pictureFormat(format.kind), &format);
 
-    EXPECT_EQ(pictureNameRule(), "the output must end in .tga, .png or .svg");
-    EXPECT_EQ(pictureNameRule(false), "the output must end in .tga or .png");
+    EXPECT_EQ(pictureNameRule("a.bmp"), "the output must end in .tga, .png or .svg");
+    EXPECT_EQ(pictureNameRule("a.svg", false), "the output must end in .tga or .png");
+    EXPECT_EQ(pictureNameRule("b/.PNG"), "the output needs a name before .png");
+    EXPECT_EQ(pictureNameRule(".svg", false), "the output must end in .tga or .png");
 }
 
 TEST(PictureFormats, EveryWriterWritesItsOwnFormat)
