@@ -1,5 +1,9 @@
 #include "shell/commands.h"
 
+#include <algorithm>
+#include <string>
+#include <string_view>
+
 namespace trochograph {
 
 namespace {
@@ -42,6 +46,30 @@ constexpr Accelerator keys[] = {
 }  // namespace
 
 std::span<const MenuEntry> mainMenu() { return menu; }
+
+std::vector<int> mnemonics(std::span<const MenuItem> items)
+{
+    auto isLetter = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); };
+    auto upper = [](char c) { return c >= 'a' ? static_cast<char>(c - 'a' + 'A') : c; };
+    std::string taken;
+    std::vector<int> chosen;
+    for (const MenuItem& item : items) {
+        const std::string_view text = item.text;
+        // The key the item names, "(F5)", is no part of its name.
+        const std::size_t end = std::min(text.find(" ("), text.size());
+        int pick = -1;
+        for (const bool wordStartsOnly : {true, false}) {
+            for (std::size_t i = 0; i < end && pick < 0; ++i) {
+                const bool wordStart = i == 0 || text[i - 1] == ' ';
+                if (isLetter(text[i]) && (wordStart || !wordStartsOnly) && taken.find(upper(text[i])) == std::string::npos)
+                    pick = static_cast<int>(i);
+            }
+        }
+        if (pick >= 0) taken += upper(text[static_cast<std::size_t>(pick)]);
+        chosen.push_back(pick);
+    }
+    return chosen;
+}
 std::span<const Accelerator> accelerators() { return keys; }
 
 }  // namespace trochograph

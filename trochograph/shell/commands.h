@@ -3,6 +3,7 @@
 #pragma once
 
 #include <span>
+#include <vector>
 
 namespace trochograph {
 
@@ -40,6 +41,11 @@ struct MenuEntry {
 };
 
 std::span<const MenuEntry> mainMenu();
+
+// For each item of one menu, the index in its text of the letter that Alt+letter reaches it
+// by: the first letter of a word that no item before it took, else any such letter, never
+// one of the key in parentheses; -1 when none is left. The menu bar is one menu of its own.
+std::vector<int> mnemonics(std::span<const MenuItem> items);
 
 // Keys that stand for commands, without Shift, Ctrl or Alt.
 enum class Key { L, S, P, Escape, R, F2, F3, F4, F5, F6, F7, F8, F9, M, F10, F11, C };

@@ -430,5 +430,25 @@ TEST(MenuAndKeys, EveryCommandOfTheMenuHasItsKey)
     EXPECT_EQ(keys[cmdDefaultPalette], Key::F10);
 }
 
+// Alt reaches every item by a letter of its name, each letter once in its menu.
+TEST(MenuAndKeys, EveryItemHasItsOwnAltLetter)
+{
+    auto letters = [](std::span<const MenuItem> items) {
+        std::string chosen;
+        const std::vector<int> at = mnemonics(items);
+        for (std::size_t i = 0; i < items.size(); ++i)
+            chosen += at[i] < 0 ? '-' : items[i].text[static_cast<std::size_t>(at[i])];
+        return chosen;
+    };
+    std::vector<MenuItem> bar;
+    for (const MenuEntry& e : mainMenu()) bar.push_back(e.item);
+    EXPECT_EQ(letters(bar), "FROCH");
+    EXPECT_EQ(letters(mainMenu()[0].popup), "LSPE");
+    EXPECT_EQ(letters(mainMenu()[2].popup), "IEPACMDS");
+    EXPECT_EQ(letters(mainMenu()[4].popup), "HFA");
+    const MenuItem crowded[] = {{"Ab (A)", 1}, {"Ba", 2}, {"ab", 3}};
+    EXPECT_EQ(letters(crowded), "AB-");
+}
+
 }  // namespace
 }  // namespace trochograph::test

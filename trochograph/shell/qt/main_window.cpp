@@ -147,17 +147,30 @@ QAction* MainWindow::action(int command) const
 
 void MainWindow::buildMenu()
 {
-    for (const MenuEntry& entry : mainMenu()) {
+    // Each text with an '&' before the letter Alt reaches it by.
+    auto withMnemonic = [](const char* text, int at) {
+        QString shown = QString::fromUtf8(text);
+        if (at >= 0) shown.insert(at, '&');
+        return shown;
+    };
+    std::vector<MenuItem> bar;
+    for (const MenuEntry& entry : mainMenu()) bar.push_back(entry.item);
+    const std::vector<int> barLetters = mnemonics(bar);
+    for (std::size_t e = 0; e < bar.size(); ++e) {
+        const MenuEntry& entry = mainMenu()[e];
+        const QString title = withMnemonic(entry.item.text, barLetters[e]);
         if (entry.popup.empty()) {
-            QAction* a = menuBar()->addAction(QString::fromUtf8(entry.item.text));
+            QAction* a = menuBar()->addAction(title);
             const int command = entry.item.command;
             connect(a, &QAction::triggered, this, [this, command] { runCommand(command); });
             actions_[command] = a;
             continue;
         }
-        QMenu* menu = menuBar()->addMenu(QString::fromUtf8(entry.item.text));
-        for (const MenuItem& item : entry.popup) {
-            QAction* a = menu->addAction(QString::fromUtf8(item.text));
+        QMenu* menu = menuBar()->addMenu(title);
+        const std::vector<int> letters = mnemonics(entry.popup);
+        for (std::size_t i = 0; i < entry.popup.size(); ++i) {
+            const MenuItem& item = entry.popup[i];
+            QAction* a = menu->addAction(withMnemonic(item.text, letters[i]));
             const int command = item.command;
             connect(a, &QAction::triggered, this, [this, command] { runCommand(command); });
             actions_[command] = a;
