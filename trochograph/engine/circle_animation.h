@@ -53,8 +53,8 @@ public:
     // frame of the moving parts in the window and leaves the canvas as it was; flag 2 draws
     // the final frame into the canvas as well. The window shows the canvas as far as its
     // size allows. A flag-1 frame reaches the window at the next showFrame(): of the frames
-    // drawn between two showings only the last could be seen, so only the last is drawn. R and r1 are the radii in pixels before scaling.
-    // Returns flag.
+    // drawn between two showings only the last could be seen, so only the last is drawn.
+    // R and r1 are the radii in pixels before scaling. Returns flag.
     int drawcircles(Surface& hdc, double R, double r1, int flag);
 
     // Brings the window up to date: the canvas as it is now, with the last frame over it.
