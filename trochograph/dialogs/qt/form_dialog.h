@@ -22,6 +22,9 @@ protected:
 
 private:
     void build();
+    // Shows the part of a `content`-sized page that fits in `room` above its buttons, which
+    // stay in sight `gap` below it, and scrolls the rest.
+    void scrollPage(const QSize& content, const QSize& room, int gap);
     QWidget* makeControl(const ControlTemplate& control, int index);
     void press(int id);
     // Shows the form's ticks and enabled states; texts are the user's once shown.

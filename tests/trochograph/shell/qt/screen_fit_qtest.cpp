@@ -1,0 +1,78 @@
+// The windows on a small screen: every dialog and every page lie wholly inside the
+// screen's available area, their buttons included. Run once per screen size, each given
+// to the offscreen platform by a configuration file.
+#include <QApplication>
+#include <QPushButton>
+#include <QScreen>
+#include <QtTest>
+#include <memory>
+
+#include "dialogs/forms.h"
+#include "dialogs/qt/form_dialog.h"
+#include "engine/curve_state.h"
+#include "qt_modal.h"
+
+using namespace trochograph;
+
+namespace {
+
+QRect available() { return QGuiApplication::primaryScreen()->availableGeometry(); }
+
+// Where `widget` lies on the screen, with its window frame when it is a window.
+QRect onScreen(const QWidget* widget)
+{
+    if (widget->isWindow()) return widget->frameGeometry();
+    return {widget->mapToGlobal(QPoint(0, 0)), widget->size()};
+}
+
+}  // namespace
+
+class ScreenFitTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void theScreenIsTheOneConfigured()
+    {
+        const QByteArray expected = qgetenv("TROCHOGRAPH_TEST_SCREEN");
+        const QSize size = QGuiApplication::primaryScreen()->size();
+        QCOMPARE(QByteArray::number(size.width()) + 'x' + QByteArray::number(size.height()), expected);
+    }
+
+    void everyDialogLiesInsideTheAvailableArea_data()
+    {
+        QTest::addColumn<int>("id");
+        for (const int id : {dialogImageType, dialogEllipseOptions, dialogChooseK, dialogParameters, dialogColors,
+                             dialogHelpPage1, dialogHelpPage2, dialogFormulae})
+            QTest::newRow(QByteArray::number(id).constData()) << id;
+    }
+
+    void everyDialogLiesInsideTheAvailableArea()
+    {
+        QFETCH(int, id);
+        // The owner fills the available area, as the main window does, so that a page
+        // placed from its corner has the least room there is.
+        QWidget owner;
+        owner.setGeometry(available());
+        owner.show();
+        CurveParameters state;
+        const std::unique_ptr<Form> form = makeForm(id, state);
+        FormDialog dialog(*form, &owner);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY(available().contains(onScreen(&dialog)));
+        for (const QPushButton* button : dialog.findChildren<QPushButton*>()) {
+            QVERIFY2(button->isVisibleTo(&dialog), qPrintable(button->text()));
+            QVERIFY2(available().contains(onScreen(button)), qPrintable(button->text()));
+        }
+    }
+};
+
+int main(int argc, char** argv)
+{
+    QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+    QApplication app(argc, argv);
+    ScreenFitTest test;
+    return trochograph::test::runQtTests(test, argc, argv);
+}
+
+#include "screen_fit_qtest.moc"
