@@ -7,6 +7,7 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QScreen>
 #include <QShortcut>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -21,6 +22,7 @@
 #include "shell/qt/file_dialog.h"
 #include "shell/qt/message_box.h"
 #include "shell/qt/picture_window.h"
+#include "shell/window_fit.h"
 
 namespace trochograph {
 
@@ -135,6 +137,7 @@ MainWindow::MainWindow(const ScreenSize& screen)
     const Rect frame = mainWindowFrame(screen);
     resize(frame.right - frame.left, frame.bottom - frame.top);
     move(frame.left, frame.top);
+    keepOnScreen();
 }
 
 MainWindow::~MainWindow() = default;
@@ -312,6 +315,32 @@ void MainWindow::moveEvent(QMoveEvent* event)
 {
     repaintFromCanvas();
     QMainWindow::moveEvent(event);
+    if (decoration() != fittedDecoration_) keepOnScreen();
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (decoration() != fittedDecoration_) keepOnScreen();
+}
+
+QMargins MainWindow::decoration() const
+{
+    const QRect outer = frameGeometry(), inner = geometry();
+    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+            outer.bottom() - inner.bottom()};
+}
+
+void MainWindow::keepOnScreen()
+{
+    fittedDecoration_ = decoration();
+    const QScreen* screen = this->screen();
+    if (!screen) return;
+    const QRect outer = frameGeometry(), free = screen->availableGeometry();
+    const Rect kept = keptInside({outer.left(), outer.top(), outer.right() + 1, outer.bottom() + 1},
+                                 {free.left(), free.top(), free.right() + 1, free.bottom() + 1});
+    const QRect inside = QRect(kept.left, kept.top, kept.right - kept.left, kept.bottom - kept.top) - fittedDecoration_;
+    if (inside != geometry()) setGeometry(inside);
 }
 
 }  // namespace trochograph

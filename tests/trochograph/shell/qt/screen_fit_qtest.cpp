@@ -1,5 +1,5 @@
-// The windows on a small screen: every dialog and every page lie wholly inside the
-// screen's available area, their buttons included. Run once per screen size, each given
+// The windows on a small screen: the main window, every dialog and every page lie wholly
+// inside the screen's available area, their buttons included. Run once per screen size, each given
 // to the offscreen platform by a configuration file.
 #include <QApplication>
 #include <QPushButton>
@@ -11,6 +11,8 @@
 #include "dialogs/qt/form_dialog.h"
 #include "engine/curve_state.h"
 #include "qt_modal.h"
+#include "shell/qt/application.h"
+#include "shell/qt/main_window.h"
 
 using namespace trochograph;
 
@@ -64,6 +66,18 @@ private slots:
             QVERIFY2(button->isVisibleTo(&dialog), qPrintable(button->text()));
             QVERIFY2(available().contains(onScreen(button)), qPrintable(button->text()));
         }
+    }
+
+    void theMainWindowLiesInsideTheAvailableArea()
+    {
+        StartupOptions options;
+        options.pictureMilliseconds = 0;
+        Application app(options);
+        QVERIFY(app.start());
+        QVERIFY(QTest::qWaitForWindowExposed(&app.window()));
+        QVERIFY(available().contains(app.window().frameGeometry()));
+        app.window().close();
+        app.finish();
     }
 };
 
