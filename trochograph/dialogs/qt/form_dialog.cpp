@@ -12,6 +12,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <algorithm>
+#include <limits>
 
 #include "shell/qt/message_box.h"
 #include "shell/window_fit.h"
@@ -108,7 +109,6 @@ void FormDialog::build()
             place.setHeight(std::max(place.height(), widget->heightForWidth(place.width())));
         }
         widget->setGeometry(place);
-        extent = extent.united(place);
         if (control.kind == ControlKind::groupBox) widget->lower();
         if (widget->focusPolicy() != Qt::NoFocus) {
             if (previous) setTabOrder(previous, widget);
@@ -116,6 +116,9 @@ void FormDialog::build()
             previous = widget;
         }
     }
+    clearGroupTitles(units.y(4));
+    for (const QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        extent = extent.united(control->geometry());
     // Controls that reach past the form's edge in this font widen the form to hold them.
     const int width = extent.right() + 1, height = extent.bottom() + 1;
     const int margin = units.x(6);
@@ -138,6 +141,29 @@ void FormDialog::build()
     if (!layout.caption && parentWidget()) move(kept.left, kept.top);
     // The first control, a push button, has the keyboard when the form opens.
     if (first) first->setFocus();
+}
+
+void FormDialog::clearGroupTitles(int gap)
+{
+    QList<QWidget*> controls = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    std::stable_sort(controls.begin(), controls.end(), [](const QWidget* a, const QWidget* b) { return a->y() < b->y(); });
+    for (const QWidget* control : controls) {
+        const auto* group = qobject_cast<const QGroupBox*>(control);
+        if (!group || group->title().isEmpty()) continue;
+        int firstRow = std::numeric_limits<int>::max();
+        for (const QWidget* inside : controls)
+            if (!qobject_cast<const QGroupBox*>(inside) && group->geometry().contains(inside->geometry().center()))
+                firstRow = std::min(firstRow, inside->y());
+        const int shift = group->y() + group->contentsRect().top() + gap - firstRow;
+        if (firstRow == std::numeric_limits<int>::max() || shift <= 0) continue;
+        // The rows from the first one down move; frames around them grow.
+        for (QWidget* other : controls) {
+            if (other->y() >= firstRow)
+                other->move(other->x(), other->y() + shift);
+            else if (other->geometry().bottom() >= firstRow)
+                other->resize(other->width(), other->height() + shift);
+        }
+    }
 }
 
 void FormDialog::scrollPage(const QSize& content, const QSize& room, int gap)

@@ -2,6 +2,7 @@
 // inside the screen's available area, their buttons included. Run once per screen size, each given
 // to the offscreen platform by a configuration file.
 #include <QApplication>
+#include <QGroupBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QtTest>
@@ -78,6 +79,33 @@ private slots:
         QVERIFY(available().contains(app.window().frameGeometry()));
         app.window().close();
         app.finish();
+    }
+
+    void aGroupsTitleAndFrameLineLeaveItsControlsClear_data()
+    {
+        QTest::addColumn<int>("id");
+        for (const int id : {dialogParameters, dialogColors}) QTest::newRow(QByteArray::number(id).constData()) << id;
+    }
+
+    void aGroupsTitleAndFrameLineLeaveItsControlsClear()
+    {
+        QFETCH(int, id);
+        CurveParameters state;
+        const std::unique_ptr<Form> form = makeForm(id, state);
+        FormDialog dialog(*form, nullptr);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        for (const QGroupBox* group : dialog.findChildren<QGroupBox*>()) {
+            if (group->title().isEmpty()) continue;
+            // The style draws the frame line no lower than where the group's contents
+            // may begin; a control of the group starts a pixel clear of it.
+            const int clear = group->y() + group->contentsRect().top() + 2;
+            for (const QWidget* control : group->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                if (qobject_cast<const QGroupBox*>(control) || !group->geometry().contains(control->geometry().center()))
+                    continue;
+                QVERIFY2(control->y() >= clear, qPrintable(group->title() + " / " + control->objectName()));
+            }
+        }
     }
 };
 
