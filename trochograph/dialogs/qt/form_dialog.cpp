@@ -15,6 +15,7 @@
 #include <limits>
 
 #include "shell/qt/message_box.h"
+#include "shell/qt/window_frame.h"
 #include "shell/window_fit.h"
 
 namespace trochograph {
@@ -127,10 +128,13 @@ void FormDialog::build()
     // A page goes from its owner's corner, a dialog with a caption where Qt centres it;
     // either way the window stays inside the screen's free area, the part of a page that
     // doesn't fit there scrolling above its buttons.
-    QPoint at = parentWidget() ? parentWidget()->geometry().topLeft() + QPoint(units.x(layout.x), units.y(layout.y))
-                               : QPoint();
     const QScreen* screen = parentWidget() ? parentWidget()->screen() : this->screen();
-    const QRect free = screen ? screen->availableGeometry() : QRect();
+    QRect free = screen ? screen->availableGeometry() : QRect();
+    // The window system frames a dialog with a caption as it framed the owner.
+    if (layout.caption && parentWidget()) free -= windowFrame(*parentWidget()->window());
+    const QPoint at = !layout.caption && parentWidget()
+                          ? parentWidget()->geometry().topLeft() + QPoint(units.x(layout.x), units.y(layout.y))
+                          : free.topLeft();
     const Rect kept = keptInside({at.x(), at.y(), at.x() + wanted.width(), at.y() + wanted.height()},
                                  {free.left(), free.top(), free.right() + 1, free.bottom() + 1});
     const QSize room(kept.right - kept.left, kept.bottom - kept.top);

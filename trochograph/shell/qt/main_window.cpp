@@ -22,6 +22,7 @@
 #include "shell/qt/file_dialog.h"
 #include "shell/qt/message_box.h"
 #include "shell/qt/picture_window.h"
+#include "shell/qt/window_frame.h"
 #include "shell/window_fit.h"
 
 namespace trochograph {
@@ -315,31 +316,24 @@ void MainWindow::moveEvent(QMoveEvent* event)
 {
     repaintFromCanvas();
     QMainWindow::moveEvent(event);
-    if (decoration() != fittedDecoration_) keepOnScreen();
+    if (windowFrame(*this) != fittedFrame_) keepOnScreen();
 }
 
 void MainWindow::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
-    if (decoration() != fittedDecoration_) keepOnScreen();
-}
-
-QMargins MainWindow::decoration() const
-{
-    const QRect outer = frameGeometry(), inner = geometry();
-    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
-            outer.bottom() - inner.bottom()};
+    if (windowFrame(*this) != fittedFrame_) keepOnScreen();
 }
 
 void MainWindow::keepOnScreen()
 {
-    fittedDecoration_ = decoration();
+    fittedFrame_ = windowFrame(*this);
     const QScreen* screen = this->screen();
     if (!screen) return;
     const QRect outer = frameGeometry(), free = screen->availableGeometry();
     const Rect kept = keptInside({outer.left(), outer.top(), outer.right() + 1, outer.bottom() + 1},
                                  {free.left(), free.top(), free.right() + 1, free.bottom() + 1});
-    const QRect inside = QRect(kept.left, kept.top, kept.right - kept.left, kept.bottom - kept.top) - fittedDecoration_;
+    const QRect inside = QRect(kept.left, kept.top, kept.right - kept.left, kept.bottom - kept.top) - fittedFrame_;
     if (inside != geometry()) setGeometry(inside);
 }
 

@@ -71,8 +71,6 @@ private:
     void repaintFromCanvas();
     void repaintFromCanvas(const Rect& area);
     void openAboutWindow();
-    // The frame the window system draws around the window; none before it is shown.
-    QMargins decoration() const;
     // Keeps the whole window, its frame included, inside its screen's free area, so that
     // neither a small screen nor a panel hides an edge. The frame is known only once the
     // window system has framed the window, so this runs again whenever the frame changes.
@@ -90,7 +88,7 @@ private:
     QTimer next_;  // the next step
     bool ticking_ = false;
     bool closing_ = false;
-    QMargins fittedDecoration_;
+    QMargins fittedFrame_;  // the window frame keepOnScreen() last allowed for
 };
 
 }  // namespace trochograph
