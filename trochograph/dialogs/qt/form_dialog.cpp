@@ -89,8 +89,7 @@ void FormDialog::build()
     const DialogUnits units(font());
     const int pageWidth = units.x(layout.width);
     QRect extent = units.rect(0, 0, layout.width, layout.height);
-    QWidget* previous = nullptr;
-    QWidget* first = nullptr;
+    QList<QWidget*> tabStops;
     int index = 0;
     for (const ControlTemplate& control : layout.controls) {
         QWidget* widget = makeControl(control, index++);
@@ -111,11 +110,7 @@ void FormDialog::build()
         }
         widget->setGeometry(place);
         if (control.kind == ControlKind::groupBox) widget->lower();
-        if (widget->focusPolicy() != Qt::NoFocus) {
-            if (previous) setTabOrder(previous, widget);
-            if (!first) first = widget;
-            previous = widget;
-        }
+        if (widget->focusPolicy() != Qt::NoFocus) tabStops.append(widget);
     }
     clearGroupTitles(units.y(4));
     for (const QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
@@ -143,8 +138,10 @@ void FormDialog::build()
     else
         scrollPage(wanted, room, units.y(4));
     if (!layout.caption && parentWidget()) move(kept.left, kept.top);
-    // The first control, a push button, has the keyboard when the form opens.
-    if (first) first->setFocus();
+    // Tab visits the controls in layout order, on a scrolled page too; the first, a push
+    // button, has the keyboard when the form opens.
+    for (qsizetype i = 1; i < tabStops.size(); ++i) setTabOrder(tabStops[i - 1], tabStops[i]);
+    if (!tabStops.isEmpty()) tabStops.front()->setFocus();
 }
 
 void FormDialog::clearGroupTitles(int gap)
@@ -172,7 +169,9 @@ void FormDialog::clearGroupTitles(int gap)
 
 void FormDialog::scrollPage(const QSize& content, const QSize& room, int gap)
 {
+    // The page takes a turn of the keyboard after the controls, for its arrow keys.
     auto* area = new QScrollArea(this);
+    area->setObjectName(QStringLiteral("scrolledPage"));
     auto* page = new QWidget;
     page->setFixedSize(content);
     // Everything but the push buttons moves onto the scrolled page, in the same order, so

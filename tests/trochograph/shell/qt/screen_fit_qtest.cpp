@@ -67,6 +67,23 @@ private slots:
             QVERIFY2(button->isVisibleTo(&dialog), qPrintable(button->text()));
             QVERIFY2(available().contains(onScreen(button)), qPrintable(button->text()));
         }
+        // Whether or not the page scrolls, Tab goes round the controls in layout order
+        // (and a scrolled page).
+        QWidget* focus = QApplication::focusWidget();
+        for (const ControlTemplate& c : form->layout().controls) {
+            const bool takesFocus = c.kind == ControlKind::button || c.kind == ControlKind::radio ||
+                                    c.kind == ControlKind::checkBox || c.kind == ControlKind::edit;
+            if (!takesFocus || !form->enabled(c.id)) continue;
+            QVERIFY(focus);
+            QVERIFY2(focus->objectName().endsWith(QString::number(c.id)), qPrintable(focus->objectName()));
+            QTest::keyClick(focus, Qt::Key_Tab);
+            focus = QApplication::focusWidget();
+        }
+        if (focus && focus->objectName() == "scrolledPage") {
+            QTest::keyClick(focus, Qt::Key_Tab);
+            focus = QApplication::focusWidget();
+        }
+        QCOMPARE(focus ? focus->objectName() : QString("none"), QString("button1"));
     }
 
     void theMainWindowLiesInsideTheAvailableArea()
