@@ -1,6 +1,7 @@
 // The windows on a small screen: the main window, every dialog and every page lie wholly
-// inside the screen's available area, their buttons included. Run once per screen size, each given
-// to the offscreen platform by a configuration file.
+// inside the screen's available area, their buttons included, and group frames keep
+// their titles clear of their controls. Run once per screen size and scale, each screen
+// given to the offscreen platform by a configuration file.
 #include <QApplication>
 #include <QGroupBox>
 #include <QPushButton>
@@ -41,7 +42,7 @@ private slots:
         QCOMPARE(QByteArray::number(size.width()) + 'x' + QByteArray::number(size.height()), expected);
     }
 
-    void everyDialogLiesInsideTheAvailableArea_data()
+    void everyDialogFitsTheScreen_data()
     {
         QTest::addColumn<int>("id");
         for (const int id : {dialogImageType, dialogEllipseOptions, dialogChooseK, dialogParameters, dialogColors,
@@ -49,7 +50,7 @@ private slots:
             QTest::newRow(QByteArray::number(id).constData()) << id;
     }
 
-    void everyDialogLiesInsideTheAvailableArea()
+    void everyDialogFitsTheScreen()
     {
         QFETCH(int, id);
         // The owner fills the available area, as the main window does, so that a page
@@ -84,6 +85,14 @@ private slots:
             focus = QApplication::focusWidget();
         }
         QCOMPARE(focus ? focus->objectName() : QString("none"), QString("button1"));
+        // The style draws a group's frame line no lower than where its contents may
+        // begin; the group's controls start a pixel clear of it.
+        for (const QGroupBox* group : dialog.findChildren<QGroupBox*>()) {
+            const int clear = group->y() + group->contentsRect().top() + 2;
+            for (const QWidget* control : group->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                if (!qobject_cast<const QGroupBox*>(control) && group->geometry().contains(control->geometry().center()))
+                    QVERIFY2(control->y() >= clear, qPrintable(group->title() + " / " + control->objectName()));
+        }
     }
 
     void theMainWindowLiesInsideTheAvailableArea()
@@ -96,33 +105,6 @@ private slots:
         QVERIFY(available().contains(app.window().frameGeometry()));
         app.window().close();
         app.finish();
-    }
-
-    void aGroupsTitleAndFrameLineLeaveItsControlsClear_data()
-    {
-        QTest::addColumn<int>("id");
-        for (const int id : {dialogParameters, dialogColors}) QTest::newRow(QByteArray::number(id).constData()) << id;
-    }
-
-    void aGroupsTitleAndFrameLineLeaveItsControlsClear()
-    {
-        QFETCH(int, id);
-        CurveParameters state;
-        const std::unique_ptr<Form> form = makeForm(id, state);
-        FormDialog dialog(*form, nullptr);
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        for (const QGroupBox* group : dialog.findChildren<QGroupBox*>()) {
-            if (group->title().isEmpty()) continue;
-            // The style draws the frame line no lower than where the group's contents
-            // may begin; a control of the group starts a pixel clear of it.
-            const int clear = group->y() + group->contentsRect().top() + 2;
-            for (const QWidget* control : group->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-                if (qobject_cast<const QGroupBox*>(control) || !group->geometry().contains(control->geometry().center()))
-                    continue;
-                QVERIFY2(control->y() >= clear, qPrintable(group->title() + " / " + control->objectName()));
-            }
-        }
     }
 };
 
