@@ -328,8 +328,9 @@ void MainWindow::showEvent(QShowEvent* event)
 void MainWindow::keepOnScreen()
 {
     fittedFrame_ = windowFrame(*this);
+    // A window the window system maximised or made full-screen is where it belongs.
     const QScreen* screen = this->screen();
-    if (!screen) return;
+    if (!screen || (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) return;
     const QRect outer = frameGeometry(), free = screen->availableGeometry();
     const Rect kept = keptInside({outer.left(), outer.top(), outer.right() + 1, outer.bottom() + 1},
                                  {free.left(), free.top(), free.right() + 1, free.bottom() + 1});
