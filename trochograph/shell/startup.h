@@ -18,7 +18,8 @@ struct ScreenSize {
 int startResolution(const ScreenSize& screen);
 
 // The main window: at the screen's top-left corner, as wide as the screen and 38 pixels
-// less high.
+// less high. The window then keeps its frame inside the screen's free area
+// (`keptInside`), which may make it smaller; the canvas side doesn't follow.
 Rect mainWindowFrame(const ScreenSize& screen);
 
 // A picture window of the given size, centred on the screen (halves rounded down).

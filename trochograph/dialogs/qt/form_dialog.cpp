@@ -10,9 +10,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <algorithm>
+#include <limits>
 
 #include "shell/qt/message_box.h"
+#include "shell/qt/window_frame.h"
+#include "shell/window_fit.h"
 
 namespace trochograph {
 
@@ -83,9 +87,9 @@ void FormDialog::build()
 {
     const DialogTemplate& layout = form_.layout();
     const DialogUnits units(font());
+    const int pageWidth = units.x(layout.width);
     QRect extent = units.rect(0, 0, layout.width, layout.height);
-    QWidget* previous = nullptr;
-    QWidget* first = nullptr;
+    QList<QWidget*> tabStops;
     int index = 0;
     for (const ControlTemplate& control : layout.controls) {
         QWidget* widget = makeControl(control, index++);
@@ -97,35 +101,105 @@ void FormDialog::build()
                    control.kind == ControlKind::checkBox) {
             // Text wider than its place in this font runs on rather than being cut off.
             place.setWidth(std::max(place.width(), widget->sizeHint().width()));
+        } else if (control.kind == ControlKind::textBlock) {
+            // Prose keeps a gap from a picture beside it, wraps at the page's edge rather
+            // than widening the page, and takes the height its lines need.
+            widget->setContentsMargins(0, 0, units.x(4), 0);
+            place.setWidth(std::min(place.width(), pageWidth - place.x()));
+            place.setHeight(std::max(place.height(), widget->heightForWidth(place.width())));
         }
-        // Prose keeps a gap from a picture beside it.
-        if (control.kind == ControlKind::textBlock) widget->setContentsMargins(0, 0, units.x(4), 0);
         widget->setGeometry(place);
-        extent = extent.united(place);
         if (control.kind == ControlKind::groupBox) widget->lower();
-        if (widget->focusPolicy() != Qt::NoFocus) {
-            if (previous) setTabOrder(previous, widget);
-            if (!first) first = widget;
-            previous = widget;
-        }
+        if (widget->focusPolicy() != Qt::NoFocus) tabStops.append(widget);
     }
+    clearGroupTitles(units.y(4));
+    for (const QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        extent = extent.united(control->geometry());
     // Controls that reach past the form's edge in this font widen the form to hold them.
     const int width = extent.right() + 1, height = extent.bottom() + 1;
     const int margin = units.x(6);
-    setFixedSize(width > units.x(layout.width) ? width + margin : width,
-                 height > units.y(layout.height) ? height + margin : height);
-    if (!layout.caption && parentWidget()) {
-        // From the owner's corner, but kept on its screen where the page fits there.
-        QPoint at = parentWidget()->geometry().topLeft() + QPoint(units.x(layout.x), units.y(layout.y));
-        if (const QScreen* screen = parentWidget()->screen()) {
-            const QRect free = screen->availableGeometry();
-            at.setX(std::max(free.left(), std::min(at.x(), free.right() + 1 - this->width())));
-            at.setY(std::max(free.top(), std::min(at.y(), free.bottom() + 1 - this->height())));
+    const QSize wanted(width > pageWidth ? width + margin : width,
+                       height > units.y(layout.height) ? height + margin : height);
+    // A page goes from its owner's corner, a dialog with a caption where Qt centres it;
+    // either way the window stays inside the screen's free area, the part of a page that
+    // doesn't fit there scrolling above its buttons.
+    const QScreen* screen = parentWidget() ? parentWidget()->screen() : this->screen();
+    QRect free = screen ? screen->availableGeometry() : QRect();
+    // The window system frames a dialog with a caption as it framed the owner.
+    if (layout.caption && parentWidget()) free -= windowFrame(*parentWidget()->window());
+    const QPoint at = !layout.caption && parentWidget()
+                          ? parentWidget()->geometry().topLeft() + QPoint(units.x(layout.x), units.y(layout.y))
+                          : free.topLeft();
+    const Rect kept = keptInside({at.x(), at.y(), at.x() + wanted.width(), at.y() + wanted.height()},
+                                 {free.left(), free.top(), free.right() + 1, free.bottom() + 1});
+    const QSize room(kept.right - kept.left, kept.bottom - kept.top);
+    if (room == wanted)
+        setFixedSize(wanted);
+    else
+        scrollPage(wanted, room, units.y(4));
+    if (!layout.caption && parentWidget()) move(kept.left, kept.top);
+    // Tab visits the controls in layout order, on a scrolled page too; the first, a push
+    // button, has the keyboard when the form opens.
+    for (qsizetype i = 1; i < tabStops.size(); ++i) setTabOrder(tabStops[i - 1], tabStops[i]);
+    if (!tabStops.isEmpty()) tabStops.front()->setFocus();
+}
+
+void FormDialog::clearGroupTitles(int gap)
+{
+    QList<QWidget*> controls = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    std::stable_sort(controls.begin(), controls.end(), [](const QWidget* a, const QWidget* b) { return a->y() < b->y(); });
+    for (const QWidget* control : controls) {
+        const auto* group = qobject_cast<const QGroupBox*>(control);
+        if (!group || group->title().isEmpty()) continue;
+        int firstRow = std::numeric_limits<int>::max();
+        for (const QWidget* inside : controls)
+            if (!qobject_cast<const QGroupBox*>(inside) && group->geometry().contains(inside->geometry().center()))
+                firstRow = std::min(firstRow, inside->y());
+        const int shift = group->y() + group->contentsRect().top() + gap - firstRow;
+        if (firstRow == std::numeric_limits<int>::max() || shift <= 0) continue;
+        // The rows from the first one down move; frames around them grow.
+        for (QWidget* other : controls) {
+            if (other->y() >= firstRow)
+                other->move(other->x(), other->y() + shift);
+            else if (other->geometry().bottom() >= firstRow)
+                other->resize(other->width(), other->height() + shift);
         }
-        move(at);
     }
-    // The first control, a push button, has the keyboard when the form opens.
-    if (first) first->setFocus();
+}
+
+void FormDialog::scrollPage(const QSize& content, const QSize& room, int gap)
+{
+    // The page takes a turn of the keyboard after the controls, for its arrow keys.
+    auto* area = new QScrollArea(this);
+    area->setObjectName(QStringLiteral("scrolledPage"));
+    auto* page = new QWidget;
+    page->setFixedSize(content);
+    // Everything but the push buttons moves onto the scrolled page, in the same order, so
+    // that frames stay behind what they hold.
+    int buttonsTop = content.height();
+    const QList<QWidget*> controls = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    for (QWidget* control : controls) {
+        if (control == area) continue;
+        if (qobject_cast<QPushButton*>(control)) {
+            buttonsTop = std::min(buttonsTop, control->y());
+            continue;
+        }
+        const QRect place = control->geometry();
+        control->setParent(page);
+        control->setGeometry(place);
+        control->show();
+    }
+    // The buttons keep their places from the window's bottom edge, and stay inside its
+    // right edge.
+    const int cut = content.height() - room.height();
+    for (QWidget* control : controls)
+        if (qobject_cast<QPushButton*>(control))
+            control->move(std::min(control->x(), room.width() - gap - control->width()), control->y() - cut);
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidget(page);
+    // Inside the edge a page without a title bar draws.
+    area->setGeometry(1, 1, room.width() - 2, std::max(0, buttonsTop - cut - gap - 1));
+    setFixedSize(room);
 }
 
 QWidget* FormDialog::makeControl(const ControlTemplate& control, int index)

@@ -22,6 +22,13 @@ protected:
 
 private:
     void build();
+    // Qt draws a group's title above the frame line, where the layouts expect it across
+    // the line: where the style's title and line would reach a group's first row, that
+    // row and all below it move down, `gap` clear of the line.
+    void clearGroupTitles(int gap);
+    // Shows the part of a `content`-sized page that fits in `room` above its buttons, which
+    // stay in sight `gap` below it, and scrolls the rest.
+    void scrollPage(const QSize& content, const QSize& room, int gap);
     QWidget* makeControl(const ControlTemplate& control, int index);
     void press(int id);
     // Shows the form's ticks and enabled states; texts are the user's once shown.

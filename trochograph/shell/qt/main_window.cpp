@@ -7,6 +7,7 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QScreen>
 #include <QShortcut>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -21,6 +22,8 @@
 #include "shell/qt/file_dialog.h"
 #include "shell/qt/message_box.h"
 #include "shell/qt/picture_window.h"
+#include "shell/qt/window_frame.h"
+#include "shell/window_fit.h"
 
 namespace trochograph {
 
@@ -135,6 +138,7 @@ MainWindow::MainWindow(const ScreenSize& screen)
     const Rect frame = mainWindowFrame(screen);
     resize(frame.right - frame.left, frame.bottom - frame.top);
     move(frame.left, frame.top);
+    keepOnScreen();
 }
 
 MainWindow::~MainWindow() = default;
@@ -325,6 +329,26 @@ void MainWindow::moveEvent(QMoveEvent* event)
 {
     repaintFromCanvas();
     QMainWindow::moveEvent(event);
+    if (windowFrame(*this) != fittedFrame_) keepOnScreen();
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (windowFrame(*this) != fittedFrame_) keepOnScreen();
+}
+
+void MainWindow::keepOnScreen()
+{
+    fittedFrame_ = windowFrame(*this);
+    // A window the window system maximised or made full-screen is where it belongs.
+    const QScreen* screen = this->screen();
+    if (!screen || (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) return;
+    const QRect outer = frameGeometry(), free = screen->availableGeometry();
+    const Rect kept = keptInside({outer.left(), outer.top(), outer.right() + 1, outer.bottom() + 1},
+                                 {free.left(), free.top(), free.right() + 1, free.bottom() + 1});
+    const QRect inside = QRect(kept.left, kept.top, kept.right - kept.left, kept.bottom - kept.top) - fittedFrame_;
+    if (inside != geometry()) setGeometry(inside);
 }
 
 }  // namespace trochograph

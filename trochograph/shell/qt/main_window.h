@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QMargins>
 #include <QTimer>
 #include <functional>
 #include <map>
@@ -55,6 +56,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     class Port;
@@ -69,6 +71,10 @@ private:
     void repaintFromCanvas();
     void repaintFromCanvas(const Rect& area);
     void openAboutWindow();
+    // Keeps the whole window, its frame included, inside its screen's free area, so that
+    // neither a small screen nor a panel hides an edge. The frame is known only once the
+    // window system has framed the window, so this runs again whenever the frame changes.
+    void keepOnScreen();
 
     ScreenSize screen_;
     CanvasView* view_;
@@ -82,6 +88,7 @@ private:
     QTimer next_;  // the next step
     bool ticking_ = false;
     bool closing_ = false;
+    QMargins fittedFrame_;  // the window frame keepOnScreen() last allowed for
 };
 
 }  // namespace trochograph

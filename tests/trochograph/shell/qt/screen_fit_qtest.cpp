@@ -1,0 +1,119 @@
+// The windows on a small screen: the main window, every dialog and every page lie wholly
+// inside the screen's available area, their buttons included, and group frames keep
+// their titles clear of their controls. Run once per screen size and scale, each screen
+// given to the offscreen platform by a configuration file.
+#include <QApplication>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QtTest>
+#include <memory>
+
+#include "dialogs/forms.h"
+#include "dialogs/qt/form_dialog.h"
+#include "engine/curve_state.h"
+#include "qt_modal.h"
+#include "shell/qt/application.h"
+#include "shell/qt/main_window.h"
+
+using namespace trochograph;
+
+namespace {
+
+QRect available() { return QGuiApplication::primaryScreen()->availableGeometry(); }
+
+// Where `widget` lies on the screen, with its window frame when it is a window.
+QRect onScreen(const QWidget* widget)
+{
+    if (widget->isWindow()) return widget->frameGeometry();
+    return {widget->mapToGlobal(QPoint(0, 0)), widget->size()};
+}
+
+}  // namespace
+
+class ScreenFitTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void theScreenIsTheOneConfigured()
+    {
+        const QByteArray expected = qgetenv("TROCHOGRAPH_TEST_SCREEN");
+        const QSize size = QGuiApplication::primaryScreen()->size();
+        QCOMPARE(QByteArray::number(size.width()) + 'x' + QByteArray::number(size.height()), expected);
+    }
+
+    void everyDialogFitsTheScreen_data()
+    {
+        QTest::addColumn<int>("id");
+        for (const int id : {dialogImageType, dialogEllipseOptions, dialogChooseK, dialogParameters, dialogColors,
+                             dialogHelpPage1, dialogHelpPage2, dialogFormulae})
+            QTest::newRow(QByteArray::number(id).constData()) << id;
+    }
+
+    void everyDialogFitsTheScreen()
+    {
+        QFETCH(int, id);
+        // The owner fills the available area, as the main window does, so that a page
+        // placed from its corner has the least room there is.
+        QWidget owner;
+        owner.setGeometry(available());
+        owner.show();
+        CurveParameters state;
+        const std::unique_ptr<Form> form = makeForm(id, state);
+        FormDialog dialog(*form, &owner);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY(available().contains(onScreen(&dialog)));
+        for (const QPushButton* button : dialog.findChildren<QPushButton*>()) {
+            QVERIFY2(button->isVisibleTo(&dialog), qPrintable(button->text()));
+            QVERIFY2(available().contains(onScreen(button)), qPrintable(button->text()));
+        }
+        // Whether or not the page scrolls, Tab goes round the controls in layout order
+        // (and a scrolled page).
+        QWidget* focus = QApplication::focusWidget();
+        for (const ControlTemplate& c : form->layout().controls) {
+            const bool takesFocus = c.kind == ControlKind::button || c.kind == ControlKind::radio ||
+                                    c.kind == ControlKind::checkBox || c.kind == ControlKind::edit;
+            if (!takesFocus || !form->enabled(c.id)) continue;
+            QVERIFY(focus);
+            QVERIFY2(focus->objectName().endsWith(QString::number(c.id)), qPrintable(focus->objectName()));
+            QTest::keyClick(focus, Qt::Key_Tab);
+            focus = QApplication::focusWidget();
+        }
+        if (focus && focus->objectName() == "scrolledPage") {
+            QTest::keyClick(focus, Qt::Key_Tab);
+            focus = QApplication::focusWidget();
+        }
+        QCOMPARE(focus ? focus->objectName() : QString("none"), QString("button1"));
+        // The style draws a group's frame line no lower than where its contents may
+        // begin; the group's controls start a pixel clear of it.
+        for (const QGroupBox* group : dialog.findChildren<QGroupBox*>()) {
+            const int clear = group->y() + group->contentsRect().top() + 2;
+            for (const QWidget* control : group->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                if (!qobject_cast<const QGroupBox*>(control) && group->geometry().contains(control->geometry().center()))
+                    QVERIFY2(control->y() >= clear, qPrintable(group->title() + " / " + control->objectName()));
+        }
+    }
+
+    void theMainWindowLiesInsideTheAvailableArea()
+    {
+        StartupOptions options;
+        options.pictureMilliseconds = 0;
+        Application app(options);
+        QVERIFY(app.start());
+        QVERIFY(QTest::qWaitForWindowExposed(&app.window()));
+        QVERIFY(available().contains(app.window().frameGeometry()));
+        app.window().close();
+        app.finish();
+    }
+};
+
+int main(int argc, char** argv)
+{
+    QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+    QApplication app(argc, argv);
+    ScreenFitTest test;
+    return trochograph::test::runQtTests(test, argc, argv);
+}
+
+#include "screen_fit_qtest.moc"
