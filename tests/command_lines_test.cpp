@@ -298,6 +298,7 @@ TEST(CommandLines, ProgramAnswersOnTheRightStream)
 }
 #endif
 
+#ifdef TROCHOGRAPH_BINARY
 // Without a display, or with one that refuses the connection, both programs say so in one
 // line that tells how to draw without one, and end with exit code 1.
 TEST(CommandLines, NoDisplayIsOneLineAndExitCodeOne)
@@ -316,6 +317,7 @@ TEST(CommandLines, NoDisplayIsOneLineAndExitCodeOne)
         EXPECT_EQ(std::count(run.output.begin(), run.output.end(), '\n'), 1) << run.output;
     }
 }
+#endif
 
 }  // namespace
 }  // namespace trochograph::test
