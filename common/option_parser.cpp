@@ -11,33 +11,33 @@ namespace {
 Error usage(std::string message) { return {ErrorCode::usage, std::move(message)}; }
 
 // Bounds as the usage shows them: "100", "0.1", "5.0".
-std::string boundText(const OptionSpec& spec, double bound)
+std::string boundText(const OptionRule& rule, double bound)
 {
-    if (spec.kind == OptionKind::whole) return decimalText(static_cast<long long>(bound));
+    if (rule.kind == OptionKind::whole) return decimalText(static_cast<long long>(bound));
     std::string text = shortestText(bound);
     if (text.find_first_of(".e") == std::string::npos) text += ".0";
     return text;
 }
 
-std::string takesPhrase(const OptionSpec& spec)
+std::string takesPhrase(const OptionRule& rule)
 {
-    if (!spec.takesText.empty()) return spec.takesText;
-    if (spec.kind != OptionKind::whole && spec.kind != OptionKind::real) return spec.what;
-    return spec.what + " from " + boundText(spec, spec.range.low) + " to " + boundText(spec, spec.range.high);
+    if (!rule.takesText.empty()) return rule.takesText;
+    if (rule.kind != OptionKind::whole && rule.kind != OptionKind::real) return rule.what;
+    return rule.what + " from " + boundText(rule, rule.range.low) + " to " + boundText(rule, rule.range.high);
 }
 
-Result<OptionValue> readValue(const OptionSpec& spec, std::string_view spelling, const std::string& text)
+Result<OptionValue> readValue(const OptionRule& rule, std::string_view spelling, const std::string& text)
 {
-    switch (spec.kind) {
+    switch (rule.kind) {
     case OptionKind::whole:
-        if (const auto v = exactWholeNumber(text); v && spec.range.contains(*v)) return OptionValue(*v);
+        if (const auto v = exactWholeNumber(text); v && rule.range.contains(*v)) return OptionValue(*v);
         break;
     case OptionKind::real:
-        if (const auto v = exactReal(text); v && spec.range.contains(*v)) return OptionValue(*v);
+        if (const auto v = exactReal(text); v && rule.range.contains(*v)) return OptionValue(*v);
         break;
     case OptionKind::path: return OptionValue(text);
     case OptionKind::custom: {
-        const auto v = spec.reader(text, spelling);
+        const auto v = rule.reader(text, spelling);
         if (!v) return Error{ErrorCode::invalid, v.message()};
         return OptionValue(*v);
     }
@@ -45,10 +45,10 @@ Result<OptionValue> readValue(const OptionSpec& spec, std::string_view spelling,
     case OptionKind::answer:
     case OptionKind::rest: break;
     }
-    return refusedValue(spec, spelling, text);
+    return refusedValue(rule, spelling, text);
 }
 
-bool takesNumber(const OptionSpec& spec) { return spec.kind == OptionKind::whole || spec.kind == OptionKind::real; }
+bool takesNumber(const OptionRule& rule) { return rule.kind == OptionKind::whole || rule.kind == OptionKind::real; }
 
 // The noun without its article: "parameter file" of "a parameter file".
 std::string bareNoun(const std::string& what)
@@ -60,19 +60,19 @@ std::string bareNoun(const std::string& what)
 
 }  // namespace
 
-Error refusedValue(const OptionSpec& spec, std::string_view spelling, std::string_view text)
+Error refusedValue(const OptionRule& rule, std::string_view spelling, std::string_view text)
 {
     return {ErrorCode::invalid,
-            std::string(spelling) + " takes " + takesPhrase(spec) + ", not '" + std::string(text) + "'"};
+            std::string(spelling) + " takes " + takesPhrase(rule) + ", not '" + std::string(text) + "'"};
 }
 
-Result<std::vector<OptionSetting>> readOptions(std::string_view command, const std::vector<const OptionSpec*>& specs,
+Result<std::vector<OptionSetting>> readOptions(std::string_view command, const std::vector<const OptionRule*>& rules,
                                                const std::vector<std::string>& args)
 {
     const auto find = [&](auto matches) -> std::size_t {
-        return static_cast<std::size_t>(std::find_if(specs.begin(), specs.end(), matches) - specs.begin());
+        return static_cast<std::size_t>(std::find_if(rules.begin(), rules.end(), matches) - rules.begin());
     };
-    const std::size_t positional = find([](const OptionSpec* s) { return s->positional(); });
+    const std::size_t positional = find([](const OptionRule* s) { return s->positional(); });
     // Messages about the positional argument name the command's last word: "--render".
     const std::string_view commandWord = command.substr(command.rfind(' ') + 1);
 
@@ -85,24 +85,24 @@ Result<std::vector<OptionSetting>> readOptions(std::string_view command, const s
             optionsEnded = true;
             continue;
         }
-        const std::size_t entry = optionsEnded ? specs.size() : find([&](const OptionSpec* s) {
+        const std::size_t entry = optionsEnded ? rules.size() : find([&](const OptionRule* s) {
             return std::find(s->names.begin(), s->names.end(), arg) != s->names.end();
         });
-        if (entry == specs.size()) {
+        if (entry == rules.size()) {
             // "-" alone is a name, as is "-5" where a number is the positional argument.
-            const bool negative = positional < specs.size() && takesNumber(*specs[positional]) && arg.size() > 1 &&
+            const bool negative = positional < rules.size() && takesNumber(*rules[positional]) && arg.size() > 1 &&
                                   arg[1] >= '0' && arg[1] <= '9';
             if (!optionsEnded && arg.size() > 1 && arg[0] == '-' && !negative)
                 return usage("unknown option '" + arg + "'");
-            if (positional == specs.size()) return usage("unexpected argument '" + arg + "'");
+            if (positional == rules.size()) return usage("unexpected argument '" + arg + "'");
             if (positionals++ > 0) continue;  // counted, and refused below
-            auto value = readValue(*specs[positional], commandWord, arg);
+            auto value = readValue(*rules[positional], commandWord, arg);
             if (!value) return value.error();
             settings.push_back({positional, std::move(*value)});
             continue;
         }
-        const OptionSpec& spec = *specs[entry];
-        switch (spec.kind) {
+        const OptionRule& rule = *rules[entry];
+        switch (rule.kind) {
         case OptionKind::answer: settings.push_back({entry, true}); return settings;
         case OptionKind::flag: settings.push_back({entry, true}); continue;
         case OptionKind::rest:
@@ -111,23 +111,23 @@ Result<std::vector<OptionSetting>> readOptions(std::string_view command, const s
             return settings;
         default: break;
         }
-        if (i + 1 >= args.size()) return usage(arg + " needs " + spec.what);
-        auto value = readValue(spec, arg, args[++i]);
+        if (i + 1 >= args.size()) return usage(arg + " needs " + rule.what);
+        auto value = readValue(rule, arg, args[++i]);
         if (!value) return value.error();
         settings.push_back({entry, std::move(*value)});
     }
     if (positionals > 1)
-        return usage("one " + bareNoun(specs[positional]->what) + " at a time, not " + decimalText(positionals));
+        return usage("one " + bareNoun(rules[positional]->what) + " at a time, not " + decimalText(positionals));
 
-    for (std::size_t entry = 0; entry < specs.size(); ++entry) {
-        const OptionSpec& spec = *specs[entry];
+    for (std::size_t entry = 0; entry < rules.size(); ++entry) {
+        const OptionRule& rule = *rules[entry];
         // An empty file name is as good as none.
         const bool given = std::any_of(settings.begin(), settings.end(), [&](const OptionSetting& s) {
             return s.entry == entry && s.value != OptionValue(std::string());
         });
-        if (!spec.mandatory || given) continue;
-        if (spec.positional()) return usage(std::string(commandWord) + " needs " + spec.what);
-        return usage(spec.names[0] + " is missing");
+        if (!rule.mandatory || given) continue;
+        if (rule.positional()) return usage(std::string(commandWord) + " needs " + rule.what);
+        return usage(rule.names[0] + " is missing");
     }
     return settings;
 }

@@ -1,4 +1,4 @@
-// The part of the command-line parser that needs no options record: what a table entry says
+// The half of the command-line parser that needs no options record: what a table entry says
 // about its option, the reading of arguments against the entries, and the usage text made
 // from them. option_table.h puts the values read into a program's record.
 #pragma once
@@ -24,7 +24,7 @@ enum class OptionKind {
     rest,    // the first argument only: the arguments after it, unread, for another table
 };
 
-struct OptionSpec {
+struct OptionRule {
     // The value of `text` given to the option spelt `spelling`, or a one-line refusal.
     using Reader = Result<long long> (*)(std::string_view text, std::string_view spelling);
 
@@ -52,14 +52,14 @@ struct OptionSetting {
 // and at most one positional argument if an entry takes it. A number is exactly digits,
 // with a '-' in front for a negative one and, for a real, a point and an exponent: no
 // white space, no '+', nothing after it. `command` is the usage's first words.
-Result<std::vector<OptionSetting>> readOptions(std::string_view command, const std::vector<const OptionSpec*>& specs,
+Result<std::vector<OptionSetting>> readOptions(std::string_view command, const std::vector<const OptionRule*>& rules,
                                                const std::vector<std::string>& args);
 
 // "--size takes a whole number from 100 to 9600, not '99'".
-Error refusedValue(const OptionSpec& spec, std::string_view spelling, std::string_view text);
+Error refusedValue(const OptionRule& rule, std::string_view spelling, std::string_view text);
 
 // "usage: " and the synopsis, the `about` paragraph, and a line or two for each option.
 std::string usageText(std::string_view command, const std::vector<std::string>& forms, std::string_view about,
-                      const std::vector<const OptionSpec*>& specs);
+                      const std::vector<const OptionRule*>& rules);
 
 }  // namespace trochograph

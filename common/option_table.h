@@ -20,7 +20,7 @@
 namespace trochograph {
 
 template <class T>
-struct Option : OptionSpec {
+struct Option : OptionRule {
     using Target = std::variant<bool T::*, int T::*, std::optional<int> T::*, double T::*, std::optional<double> T::*,
                                 std::string T::*, std::optional<std::string> T::*, std::vector<std::string> T::*,
                                 std::optional<std::uint32_t> T::*>;
@@ -146,7 +146,7 @@ Option<T> rest(std::vector<std::string> names, std::string value, std::vector<st
 // A value that `reader` reads and checks, with messages of its own.
 template <class T>
 Option<T> custom(std::vector<std::string> names, std::string value, std::optional<std::uint32_t> T::* target,
-                 OptionSpec::Reader reader, std::string what, std::string help)
+                 OptionRule::Reader reader, std::string what, std::string help)
 {
     Option<T> o =
         option_detail::make<T>(OptionKind::custom, std::move(names), std::move(value), target, std::move(help));
@@ -174,9 +174,9 @@ struct OptionTable {
         return options.front();
     }
 
-    std::vector<const OptionSpec*> specs() const
+    std::vector<const OptionRule*> rules() const
     {
-        std::vector<const OptionSpec*> list;
+        std::vector<const OptionRule*> list;
         for (const Option<T>& o : options) list.push_back(&o);
         return list;
     }
@@ -188,7 +188,7 @@ struct OptionTable {
 template <class T>
 Result<T> parseOptions(const OptionTable<T>& table, const std::vector<std::string>& args, T record = {})
 {
-    auto settings = readOptions(table.command, table.specs(), args);
+    auto settings = readOptions(table.command, table.rules(), args);
     if (!settings) return settings.error();
     for (const OptionSetting& s : *settings) {
         const Option<T>& option = table.options[s.entry];
@@ -201,7 +201,7 @@ Result<T> parseOptions(const OptionTable<T>& table, const std::vector<std::strin
 template <class T>
 std::string usageText(const OptionTable<T>& table)
 {
-    return usageText(table.command, table.forms, table.about, table.specs());
+    return usageText(table.command, table.forms, table.about, table.rules());
 }
 
 }  // namespace trochograph

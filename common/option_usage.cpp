@@ -40,15 +40,15 @@ std::string wrapped(std::string_view words, std::size_t used, std::size_t indent
 }
 
 // The synopsis of a table without forms: every option but the answers, in table order.
-std::string synopsis(const std::vector<const OptionSpec*>& specs)
+std::string synopsis(const std::vector<const OptionRule*>& rules)
 {
     std::string line;
-    for (const OptionSpec* spec : specs) {
-        if (spec->kind == OptionKind::answer) continue;
-        std::string item = spec->positional() ? spec->value : spec->names[0];
-        if (!spec->positional() && !spec->value.empty()) item += " " + spec->value;
+    for (const OptionRule* rule : rules) {
+        if (rule->kind == OptionKind::answer) continue;
+        std::string item = rule->positional() ? rule->value : rule->names[0];
+        if (!rule->positional() && !rule->value.empty()) item += " " + rule->value;
         // Words inside brackets stay together when the line is broken.
-        if (!spec->mandatory) item = '[' + item + ']';
+        if (!rule->mandatory) item = '[' + item + ']';
         std::replace(item.begin(), item.end(), ' ', '\x01');
         if (!line.empty()) line += ' ';
         line += item;
@@ -56,24 +56,24 @@ std::string synopsis(const std::vector<const OptionSpec*>& specs)
     return line;
 }
 
-std::string label(const OptionSpec& spec)
+std::string label(const OptionRule& rule)
 {
-    if (spec.positional()) return spec.value;
+    if (rule.positional()) return rule.value;
     std::string text;
-    for (const std::string& name : spec.names) {
+    for (const std::string& name : rule.names) {
         if (!text.empty()) text += ", ";
         text += name;
     }
-    return spec.value.empty() ? text : text + " " + spec.value;
+    return rule.value.empty() ? text : text + " " + rule.value;
 }
 
 }  // namespace
 
 std::string usageText(std::string_view command, const std::vector<std::string>& forms, std::string_view about,
-                      const std::vector<const OptionSpec*>& specs)
+                      const std::vector<const OptionRule*>& rules)
 {
     const std::size_t indent = std::string_view("usage: ").size() + command.size() + 1;
-    const std::vector<std::string> lines = forms.empty() ? std::vector<std::string>{synopsis(specs)} : forms;
+    const std::vector<std::string> lines = forms.empty() ? std::vector<std::string>{synopsis(rules)} : forms;
     std::string text;
     for (const std::string& form : lines) {
         std::string line = wrapped(form, indent, indent);
@@ -85,8 +85,8 @@ std::string usageText(std::string_view command, const std::vector<std::string>& 
     }
     text += "\n";
     if (!about.empty()) text += wrapped(about, 0, 0) + "\n\n";
-    for (const OptionSpec* spec : specs) {
-        const std::string name = "  " + label(*spec);
+    for (const OptionRule* rule : rules) {
+        const std::string name = "  " + label(*rule);
         text += name;
         if (name.size() + 2 > helpColumn) {
             text += '\n';
@@ -94,7 +94,7 @@ std::string usageText(std::string_view command, const std::vector<std::string>& 
         } else {
             text.append(helpColumn - name.size(), ' ');
         }
-        text += wrapped(spec->help, helpColumn, helpColumn) + "\n";
+        text += wrapped(rule->help, helpColumn, helpColumn) + "\n";
     }
     return text;
 }

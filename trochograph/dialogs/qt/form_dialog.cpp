@@ -121,8 +121,8 @@ void FormDialog::build()
     const QSize wanted(width > pageWidth ? width + margin : width,
                        height > units.y(layout.height) ? height + margin : height);
     // A page goes from its owner's corner, a dialog with a caption where Qt centres it;
-    // either way the window stays inside the screen's free area, the part of a page that
-    // doesn't fit there scrolling above its buttons.
+    // either way the window stays inside the screen's free area, and a page too large for
+    // it scrolls above its buttons.
     const QScreen* screen = parentWidget() ? parentWidget()->screen() : this->screen();
     QRect free = screen ? screen->availableGeometry() : QRect();
     // The window system frames a dialog with a caption as it framed the owner.

@@ -26,7 +26,7 @@ private:
     // the line: where the style's title and line would reach a group's first row, that
     // row and all below it move down, `gap` clear of the line.
     void clearGroupTitles(int gap);
-    // Shows the part of a `content`-sized page that fits in `room` above its buttons, which
+    // Shows as much of a `content`-sized page as fits in `room` above its buttons, which
     // stay in sight `gap` below it, and scrolls the rest.
     void scrollPage(const QSize& content, const QSize& room, int gap);
     QWidget* makeControl(const ControlTemplate& control, int index);
