@@ -150,17 +150,12 @@ TEST(IncrementalFramesTest, MatchDuringTheIntro)
     EXPECT_EQ(run.fast.state.flags.okintro, 0);
 }
 
-struct CircleAnimationTest : ::testing::Test {
-    Surface window{600, 600, canvasGrey};
-    Engine engine{window};
-    CurveState& s = engine.state;
-
+struct CircleAnimationTest : EngineTest {
     void SetUp() override
     {
-        s.params.speed = 0;
+        EngineTest::SetUp();
         s.params.multicolor = 0;
         s.flags.animate = 1;
-        s.flags.okintro = 0;
     }
 };
 

@@ -55,15 +55,11 @@ TEST(EngineStep, AsksForItsPauseAndTheClosureFigures)
     }
 }
 
-// An engine drawing a curve, the intro over.
-struct DrawingEngine : ::testing::Test {
-    Surface window{300, 300, canvasGrey};
-    Engine engine{window};
-    CurveState& s = engine.state;
-
+// An engine drawing a curve.
+struct DrawingEngine : EngineTest {
     void SetUp() override
     {
-        s.flags.okintro = 0;
+        EngineTest::SetUp();
         s.flags.okroulette = 1;
     }
 };
@@ -73,7 +69,6 @@ struct DrawingEngine : ::testing::Test {
 TEST_F(DrawingEngine, ClosureFiguresComeBetweenTheSetUpAndTheFirstSegment)
 {
     s.flags.debug = 1;
-    s.params.speed = 0;
     ASSERT_TRUE(engine.step().closureFigures);
     EXPECT_EQ(s.progress.theta, 0.0) << "no segment before the figures";
     EXPECT_EQ(engine.closureFigures(), "revolutions: 1\nrotations: 4");

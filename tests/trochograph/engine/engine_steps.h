@@ -1,6 +1,8 @@
 // Driving an engine in tests: step after step, as the window does, without its pauses.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include "engine/engine.h"
 
 namespace trochograph::test {
@@ -17,5 +19,19 @@ inline int renderWholeCurve(Engine& engine, int limit = 1000000)
     }
     return calls;
 }
+
+// An engine past its intro drawing into a 600 x 600 window without pauses, for the
+// engine's tests to build on.
+struct EngineTest : ::testing::Test {
+    Surface window{600, 600, canvasGrey};
+    Engine engine{window};
+    CurveState& s = engine.state;
+
+    void SetUp() override
+    {
+        s.params.speed = 0;
+        s.flags.okintro = 0;
+    }
+};
 
 }  // namespace trochograph::test

@@ -10,17 +10,7 @@
 namespace trochograph::test {
 namespace {
 
-struct RendererTest : ::testing::Test {
-    Surface window{600, 600, canvasGrey};
-    Engine engine{window};
-    CurveState& s = engine.state;
-
-    void SetUp() override
-    {
-        s.params.speed = 0;
-        s.flags.okintro = 0;
-    }
-};
+using RendererTest = EngineTest;
 
 TEST_F(RendererTest, DefaultCurvesCloseAfterTheirNumberOfSteps)
 {
