@@ -25,6 +25,7 @@ Result<void> writeSmooth(const DrawingRecord& record, const std::filesystem::pat
                          SmoothPainter* smooth)
 {
     if (!smooth) return Error{ErrorCode::cannotCreate, "this program can't paint smooth pictures"};
+    if (Result<void> ready = smooth->prepare(); !ready) return ready;
     RgbPicture picture = pictureFor(record);
     if (!picture.pixels)
         return Error{ErrorCode::noMemory, "not enough memory for a " + std::to_string(record.res()) + " x " +

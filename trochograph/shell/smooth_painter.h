@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "common/result.h"
 #include "engine/drawing_record.h"
 
 namespace trochograph {
@@ -24,6 +25,9 @@ RgbPicture pictureFor(const DrawingRecord& record);
 class SmoothPainter {
 public:
     virtual ~SmoothPainter() = default;
+    // Takes what painting needs beyond the picture itself, before the picture's memory is
+    // taken; refuses when that can't be had.
+    [[nodiscard]] virtual Result<void> prepare() { return {}; }
     // Paints the background and every recorded segment, anti-aliased, with round caps and
     // joins, into the picture (of the record's size).
     virtual void paint(const DrawingRecord& record, RgbPicture& picture) = 0;

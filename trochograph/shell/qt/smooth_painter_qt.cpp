@@ -1,8 +1,12 @@
 #include "shell/qt/smooth_painter_qt.h"
 
+#include <memory>
+
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
+#include <QSemaphore>
+#include <QThreadPool>
 
 namespace trochograph {
 
@@ -37,6 +41,33 @@ private:
 };
 
 }  // namespace
+
+// QPainter splits large fills over Qt's global thread pool and waits for the parts. A pool
+// thread that can't be created (no address space left beside a large picture) leaves it
+// waiting for ever, so every thread the pool may use is started here, once, before the
+// picture is allocated, and kept: the pool then never needs a new one.
+Result<void> QtSmoothPainter::prepare()
+{
+    static const bool started = [] {
+        QThreadPool* pool = QThreadPool::globalInstance();
+        pool->setExpiryTimeout(-1);
+        const int count = pool->maxThreadCount();
+        // Shared, for a thread that starts after this gives up on it.
+        const auto running = std::make_shared<QSemaphore>();
+        const auto finish = std::make_shared<QSemaphore>();
+        for (int i = 0; i < count; ++i)
+            pool->start([running, finish] {
+                running->release();
+                finish->acquire();
+            });
+        const bool allRunning = running->tryAcquire(count, 10000);
+        finish->release(count);
+        pool->waitForDone(1000);
+        return allRunning;
+    }();
+    if (!started) return Error{ErrorCode::noMemory, "can't start the threads that paint smooth pictures"};
+    return {};
+}
 
 void QtSmoothPainter::paint(const DrawingRecord& record, RgbPicture& picture)
 {

@@ -8,6 +8,7 @@ namespace trochograph {
 
 class QtSmoothPainter final : public SmoothPainter {
 public:
+    [[nodiscard]] Result<void> prepare() override;
     void paint(const DrawingRecord& record, RgbPicture& picture) override;
 };
 
