@@ -25,16 +25,19 @@ constexpr int turnMilliseconds = 8;
 
 }  // namespace
 
-// The screen picture, and the cursor pinned at (10, 10) before every step; it is put
-// back only after it has moved, which is all that a pin can change.
+// The screen picture, and the cursor pinned at device pixel (10, 10) before every step; it
+// is put back only after it has moved, which is all that a pin can change.
 class ShowApplication::Platform final : public ShowPlatform {
 public:
-    Platform(ShowWindow& window, bool pinned) : window_(window), pinned_(pinned) {}
+    Platform(ShowWindow& window, bool pinned, double pixelRatio)
+        : window_(window), pinned_(pinned), pixelRatio_(pixelRatio)
+    {
+    }
     Surface& screen() override { return window_.picture(); }
     void pinCursor() override
     {
         if (!pinned_ || !moved_) return;
-        QCursor::setPos(10, 10);
+        QCursor::setPos(QPointF(10 / pixelRatio_, 10 / pixelRatio_).toPoint());
         moved_ = false;
     }
     void mouseMoved() { moved_ = true; }
@@ -42,6 +45,7 @@ public:
 private:
     ShowWindow& window_;
     bool pinned_;
+    double pixelRatio_;
     bool moved_ = true;
 };
 
@@ -62,11 +66,15 @@ bool ShowApplication::start()
         box.exec();
         return false;
     }
+    // The show draws at the screen's full resolution: on a screen scaled to 200 %, a
+    // 2560 x 1600 picture, not 1280 x 800 doubled.
     const QRect geometry = screen->geometry();
-    window_ = std::make_unique<ShowWindow>(geometry, controls_);
+    const double ratio = screen->devicePixelRatio();
+    window_ = std::make_unique<ShowWindow>(geometry, ratio, controls_);
     window_->setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
-    platform_ = std::make_unique<Platform>(*window_, cursorCanBePinned());
-    show_ = std::make_unique<Show>(*platform_, geometry.width(), geometry.height());
+    platform_ = std::make_unique<Platform>(*window_, cursorCanBePinned(), ratio);
+    const Surface& picture = window_->picture();
+    show_ = std::make_unique<Show>(*platform_, picture.width(), picture.height());
     sounds_ = std::make_unique<ShowSounds>();
     window_->onInput = [this] { afterInput(); };
     window_->onMouseMoved = [this] { platform_->mouseMoved(); };

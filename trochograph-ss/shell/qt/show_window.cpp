@@ -7,10 +7,20 @@
 
 namespace trochograph {
 
-ShowWindow::ShowWindow(const QRect& screenGeometry, ShowControls& controls)
+namespace {
+
+QSize devicePixels(const QRect& geometry, double ratio)
+{
+    return {qRound(geometry.width() * ratio), qRound(geometry.height() * ratio)};
+}
+
+}  // namespace
+
+ShowWindow::ShowWindow(const QRect& screenGeometry, double pixelRatio, ShowControls& controls)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
-      screen_(screenGeometry.width(), screenGeometry.height(), 0),
-      shown_(screenGeometry.width(), screenGeometry.height(), QImage::Format_RGB32),
+      pixelRatio_(pixelRatio),
+      screen_(devicePixels(screenGeometry, pixelRatio).width(), devicePixels(screenGeometry, pixelRatio).height(), 0),
+      shown_(devicePixels(screenGeometry, pixelRatio), QImage::Format_RGB32),
       controls_(controls)
 {
     setWindowTitle("Vell Varezuro");
@@ -37,16 +47,23 @@ void ShowWindow::present()
     else
         for (const Span& run : changes_.spans()) convert(run.y, run.x0, run.x1);
     changes_.clear();
-    update(area.left, area.top, area.right - area.left, area.bottom - area.top);
+    update(windowArea(QRectF(area.left, area.top, area.right - area.left, area.bottom - area.top)));
+}
+
+QRect ShowWindow::windowArea(const QRectF& area) const
+{
+    const QRectF scaled(area.topLeft() / pixelRatio_, area.size() / pixelRatio_);
+    return scaled.toAlignedRect();
 }
 
 void ShowWindow::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     const QRect area = event->rect();
+    const QRectF pixels(QPointF(area.topLeft()) * pixelRatio_, QSizeF(area.size()) * pixelRatio_);
     // Beyond the screen picture (a window larger than the screen it was made for): black.
-    if (!shown_.rect().contains(area)) painter.fillRect(area, Qt::black);
-    painter.drawImage(area.topLeft(), shown_, area);
+    if (!QRectF(shown_.rect()).contains(pixels)) painter.fillRect(area, Qt::black);
+    painter.drawImage(QRectF(area), shown_, pixels);
 }
 
 void ShowWindow::keyPressEvent(QKeyEvent* event)
@@ -72,7 +89,7 @@ void ShowWindow::mousePressEvent(QMouseEvent* event)
 void ShowWindow::mouseMoveEvent(QMouseEvent* event)
 {
     event->accept();
-    const QPoint at = event->globalPosition().toPoint();
+    const QPoint at = (event->globalPosition() * pixelRatio_).toPoint();
     controls_.mouseMoved({at.x(), at.y()});
     if (onMouseMoved) onMouseMoved();
     if (onInput) onInput();

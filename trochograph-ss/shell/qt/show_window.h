@@ -1,5 +1,6 @@
 // The show's one window: borderless over the whole screen, black, without a cursor. It
-// presents the screen picture the renderer draws into and passes input on.
+// presents the screen picture the renderer draws into, one picture pixel to each of the
+// screen's device pixels, and passes input on with positions in device pixels.
 #pragma once
 
 #include <QImage>
@@ -15,7 +16,8 @@ namespace trochograph {
 class ShowWindow : public QWidget {
     Q_OBJECT
 public:
-    ShowWindow(const QRect& screenGeometry, ShowControls& controls);
+    // `screenGeometry` in the window system's units, `pixelRatio` device pixels to each.
+    ShowWindow(const QRect& screenGeometry, double pixelRatio, ShowControls& controls);
 
     // The whole screen as the renderer draws it.
     Surface& picture() { return screen_; }
@@ -34,6 +36,10 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
+    // The window's rectangle (in its units) over the picture's pixels in `area`.
+    QRect windowArea(const QRectF& area) const;
+
+    double pixelRatio_;
     Surface screen_;
     SpanRecorder changes_;
     QImage shown_;  // the screen in the window system's pixel format

@@ -20,9 +20,11 @@ private slots:
     {
         ShowApplication app;
         QVERIFY(app.start());
-        const QRect screen = QGuiApplication::primaryScreen()->geometry();
-        QCOMPARE(app.window().geometry(), screen);
+        const QScreen* display = QGuiApplication::primaryScreen();
+        QCOMPARE(app.window().geometry(), display->geometry());
         QCOMPARE(app.window().cursor().shape(), Qt::BlankCursor);
+        // The picture has the screen's device pixels, also on a scaled screen.
+        const QSize screen = display->geometry().size() * display->devicePixelRatio();
         QCOMPARE(app.show().canvas().width(), screen.height());
 
         // The first turn sets up preset 0 and draws its fixed circle, then pauses.
@@ -64,7 +66,7 @@ private slots:
         app.tick();  // after the pause: points follow
         QVERIFY(!app.show().inLongPause());
         QTest::mouseMove(&app.window(), QPoint(300, 200));
-        QTest::mouseMove(&app.window(), QPoint(303, 204));
+        QTest::mouseMove(&app.window(), QPoint(302, 202));  // within five device pixels at 200 %
         QVERIFY(!app.controls().ended());
         QTimer::singleShot(0, [&] { QTest::mouseMove(&app.window(), QPoint(309, 204)); });
         QCOMPARE(app.exec(), 0);
