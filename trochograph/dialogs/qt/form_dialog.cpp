@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -118,8 +119,16 @@ void FormDialog::build()
     // Controls that reach past the form's edge in this font widen the form to hold them.
     const int width = extent.right() + 1, height = extent.bottom() + 1;
     const int margin = units.x(6);
-    const QSize wanted(width > pageWidth ? width + margin : width,
-                       height > units.y(layout.height) ? height + margin : height);
+    QSize wanted(width > pageWidth ? width + margin : width, height > units.y(layout.height) ? height + margin : height);
+    // Title bars cut a caption wider than the window rather than widen it (client-side
+    // title bars on Wayland, and many window managers), so a dialog is at least as wide
+    // as its caption in bold with room for the close button.
+    if (layout.caption) {
+        QFont bold = QGuiApplication::font();
+        bold.setBold(true);
+        const QFontMetrics title(bold);
+        wanted.setWidth(std::max(wanted.width(), title.horizontalAdvance(windowTitle()) + 5 * title.height()));
+    }
     // A page goes from its owner's corner, a dialog with a caption where Qt centres it;
     // either way the window stays inside the screen's free area, and a page too large for
     // it scrolls above its buttons.

@@ -22,6 +22,7 @@
 #include "shell/qt/file_dialog.h"
 #include "shell/qt/message_box.h"
 #include "shell/qt/picture_window.h"
+#include "shell/qt/wait_cursor.h"
 #include "shell/qt/window_frame.h"
 #include "shell/window_fit.h"
 
@@ -206,7 +207,7 @@ void MainWindow::runCommand(int command)
 void MainWindow::afterInput()
 {
     if (closing_) return;
-    view_->setCursor(controller_->idle() ? Qt::CrossCursor : Qt::WaitCursor);
+    view_->setCursor(controller_->idle() ? QCursor(Qt::CrossCursor) : waitCursor());
     // Inside a step (a box it asked for is open) the step schedules the next one itself.
     if (!ticking_ && !controller_->idle() && !next_.isActive()) next_.start(0);
 }
@@ -241,7 +242,7 @@ void MainWindow::whileBusy(const std::function<void()>& work)
 {
     // The work runs beside the event loop, which keeps painting but takes no input; the
     // canvas can't change meanwhile, since nothing draws while a command runs.
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    QGuiApplication::setOverrideCursor(waitCursor());
     setEnabled(false);
     std::exception_ptr failure;
     QEventLoop waiting;
