@@ -64,6 +64,10 @@ private slots:
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         QVERIFY(available().contains(onScreen(&dialog)));
+        // A title bar would cut a caption wider than its dialog.
+        QFont bold = QGuiApplication::font();
+        bold.setBold(true);
+        QVERIFY(dialog.width() > QFontMetrics(bold).horizontalAdvance(dialog.windowTitle()));
         for (const QPushButton* button : dialog.findChildren<QPushButton*>()) {
             QVERIFY2(button->isVisibleTo(&dialog), qPrintable(button->text()));
             QVERIFY2(available().contains(onScreen(button)), qPrintable(button->text()));
