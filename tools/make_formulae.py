@@ -1,6 +1,7 @@
 #!/usr/bin/python3
 """Writes the formula page's picture, trochograph/resources/formulae.png: the equations of
-the curves, typeset with matplotlib's mathtext (no TeX needed), 700 x 530 pixels, 24-bit RGB.
+the curves, typeset with matplotlib's mathtext (no TeX needed), 824 x 556 pixels, 24-bit RGB: the
+room the formula page gives its picture in the fonts Debian substitutes for the page's.
 
 Run by hand with Debian's python3-matplotlib:
 
@@ -20,15 +21,19 @@ matplotlib.use("Agg")
 import matplotlib.pyplot as plt  # noqa: E402
 from PIL import Image  # noqa: E402
 
-WIDTH, HEIGHT, DPI = 700, 530, 100
+WIDTH, HEIGHT, DPI = 824, 556, 100
+# The layout below is written in a 700 x 530 frame, stretched to the picture; the type
+# grows by as much as the height does.
+FRAME_WIDTH, FRAME_HEIGHT = 700, 530
+GROWTH = HEIGHT / FRAME_HEIGHT
 INK = "#1b1f29"
 HEADING = "#1d4e89"
 RULE = "#c9d3e0"
 GROUND = "#ffffff"
 
-EQUATION_SIZE = 12.5
-HEADING_SIZE = 13
-NOTE_SIZE = 11
+EQUATION_SIZE = 12.5 * GROWTH
+HEADING_SIZE = 13 * GROWTH
+NOTE_SIZE = 11 * GROWTH
 
 matplotlib.rcParams.update({
     "mathtext.fontset": "dejavuserif",
@@ -39,16 +44,16 @@ matplotlib.rcParams.update({
 
 
 def place(fig, x, y, text, size=EQUATION_SIZE, **kwargs):
-    """Text with its left end at (x, y) pixels from the top left, centred on y."""
-    fig.text(x / WIDTH, 1 - y / HEIGHT, text, fontsize=size, va="center", ha="left", **kwargs)
+    """Text with its left end at (x, y) in the frame from the top left, centred on y."""
+    fig.text(x / FRAME_WIDTH, 1 - y / FRAME_HEIGHT, text, fontsize=size, va="center", ha="left", **kwargs)
 
 
 def heading(fig, x, y, text):
     place(fig, x, y, text, size=HEADING_SIZE, color=HEADING, fontweight="bold")
 
 
-def rule(fig, y, x0=20, x1=WIDTH - 20):
-    fig.add_artist(plt.Line2D([x0 / WIDTH, x1 / WIDTH], [1 - y / HEIGHT] * 2, color=RULE, linewidth=1))
+def rule(fig, y, x0=20, x1=FRAME_WIDTH - 20):
+    fig.add_artist(plt.Line2D([x0 / FRAME_WIDTH, x1 / FRAME_WIDTH], [1 - y / FRAME_HEIGHT] * 2, color=RULE, linewidth=1))
 
 
 def draw(fig):

@@ -1,4 +1,4 @@
-// The third help picture: three ways of making a set of related curves from one
+// The third help picture: three ways of making a set of related curves from a
 // hypotrochoid, each drawn by the engine in the palette's colours, one curve over another:
 // by changing the scale factor, the pen distance d, and the rotation offset angle.
 #include <functional>
@@ -50,7 +50,13 @@ Picture drawHelpCurveSets()
     constexpr int step = square + gap;
     Picture picture{Surface(3 * square + 2 * gap, square, ground), {}, {}};
     drawSet(picture, 0, 4, [](CurveParameters& s, int i) { s.scale[hypotrochoid] = 1.0 - 0.2 * i; });
-    drawSet(picture, step, 4, [](CurveParameters& s, int i) { s.dpct[hypotrochoid] = 52 - 11 * i; });
+    // With the rolling circle a fifth of the fixed one, d grows from gentle waves to deeper
+    // ones, to cusps at d = r, to loops.
+    drawSet(picture, step, 4, [](CurveParameters& s, int i) {
+        constexpr double d[] = {3, 8, 13, 26};
+        s.rpct[hypotrochoid] = 13;
+        s.dpct[hypotrochoid] = d[i];
+    });
     // Spread evenly over the 72 degrees after which the five-fold star repeats itself.
     drawSet(picture, 2 * step, 4, [](CurveParameters& s, int i) {
         s.dbtheta = 18.0 * i;

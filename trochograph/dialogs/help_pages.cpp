@@ -28,7 +28,7 @@ constexpr ControlTemplate page2[] = {
 
 constexpr ControlTemplate formulae[] = {
     {ControlKind::button, dialogOk, "Close", 222, 336, 50, 14},
-    {ControlKind::picture, 910, "formulae.png", 12, 5, 700, 530},
+    {ControlKind::picture, 910, "formulae.png", 12, 5, 824, 556},
 };
 
 }  // namespace

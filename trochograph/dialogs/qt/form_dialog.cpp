@@ -114,6 +114,7 @@ void FormDialog::build()
         if (widget->focusPolicy() != Qt::NoFocus) tabStops.append(widget);
     }
     clearGroupTitles(units.y(4));
+    keepButtonsBelowProse(units.y(4));
     for (const QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         extent = extent.united(control->geometry());
     // Controls that reach past the form's edge in this font widen the form to hold them.
@@ -174,6 +175,24 @@ void FormDialog::clearGroupTitles(int gap)
                 other->resize(other->width(), other->height() + shift);
         }
     }
+}
+
+void FormDialog::keepButtonsBelowProse(int gap)
+{
+    const QList<QWidget*> controls = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    int shift = 0;
+    for (const QWidget* button : controls) {
+        if (!qobject_cast<const QPushButton*>(button)) continue;
+        for (const QWidget* control : controls) {
+            // Prose is the labels that wrap.
+            const auto* prose = qobject_cast<const QLabel*>(control);
+            if (prose && prose->wordWrap() && prose->y() < button->y())
+                shift = std::max(shift, prose->geometry().bottom() + 1 + gap - button->y());
+        }
+    }
+    if (shift == 0) return;
+    for (QWidget* button : controls)
+        if (qobject_cast<QPushButton*>(button)) button->move(button->x(), button->y() + shift);
 }
 
 void FormDialog::scrollPage(const QSize& content, const QSize& room, int gap)

@@ -26,6 +26,9 @@ private:
     // the line: where the style's title and line would reach a group's first row, that
     // row and all below it move down, `gap` clear of the line.
     void clearGroupTitles(int gap);
+    // Prose that needs more lines in this font than its place holds pushes the push
+    // buttons down, `gap` below its end.
+    void keepButtonsBelowProse(int gap);
     // Shows as much of a `content`-sized page as fits in `room` above its buttons, which
     // stay in sight `gap` below it, and scrolls the rest.
     void scrollPage(const QSize& content, const QSize& room, int gap);

@@ -4,6 +4,7 @@
 // given to the offscreen platform by a configuration file.
 #include <QApplication>
 #include <QGroupBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QtTest>
@@ -71,6 +72,13 @@ private slots:
         for (const QPushButton* button : dialog.findChildren<QPushButton*>()) {
             QVERIFY2(button->isVisibleTo(&dialog), qPrintable(button->text()));
             QVERIFY2(available().contains(onScreen(button)), qPrintable(button->text()));
+            // No prose shows under a button (a scrolled page clips its prose above them).
+            for (const QLabel* prose : dialog.findChildren<QLabel*>()) {
+                const QRect shown = prose->visibleRegion().boundingRect();
+                if (prose->wordWrap() && !shown.isEmpty())
+                    QVERIFY2(!QRect(prose->mapToGlobal(shown.topLeft()), shown.size()).intersects(onScreen(button)),
+                             qPrintable(button->text()));
+            }
         }
         // Whether or not the page scrolls, Tab goes round the controls in layout order
         // (and a scrolled page).
