@@ -54,6 +54,9 @@ FormResult ColorsForm::press(int id, const Confirm&)
         if (!limits::colorComponent.contains(value)) return FormResult::fails(parameterError(colorRangeError));
         *components(parameters(), box - firstComponent) = value;
     }
+    CurveParameters& p = parameters();
+    p.fore = rgb(p.rfore, p.gfore, p.bfore);
+    p.back = rgb(p.rback, p.gback, p.bback);
     return FormResult::ended(dialogOk);
 }
 

@@ -3,24 +3,24 @@
 // end code, since an OK that failed part-way keeps the rows it stored.
 #pragma once
 
+#include "common/result.h"
+#include "dialogs/curve_edit.h"
 #include "dialogs/form.h"
 #include "engine/curve_parameters.h"
 
 namespace trochograph {
 
-struct CurveEdit {
-    CurveParameters parameters;    // the values in force from now on, a new canvas side included
-    bool restart = false;          // a value that shapes the curve changed: it starts again
-    bool radii = false;            // R, r and d were stored: a paused curve goes on with them
-    bool focalDistance = false;    // d is to become the ellipse's focal distance
-    bool restoreDefaults = false;  // the current type's built-in values replace the stored ones
-};
-
 class CurveForm : public Form {
 public:
-    CurveForm(const DialogTemplate& layout, const CurveParameters& parameters) : Form(layout), edit_{parameters} {}
+    CurveForm(const DialogTemplate& layout, const CurveParameters& parameters)
+        : Form(layout), opened_(parameters), edit_{parameters}
+    {
+    }
 
     const CurveEdit& edit() const { return edit_; }
+    // The edit OK would leave if pressed now, a question on the way answered Yes, or, as
+    // one line, why OK would refuse the values. The form itself is left as it is.
+    [[nodiscard]] Result<CurveEdit> pendingEdit() const;
 
 protected:
     CurveParameters& parameters() { return edit_.parameters; }
@@ -32,6 +32,7 @@ protected:
         field = value;
     }
 
+    const CurveParameters opened_;  // the parameters the form opened with
     CurveEdit edit_;
 };
 

@@ -52,6 +52,9 @@ public:
     [[nodiscard]] virtual FormResult press(int id, const Confirm& confirm) = 0;
 
 protected:
+    // Takes every control's text, tick and enabled state from `other`, a form of the same
+    // layout.
+    void copyControls(const Form& other) { controls_ = other.controls_; }
     void show(int id, std::string text);
     void check(int id, bool ticked);
     void enable(int id, bool on);

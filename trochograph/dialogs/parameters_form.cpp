@@ -58,7 +58,7 @@ constexpr int labelId(int row) { return 570 + row; }
 constexpr int boxOf(Row row) { return editIds[row]; }
 constexpr int restoreBox = 595;
 
-enum Error : int {
+enum RuleError : int {
     resolutionError, lineWidthError, radiusError, distanceError, scaleError, angleError, speedError,
     petalError, circuitError, axisError, roundingError, equalRadiiError,
 };
@@ -135,7 +135,7 @@ FormResult ParametersForm::ok(const Confirm& confirm)
     // Disabled boxes are read and checked like the others.
     auto whole = [&](Row row) { return readInt(entry(boxOf(row))); };
     auto real = [&](Row row) { return readReal(entry(boxOf(row))); };
-    auto fail = [](Error e) { return FormResult::fails(parameterError(e)); };
+    auto fail = [](RuleError e) { return FormResult::fails(parameterError(e)); };
 
     // A new side stored here stays in force whatever follows: the window then builds a
     // canvas of that side, even if the user cancels after a later row failed.

@@ -41,6 +41,9 @@ struct CurveState {
         restart();
         flags.firstloop = 1;
     }
+    // d of the current type becomes the focal distance of the ellipse whose semi-major axis
+    // is the moving radius and whose axes are in the ratio en : ed; the curve restarts.
+    void setDistanceToFocus();
 };
 
 }  // namespace trochograph

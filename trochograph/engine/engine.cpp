@@ -1,6 +1,5 @@
 #include "engine/engine.h"
 
-#include <cmath>
 #include <limits>
 
 namespace trochograph {
@@ -27,19 +26,6 @@ void Engine::setParameters(const CurveParameters& parameters)
     const int oldSide = state.params.res;
     state.params = parameters;
     if (parameters.res != oldSide) changeResolution(parameters.res);
-}
-
-void Engine::setDistanceToFocus()
-{
-    CurveParameters& p = state.params;
-    CurveProgress& g = state.progress;
-    // The moving radius as last computed; before any curve or parameter change has
-    // computed one, the radius the current type's percentage gives.
-    const double r = g.r != 0.0 ? g.r : p.pixels(p.rpct[p.type]);
-    g.a = r;
-    g.b = (static_cast<double>(p.en) / p.ed) * r;
-    p.dpct[p.type] = std::sqrt(g.a * g.a - g.b * g.b) * 100 / p.halfres();
-    state.restart();
 }
 
 void Engine::rebuildCanvas(int res)

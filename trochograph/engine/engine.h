@@ -48,10 +48,6 @@ struct Engine {
     // New parameters from a dialog or a file, in force from the next step on: a paused
     // curve resumes with them. A new canvas side is applied at once (changeResolution).
     void setParameters(const CurveParameters& parameters);
-    // d of the current type becomes the focal distance of the ellipse whose semi-major axis
-    // is the moving radius and whose axes are in the ratio en : ed; the curve restarts.
-    void setDistanceToFocus();
-
     // A new canvas side: res and halfres change and the canvas is rebuilt grey.
     void rebuildCanvas(int res);
     // A new canvas side while the window shows the old one: the window's client area turns

@@ -3,6 +3,7 @@
 #include "common/c_numbers.h"
 #include "dialogs/choose_k_form.h"
 #include "dialogs/colors_form.h"
+#include "dialogs/curve_preview.h"
 #include "dialogs/ellipse_options_form.h"
 #include "dialogs/forms.h"
 #include "dialogs/image_type_form.h"
@@ -81,7 +82,7 @@ void MainController::command(int id)
     case cmdHelpPage2:
         return helpPage(dialogHelpPage2, cmdHelpTopics);
     case cmdFormulae:
-        window_.runDialog(*makeForm(dialogFormulae, engine_.state.params));
+        window_.runDialog(*makeForm(dialogFormulae, engine_.state.params), nullptr);
         return;
     default:
         return;
@@ -125,21 +126,15 @@ void MainController::pause()
 
 int MainController::runCurveDialog(CurveForm& form)
 {
-    const int end = window_.runDialog(form);
+    CurvePreview preview(engine_.state, defaults_);
+    const int end = window_.runDialog(form, &preview);
     apply(form.edit());
     return end;
 }
 
 void MainController::apply(const CurveEdit& edit)
 {
-    // In this order: the parameters (a new side rebuilds the canvas), a restart, the focus,
-    // the radii from the values just stored, with which a paused curve goes on, then the
-    // defaults over them.
-    engine_.setParameters(edit.parameters);
-    if (edit.restart) engine_.state.restart();
-    if (edit.focalDistance) engine_.setDistanceToFocus();
-    if (edit.radii) engine_.state.progress.takeRadii(engine_.state.params);
-    if (edit.restoreDefaults) defaults_.restoreCurrentType(engine_.state);
+    applyEdit(engine_.state, edit, defaults_, [this](const CurveParameters& p) { engine_.setParameters(p); });
 }
 
 void MainController::imageType()
@@ -180,15 +175,10 @@ void MainController::animate()
 void MainController::colors()
 {
     CurveState& s = engine_.state;
+    const Colorref background = s.params.back;
     ColorsForm form(s.params);
     if (runCurveDialog(form) == dialogCancel) return;
-    CurveParameters& p = s.params;
-    p.fore = rgb(p.rfore, p.gfore, p.bfore);
-    const Colorref background = rgb(p.rback, p.gback, p.bback);
-    if (background != p.back) {
-        p.back = background;
-        s.restartOnFreshBackground();
-    }
+    if (s.params.back != background) s.restartOnFreshBackground();
 }
 
 void MainController::defaultPalette()
@@ -222,7 +212,7 @@ void MainController::about()
 void MainController::helpPage(int dialog, int next)
 {
     // The two pages lead to each other until one of them is cancelled.
-    if (window_.runDialog(*makeForm(dialog, engine_.state.params)) != dialogCancel) window_.postCommand(next);
+    if (window_.runDialog(*makeForm(dialog, engine_.state.params), nullptr) != dialogCancel) window_.postCommand(next);
 }
 
 void MainController::fileCommand(int id)

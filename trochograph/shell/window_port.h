@@ -16,6 +16,7 @@
 
 namespace trochograph {
 
+class CurvePreview;
 class Surface;
 
 class WindowPort {
@@ -28,8 +29,9 @@ public:
     // A modal message box; returns the button pressed.
     virtual MessageAnswer showMessage(const Message& message) = 0;
     // Runs a modal dialog on `form` and returns its end code (dialogOk, dialogCancel, or for
-    // the help pages another code for Next or Previous).
-    virtual int runDialog(Form& form) = 0;
+    // the help pages another code for Next or Previous). A curve form comes with a preview
+    // to show beside it, following its values; other forms with none.
+    virtual int runDialog(Form& form, CurvePreview* preview) = 0;
     // Shows a file dialog starting from `proposed`: a file, or a folder and a pattern such
     // as "dir/*.rlt". The path chosen, or nothing when the user cancelled.
     virtual std::optional<std::filesystem::path> chooseFile(FileDialogKind kind,

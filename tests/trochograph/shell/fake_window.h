@@ -36,6 +36,8 @@ inline DialogScript user(std::vector<std::pair<int, std::string>> entries, std::
 
 class FakeWindow final : public WindowPort {
 public:
+    CurvePreview* preview = nullptr;
+
     explicit FakeWindow(int clientWidth = 0, int clientHeight = 0) : picture(clientWidth, clientHeight, canvasGrey) {}
 
     Surface& windowSurface() override { return picture; }
@@ -47,12 +49,18 @@ public:
         if (m.buttons == MessageButtons::ok) return MessageAnswer::ok;
         return answerYes ? MessageAnswer::yes : MessageAnswer::no;
     }
-    // A dialog with a script follows it; any other takes the next of `answers`, or Cancel.
-    int runDialog(Form& form) override
+    // A dialog with a script follows it, with the dialog's preview in `preview` meanwhile;
+    // any other takes the next of `answers`, or Cancel.
+    int runDialog(Form& form, CurvePreview* dialogPreview) override
     {
         const int dialog = form.layout().id;
         dialogs.push_back(dialog);
-        if (const auto it = scripts.find(dialog); it != scripts.end()) return it->second(form);
+        if (const auto it = scripts.find(dialog); it != scripts.end()) {
+            preview = dialogPreview;
+            const int end = it->second(form);
+            preview = nullptr;
+            return end;
+        }
         if (answers.empty()) return dialogCancel;
         const int answer = answers.front();
         answers.pop_front();

@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
+#include <tuple>
 #include <map>
 
+#include "dialogs/curve_preview.h"
 #include "fake_window.h"
 #include "shell/commands.h"
 #include "shell/main_controller.h"
@@ -37,6 +40,18 @@ struct MainControllerTest : ::testing::Test {
         engine.step();
     }
     std::string lastMessage() const { return host.messages.empty() ? "" : host.messages.back().text; }
+    // Draws the preview of the form's values to its end, then cancels.
+    int previewThenCancel(Form& form)
+    {
+        EXPECT_NE(host.preview, nullptr);
+        if (host.preview) {
+            host.preview->follow(static_cast<const CurveForm&>(form));
+            while (host.preview->advance(5000)) {
+            }
+            EXPECT_EQ(host.preview->completed(), 1);
+        }
+        return *FormDriver{form}.press(dialogCancel).end;
+    }
 };
 
 TEST_F(MainControllerTest, RenderingIgnoresEveryCommandButAboutAndNoKeyButPause)
@@ -351,6 +366,49 @@ TEST_F(MainControllerTest, ColorsRestartOnlyForANewBackground)
     EXPECT_EQ(s.flags.newcurve, 1);
     EXPECT_EQ(s.flags.firstloop, 1);
     EXPECT_EQ(s.progress.theta, 0.0);
+}
+
+TEST_F(MainControllerTest, PreviewsThenCancelLeaveEverythingAsItWas)
+{
+    s.params.ellipse = 1;  // for Ellipse Options
+    startRendering();
+    for (int i = 0; i < 40; ++i) engine.step();
+    controller.mouseButton();
+    const CurveState before = s;
+    const Surface canvas = engine.canvas;
+    const Surface window = host.picture;
+    // In each curve dialog: values typed and clicked, each previewed to its end, then Cancel.
+    const std::tuple<int, int, DialogScript> dialogs[] = {
+        {cmdImageType, dialogImageType, [&](Form& form) {
+             form.click(221);
+             form.click(230);
+             return previewThenCancel(form);
+         }},
+        {cmdEllipseOptions, dialogEllipseOptions, [&](Form& form) {
+             form.click(321);
+             form.click(330);
+             return previewThenCancel(form);
+         }},
+        {cmdParameters, dialogParameters, [&](Form& form) {
+             form.type(510, "300");
+             form.type(530, "70");
+             form.click(595);
+             return previewThenCancel(form);
+         }},
+        {cmdColors, dialogColors, [&](Form& form) {
+             form.type(635, "200");
+             form.click(640);
+             return previewThenCancel(form);
+         }},
+    };
+    for (const auto& [command, dialog, script] : dialogs) {
+        host.scripts.clear();
+        host.scripts[dialog] = script;
+        controller.command(command);
+        EXPECT_TRUE(s.params == before.params && s.progress == before.progress) << command;
+        EXPECT_EQ(std::memcmp(&s.flags, &before.flags, sizeof s.flags), 0) << command;
+        EXPECT_TRUE(engine.canvas == canvas && host.picture == window) << command;
+    }
 }
 
 TEST_F(MainControllerTest, DefaultPaletteRestoresItThenClearsTheScreen)

@@ -15,6 +15,8 @@
 #include <algorithm>
 #include <limits>
 
+#include "dialogs/curve_form.h"
+#include "dialogs/qt/preview_view.h"
 #include "shell/qt/message_box.h"
 #include "shell/qt/window_frame.h"
 #include "shell/window_fit.h"
@@ -68,8 +70,9 @@ QString controlName(const char* kind, int id) { return QString::fromLatin1(kind)
 
 }  // namespace
 
-FormDialog::FormDialog(Form& form, QWidget* owner) : QDialog(owner), form_(form)
+FormDialog::FormDialog(Form& form, QWidget* owner, CurvePreview* preview) : QDialog(owner), form_(form)
 {
+    curveForm_ = dynamic_cast<const CurveForm*>(&form);
     const DialogTemplate& layout = form.layout();
     setObjectName(controlName("dialog", layout.id));
     if (layout.caption) {
@@ -80,11 +83,17 @@ FormDialog::FormDialog(Form& form, QWidget* owner) : QDialog(owner), form_(form)
         setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     }
     setFont(formFont(layout));
-    build();
+    build(curveForm_ ? preview : nullptr);
     refreshStates();
+    valuesChanged();
 }
 
-void FormDialog::build()
+void FormDialog::valuesChanged()
+{
+    if (preview_) preview_->follow(*curveForm_);
+}
+
+void FormDialog::build(CurvePreview* preview)
 {
     const DialogTemplate& layout = form_.layout();
     const DialogUnits units(font());
@@ -117,6 +126,12 @@ void FormDialog::build()
     keepButtonsBelowProse(units.y(4));
     for (const QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         extent = extent.united(control->geometry());
+    // The preview stands to the right of everything the layout places.
+    if (preview) {
+        preview_ = new PreviewView(*preview, this);
+        preview_->move(std::max(extent.right() + 1, pageWidth) + units.x(4), units.y(7));
+        extent = extent.united(preview_->geometry());
+    }
     // Controls that reach past the form's edge in this font widen the form to hold them.
     const int width = extent.right() + 1, height = extent.bottom() + 1;
     const int margin = units.x(6);
@@ -260,6 +275,7 @@ QWidget* FormDialog::makeControl(const ControlTemplate& control, int index)
         connect(button, &QAbstractButton::clicked, this, [this, id] {
             form_.click(id);
             refreshStates();
+            valuesChanged();
         });
         widget = button;
         break;
@@ -267,7 +283,10 @@ QWidget* FormDialog::makeControl(const ControlTemplate& control, int index)
     case ControlKind::edit: {
         auto* edit = new QLineEdit(QString::fromStdString(form_.text(id)), this);
         edit->setObjectName(controlName("edit", id));
-        connect(edit, &QLineEdit::textEdited, this, [this, id](const QString& typed) { form_.type(id, typed.toStdString()); });
+        connect(edit, &QLineEdit::textEdited, this, [this, id](const QString& typed) {
+            form_.type(id, typed.toStdString());
+            valuesChanged();
+        });
         widget = edit;
         break;
     }

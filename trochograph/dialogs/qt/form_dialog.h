@@ -10,10 +10,18 @@
 
 namespace trochograph {
 
+class CurvePreview;
+class CurveForm;
+class PreviewView;
+
 class FormDialog : public QDialog {
     Q_OBJECT
 public:
-    FormDialog(Form& form, QWidget* owner);
+    // With a preview, a curve form shows beside its controls what its values would draw.
+    FormDialog(Form& form, QWidget* owner, CurvePreview* preview = nullptr);
+
+    // The preview beside the controls, or null.
+    PreviewView* preview() const { return preview_; }
 
 protected:
     // The keyboard's cancel key and the close box press button 2.
@@ -21,7 +29,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void build();
+    void build(CurvePreview* preview);
     // Qt draws a group's title above the frame line, where the layouts expect it across
     // the line: where the style's title and line would reach a group's first row, that
     // row and all below it move down, `gap` clear of the line.
@@ -36,8 +44,12 @@ private:
     void press(int id);
     // Shows the form's ticks and enabled states; texts are the user's once shown.
     void refreshStates();
+    // Tells the preview that the values may have changed.
+    void valuesChanged();
 
     Form& form_;
+    const CurveForm* curveForm_ = nullptr;
+    PreviewView* preview_ = nullptr;
     std::map<int, QWidget*> controls_;
 };
 

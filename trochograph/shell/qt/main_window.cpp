@@ -80,9 +80,9 @@ public:
         window_.present();
         return showMessageBox(&window_, message);
     }
-    int runDialog(Form& form) override
+    int runDialog(Form& form, CurvePreview* preview) override
     {
-        FormDialog box(form, &window_);
+        FormDialog box(form, &window_, preview);
         return box.exec();
     }
     std::optional<std::filesystem::path> chooseFile(FileDialogKind kind, const std::filesystem::path& proposed) override

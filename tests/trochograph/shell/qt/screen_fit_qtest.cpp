@@ -10,8 +10,10 @@
 #include <QtTest>
 #include <memory>
 
+#include "dialogs/curve_preview.h"
 #include "dialogs/forms.h"
 #include "dialogs/qt/form_dialog.h"
+#include "dialogs/qt/preview_view.h"
 #include "engine/curve_state.h"
 #include "qt_modal.h"
 #include "shell/qt/application.h"
@@ -59,12 +61,23 @@ private slots:
         QWidget owner;
         owner.setGeometry(available());
         owner.show();
-        CurveParameters state;
-        const std::unique_ptr<Form> form = makeForm(id, state);
-        FormDialog dialog(*form, &owner);
+        // Curve dialogs with their preview beside them.
+        const CurveState state;
+        const RestoreValues defaults = RestoreValues::capture(state);
+        CurvePreview preview(state, defaults);
+        const std::unique_ptr<Form> form = makeForm(id, state.params);
+        FormDialog dialog(*form, &owner, &preview);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         QVERIFY(available().contains(onScreen(&dialog)));
+        // The preview stands clear of the controls, inside the dialog, and takes no focus.
+        if (const QWidget* shown = dialog.preview()) {
+            QVERIFY(dialog.rect().contains(shown->geometry()));
+            QCOMPARE(shown->focusPolicy(), Qt::NoFocus);
+            for (const QWidget* control : dialog.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                if (control != shown && !control->isHidden())
+                    QVERIFY2(!control->geometry().intersects(shown->geometry()), qPrintable(control->objectName()));
+        }
         // A title bar would cut a caption wider than its dialog.
         QFont bold = QGuiApplication::font();
         bold.setBold(true);

@@ -1,0 +1,31 @@
+// What a curve form wants done once it has closed, and the one way of doing it to a curve
+// state: the window does it to its engine, the dialogs' preview to a copy.
+#pragma once
+
+#include "engine/curve_state.h"
+#include "engine/restore_values.h"
+
+namespace trochograph {
+
+struct CurveEdit {
+    CurveParameters parameters;    // the values in force from now on, a new canvas side included
+    bool restart = false;          // a value that shapes the curve changed: it starts again
+    bool radii = false;            // R, r and d were stored: a paused curve goes on with them
+    bool focalDistance = false;    // d is to become the ellipse's focal distance
+    bool restoreDefaults = false;  // the current type's built-in values replace the stored ones
+};
+
+// In this order: the parameters, through `takeParameters` (the window's engine builds a
+// new canvas there for a new side), a restart, the focus, the radii from the values just
+// stored, with which a paused curve goes on, then the defaults over them.
+template <typename TakeParameters>
+void applyEdit(CurveState& state, const CurveEdit& edit, const RestoreValues& defaults, TakeParameters takeParameters)
+{
+    takeParameters(edit.parameters);
+    if (edit.restart) state.restart();
+    if (edit.focalDistance) state.setDistanceToFocus();
+    if (edit.radii) state.progress.takeRadii(state.params);
+    if (edit.restoreDefaults) defaults.restoreCurrentType(state);
+}
+
+}  // namespace trochograph
