@@ -13,6 +13,8 @@ struct Range {
     {
         return v >= low && v <= high;
     }
+    // The nearest value in the range.
+    constexpr T clamp(T v) const { return v < low ? low : v > high ? high : v; }
 };
 
 // Low bound included, high bound excluded: for angles, whose high end is the low end again.

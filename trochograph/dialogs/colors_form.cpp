@@ -44,6 +44,12 @@ ColorsForm::ColorsForm(const CurveParameters& parameters) : CurveForm(layout, pa
     check(multicolorBox, parameters.multicolor == 1);
 }
 
+std::vector<ColorFields> ColorsForm::colorFields() const
+{
+    return {{"Image", firstComponent, firstComponent + 1, firstComponent + 2},
+            {"Background", firstComponent + 3, firstComponent + 4, firstComponent + 5}};
+}
+
 FormResult ColorsForm::press(int id, const Confirm&)
 {
     if (id == dialogCancel) return FormResult::ended(dialogCancel);

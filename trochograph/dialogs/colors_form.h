@@ -10,8 +10,9 @@ class ColorsForm final : public CurveForm {
 public:
     explicit ColorsForm(const CurveParameters& parameters);
     // OK stores the multicolour choice, then each component that passes, in order, until
-    // one is out of range. The colour words are composed by the caller after OK.
+    // one is out of range; once all have passed, the two colours they make.
     [[nodiscard]] FormResult press(int id, const Confirm& confirm) override;
+    std::vector<ColorFields> colorFields() const override;
 
     static const DialogTemplate layout;
 };

@@ -2,7 +2,16 @@
 
 #include <cassert>
 
+#include "common/c_numbers.h"
+#include "engine/parameter_limits.h"
+
 namespace trochograph {
+
+Rgb ColorFields::shownIn(const Form& form) const
+{
+    auto component = [&](int id) { return limits::colorComponent.clamp(readInt(form.entry(id))); };
+    return {component(red), component(green), component(blue)};
+}
 
 Form::Form(const DialogTemplate& layout) : layout_(layout)
 {

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "dialogs/dialog_template.h"
 #include "dialogs/message.h"
@@ -24,6 +25,20 @@ struct FormResult {
     static FormResult ended(int code) { return {code, std::nullopt}; }
     static FormResult stays() { return {}; }
     static FormResult fails(Message error) { return {std::nullopt, std::move(error)}; }
+};
+
+class Form;
+
+// Three edit boxes that hold one colour's red, green and blue, for a window to offer a
+// colour chooser beside them.
+struct Rgb {
+    int red = 0, green = 0, blue = 0;
+};
+struct ColorFields {
+    const char* name;  // what the colour is, as the chooser's title says it
+    int red, green, blue;
+    // The colour the boxes show now, each component read as OK reads it and kept to 0..255.
+    Rgb shownIn(const Form& form) const;
 };
 
 // Asks the user a yes-or-no question on the form's behalf; true for Yes.
@@ -43,6 +58,8 @@ public:
     const std::string& text(int id) const;
     bool checked(int id) const;
     bool enabled(int id) const;
+    // What OK reads from an edit box: its text up to the first 29 characters.
+    std::string_view entry(int id) const { return std::string_view(text(id)).substr(0, 29); }
 
     // What the user did. Typing replaces an edit box's text; a click ticks a radio button
     // (and clears the others of its group) or toggles a check box, then the form reacts.
@@ -50,6 +67,8 @@ public:
     void click(int id);
     // A push button, or button 2 for the keyboard's cancel key.
     [[nodiscard]] virtual FormResult press(int id, const Confirm& confirm) = 0;
+    // The colours the form's edit boxes hold, if any.
+    virtual std::vector<ColorFields> colorFields() const { return {}; }
 
 protected:
     // Takes every control's text, tick and enabled state from `other`, a form of the same
@@ -60,8 +79,6 @@ protected:
     void enable(int id, bool on);
     // Ticks `id` and clears the other radio buttons of its group.
     void select(int id);
-    // What OK reads from an edit box: its text up to the first 29 characters.
-    std::string_view entry(int id) const { return std::string_view(text(id)).substr(0, 29); }
     // The first ticked radio button from `first` to `last`, or -1.
     int selected(int first, int last) const;
 

@@ -1,6 +1,7 @@
 #include "dialogs/qt/form_dialog.h"
 
 #include <QCheckBox>
+#include <QColorDialog>
 #include <QFile>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -68,6 +69,12 @@ QString richText(const char* name)
 
 QString controlName(const char* kind, int id) { return QString::fromLatin1(kind) + QString::number(id); }
 
+// A push button of the layout, not a colour swatch.
+bool isFormButton(const QWidget* control)
+{
+    return qobject_cast<const QPushButton*>(control) && control->objectName().startsWith(QLatin1String("button"));
+}
+
 }  // namespace
 
 FormDialog::FormDialog(Form& form, QWidget* owner, CurvePreview* preview) : QDialog(owner), form_(form)
@@ -90,6 +97,7 @@ FormDialog::FormDialog(Form& form, QWidget* owner, CurvePreview* preview) : QDia
 
 void FormDialog::valuesChanged()
 {
+    showSwatches();
     if (preview_) preview_->follow(*curveForm_);
 }
 
@@ -124,6 +132,7 @@ void FormDialog::build(CurvePreview* preview)
     }
     clearGroupTitles(units.y(4));
     keepButtonsBelowProse(units.y(4));
+    addColorChoosers(units.x(4), units.x(16));
     for (const QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         extent = extent.united(control->geometry());
     // The preview stands to the right of everything the layout places.
@@ -192,12 +201,62 @@ void FormDialog::clearGroupTitles(int gap)
     }
 }
 
+void FormDialog::addColorChoosers(int gap, int width)
+{
+    for (const ColorFields& fields : form_.colorFields()) {
+        const QRect red = controls_.at(fields.red)->geometry();
+        const QRect blue = controls_.at(fields.blue)->geometry();
+        // Beside the frame that holds the boxes, as tall as the three of them.
+        int right = blue.right();
+        for (const QGroupBox* group : findChildren<QGroupBox*>(Qt::FindDirectChildrenOnly))
+            if (group->geometry().contains(red.center())) right = std::max(right, group->geometry().right());
+        auto* swatch = new QPushButton(this);
+        swatch->setObjectName(controlName("swatch", fields.red));
+        swatch->setToolTip(tr("Choose the %1 colour").arg(QString::fromLatin1(fields.name).toLower()));
+        swatch->setAccessibleName(swatch->toolTip());
+        // Out of the Tab order, which stays that of the layout.
+        swatch->setFocusPolicy(Qt::NoFocus);
+        swatch->setGeometry(right + 1 + gap, red.top(), width, blue.bottom() - red.top() + 1);
+        connect(swatch, &QPushButton::clicked, this, [this, fields] { chooseColor(fields); });
+        swatches_.emplace_back(swatch, fields);
+    }
+    showSwatches();
+}
+
+void FormDialog::chooseColor(const ColorFields& fields)
+{
+    const Rgb shown = fields.shownIn(form_);
+    const QColor chosen = QColorDialog::getColor(QColor(shown.red, shown.green, shown.blue), this,
+                                                 QString::fromLatin1(fields.name) + tr(" colour"));
+    if (!chosen.isValid()) return;
+    // The boxes stay the truth: the choice is typed into them.
+    const std::pair<int, int> typed[] = {
+        {fields.red, chosen.red()}, {fields.green, chosen.green()}, {fields.blue, chosen.blue()}};
+    for (const auto& [id, value] : typed) {
+        const QString text = QString::number(value);
+        static_cast<QLineEdit*>(controls_.at(id))->setText(text);
+        form_.type(id, text.toStdString());
+    }
+    valuesChanged();
+}
+
+void FormDialog::showSwatches()
+{
+    for (const auto& [swatch, fields] : swatches_) {
+        const Rgb shown = fields.shownIn(form_);
+        QPixmap face(swatch->width() - 8, swatch->height() - 8);
+        face.fill(QColor(shown.red, shown.green, shown.blue));
+        swatch->setIcon(face);
+        swatch->setIconSize(face.size());
+    }
+}
+
 void FormDialog::keepButtonsBelowProse(int gap)
 {
     const QList<QWidget*> controls = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     int shift = 0;
     for (const QWidget* button : controls) {
-        if (!qobject_cast<const QPushButton*>(button)) continue;
+        if (!isFormButton(button)) continue;
         for (const QWidget* control : controls) {
             // Prose is the labels that wrap.
             const auto* prose = qobject_cast<const QLabel*>(control);
@@ -207,7 +266,7 @@ void FormDialog::keepButtonsBelowProse(int gap)
     }
     if (shift == 0) return;
     for (QWidget* button : controls)
-        if (qobject_cast<QPushButton*>(button)) button->move(button->x(), button->y() + shift);
+        if (isFormButton(button)) button->move(button->x(), button->y() + shift);
 }
 
 void FormDialog::scrollPage(const QSize& content, const QSize& room, int gap)
@@ -223,7 +282,7 @@ void FormDialog::scrollPage(const QSize& content, const QSize& room, int gap)
     const QList<QWidget*> controls = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     for (QWidget* control : controls) {
         if (control == area) continue;
-        if (qobject_cast<QPushButton*>(control)) {
+        if (isFormButton(control)) {
             buttonsTop = std::min(buttonsTop, control->y());
             continue;
         }
@@ -236,7 +295,7 @@ void FormDialog::scrollPage(const QSize& content, const QSize& room, int gap)
     // right edge.
     const int cut = content.height() - room.height();
     for (QWidget* control : controls)
-        if (qobject_cast<QPushButton*>(control))
+        if (isFormButton(control))
             control->move(std::min(control->x(), room.width() - gap - control->width()), control->y() - cut);
     area->setFrameShape(QFrame::NoFrame);
     area->setWidget(page);

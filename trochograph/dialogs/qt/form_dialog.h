@@ -5,8 +5,12 @@
 
 #include <QDialog>
 #include <map>
+#include <utility>
+#include <vector>
 
 #include "dialogs/form.h"
+
+class QPushButton;
 
 namespace trochograph {
 
@@ -44,12 +48,19 @@ private:
     void press(int id);
     // Shows the form's ticks and enabled states; texts are the user's once shown.
     void refreshStates();
-    // Tells the preview that the values may have changed.
+    // Tells the preview and the colour swatches that the values may have changed.
     void valuesChanged();
+    // A swatch beside the frame of each colour's three boxes (`gap` from it, `width`
+    // wide), showing the colour and opening the colour dialog, whose choice it types into
+    // the boxes.
+    void addColorChoosers(int gap, int width);
+    void chooseColor(const ColorFields& fields);
+    void showSwatches();
 
     Form& form_;
     const CurveForm* curveForm_ = nullptr;
     PreviewView* preview_ = nullptr;
+    std::vector<std::pair<QPushButton*, ColorFields>> swatches_;
     std::map<int, QWidget*> controls_;
 };
 

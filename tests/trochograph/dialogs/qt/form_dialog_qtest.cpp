@@ -2,6 +2,7 @@
 // hand to the forms behind them.
 #include <QApplication>
 #include <QCheckBox>
+#include <QColorDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,8 +13,10 @@
 #include <memory>
 
 #include "dialogs/curve_form.h"
+#include "dialogs/curve_preview.h"
 #include "dialogs/forms.h"
 #include "dialogs/qt/form_dialog.h"
+#include "dialogs/qt/preview_view.h"
 #include "qt_modal.h"
 
 using namespace trochograph;
@@ -22,17 +25,23 @@ using test::ModalScript;
 
 namespace {
 
-// A dialog shown without a modal loop of its own, so that the test can drive it.
+// A dialog shown without a modal loop of its own, so that the test can drive it; a curve
+// dialog with its preview, as the window shows it.
 struct OpenDialog {
-    CurveParameters state;
+    CurveState curve;
+    CurveParameters& state = curve.params;
+    RestoreValues defaults;
+    std::unique_ptr<CurvePreview> preview;
     std::unique_ptr<Form> form;
     std::unique_ptr<FormDialog> dialog;
 
     explicit OpenDialog(int id, const std::function<void(CurveParameters&)>& prepare = {})
     {
         if (prepare) prepare(state);
+        defaults = RestoreValues::capture(curve);
+        preview = std::make_unique<CurvePreview>(curve, defaults);
         form = makeForm(id, state);
-        dialog = std::make_unique<FormDialog>(*form, nullptr);
+        dialog = std::make_unique<FormDialog>(*form, nullptr, preview.get());
         dialog->show();
         dialog->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
@@ -169,6 +178,56 @@ private slots:
         QTest::keyClick(d.dialog.get(), Qt::Key_Escape);
         QVERIFY(d.ended());
         QCOMPARE(d.dialog->result(), dialogCancel);
+    }
+
+    void thePreviewFollowsTheValuesAndGreysForRefusedOnes()
+    {
+        OpenDialog d(dialogParameters);
+        PreviewView* view = d.dialog->preview();
+        QVERIFY(view);
+        view->finish();
+        const QImage first = view->shown();
+        QVERIFY(!first.isNull());
+        d.retype("edit530", "60");
+        view->finish();
+        const QImage second = view->shown();
+        QVERIFY(second != first);
+        QCOMPARE(view->reason(), QString());
+        // A value OK refuses: the last picture stays (that of "-", which OK reads as 0),
+        // with the reason; OK still says it in its box.
+        d.retype("edit530", "-");
+        view->finish();
+        const QImage dashed = view->shown();
+        QTest::keyClicks(d.get<QLineEdit>("edit530"), "5");
+        view->finish();
+        QCOMPARE(view->shown(), dashed);
+        QCOMPARE(view->reason(), QString("d percent range: 0 - 100"));
+        ModalScript script;
+        QTest::keyClick(d.get<QLineEdit>("edit530"), Qt::Key_Return);
+        QCOMPARE(script.captions, QStringList{"Parameter Error"});
+        QVERIFY(!d.ended());
+    }
+
+    void aSwatchTypesTheChosenColourIntoItsBoxes()
+    {
+        OpenDialog d(dialogColors);
+        auto* swatch = d.get<QPushButton>("swatch633");
+        QVERIFY(swatch);
+        QCOMPARE(swatch->focusPolicy(), Qt::NoFocus);
+        ModalScript script({[](QWidget* modal) {
+            auto* chooser = qobject_cast<QColorDialog*>(modal);
+            QVERIFY(chooser);
+            chooser->setCurrentColor(QColor(10, 20, 30));
+            chooser->accept();
+        }});
+        QTest::mouseClick(swatch, Qt::LeftButton);
+        QVERIFY(script.done());
+        const char* boxes[] = {"edit633", "edit634", "edit635"};
+        const QString values[] = {"10", "20", "30"};
+        for (int i = 0; i < 3; ++i) QCOMPARE(d.get<QLineEdit>(boxes[i])->text(), values[i]);
+        click(d.dialog.get(), "button1");
+        QVERIFY(d.ended());
+        QCOMPARE(d.edited().back, rgb(10, 20, 30));
     }
 
     void theBorderQuestionLetsTheUserGoBack()
