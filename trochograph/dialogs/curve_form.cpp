@@ -1,9 +1,5 @@
 #include "dialogs/curve_form.h"
 
-#include <memory>
-
-#include "dialogs/forms.h"
-
 namespace trochograph {
 
 namespace {
@@ -32,13 +28,12 @@ Result<CurveEdit> CurveForm::pendingEdit() const
 {
     // A fresh form of the same kind, opened on the same parameters and showing the same
     // values, presses OK: whatever OK stores along the way lands in the copy.
-    const std::unique_ptr<Form> scratch = makeForm(layout().id, opened_);
-    auto& copy = static_cast<CurveForm&>(*scratch);
-    copy.copyControls(*this);
-    const FormResult result = copy.press(dialogOk, [](const Message&) { return true; });
+    const std::unique_ptr<CurveForm> copy = reopened(opened_);
+    copy->copyControls(*this);
+    const FormResult result = copy->press(dialogOk, [](const Message&) { return true; });
     if (result.error) return Error{ErrorCode::invalid, oneLine(result.error->text)};
     if (result.end != dialogOk) return Error{ErrorCode::invalid, "OK would not take these values"};
-    return copy.edit();
+    return copy->edit();
 }
 
 }  // namespace trochograph

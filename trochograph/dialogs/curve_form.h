@@ -3,6 +3,8 @@
 // end code, since an OK that failed part-way keeps the rows it stored.
 #pragma once
 
+#include <memory>
+
 #include "common/result.h"
 #include "dialogs/curve_edit.h"
 #include "dialogs/form.h"
@@ -18,6 +20,8 @@ public:
     }
 
     const CurveEdit& edit() const { return edit_; }
+    // A fresh form of the same kind, opened on `parameters`.
+    virtual std::unique_ptr<CurveForm> reopened(const CurveParameters& parameters) const = 0;
     // The edit OK would leave if pressed now, a question on the way answered Yes, or, as
     // one line, why OK would refuse the values. The form itself is left as it is.
     [[nodiscard]] Result<CurveEdit> pendingEdit() const;

@@ -2,6 +2,8 @@
 // the pen at the ellipse's focus.
 #pragma once
 
+#include <memory>
+
 #include "dialogs/curve_form.h"
 
 namespace trochograph {
@@ -9,6 +11,7 @@ namespace trochograph {
 class EllipseOptionsForm final : public CurveForm {
 public:
     explicit EllipseOptionsForm(const CurveParameters& parameters);
+    std::unique_ptr<CurveForm> reopened(const CurveParameters& p) const override { return std::make_unique<EllipseOptionsForm>(p); }
     [[nodiscard]] FormResult press(int id, const Confirm& confirm) override;
 
     static const DialogTemplate layout;

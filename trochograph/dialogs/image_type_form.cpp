@@ -26,7 +26,8 @@ bool takesEllipse(int type) { return type == epitrochoid || type == hypotrochoid
 const DialogTemplate ImageTypeForm::layout{
     dialogImageType, "Choose Image Type", "MS Sans Serif", 8, 0, 0, 163, 152, controls};
 
-ImageTypeForm::ImageTypeForm(const CurveParameters& parameters) : CurveForm(layout, parameters)
+ImageTypeForm::ImageTypeForm(const CurveParameters& parameters, bool firstIrrationalRose)
+    : CurveForm(layout, parameters), firstIrrationalRose_(firstIrrationalRose)
 {
     select(firstType + parameters.type);
     check(ellipseBox, parameters.ellipse == 1);
@@ -48,6 +49,7 @@ FormResult ImageTypeForm::press(int id, const Confirm&)
     setRestarting(p.ellipse, checked(ellipseBox) ? 1 : 0);
     if (const int chosen = selected(firstType, lastType); chosen >= 0) setRestarting(p.type, chosen - firstType);
     if (!takesEllipse(p.type)) p.ellipse = 0;
+    if (p.type == rhodoneaIrrational && firstIrrationalRose_) p.kn[rhodoneaIrrational] = 21;
     return FormResult::ended(dialogOk);
 }
 

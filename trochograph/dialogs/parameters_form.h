@@ -2,6 +2,8 @@
 // checked row by row when OK is pressed.
 #pragma once
 
+#include <memory>
+
 #include <array>
 
 #include "dialogs/curve_form.h"
@@ -20,6 +22,7 @@ Message parameterError(int error);
 class ParametersForm final : public CurveForm {
 public:
     explicit ParametersForm(const CurveParameters& parameters);
+    std::unique_ptr<CurveForm> reopened(const CurveParameters& p) const override { return std::make_unique<ParametersForm>(p); }
 
     // OK checks the rows in order, storing each one that passes at once, so a failure
     // leaves the rows before it in force; R, r and d are stored, and the defaults asked

@@ -140,15 +140,12 @@ void MainController::apply(const CurveEdit& edit)
 void MainController::imageType()
 {
     CurveState& s = engine_.state;
-    ImageTypeForm form(s.params);
+    ImageTypeForm form(s.params, s.flags.firstRI == 1);
     if (runCurveDialog(form) == dialogCancel) return;
     if (s.params.type == rhodoneaIrrational) {
-        // The first irrational rose of a run draws 21 circuits; the choice of k follows
-        // every confirmation of this type.
-        if (s.flags.firstRI) {
-            s.params.kn[3] = 21;
-            s.flags.firstRI = 0;
-        }
+        // The first irrational rose of a run has drawn 21 circuits (the form gave them); the
+        // choice of k follows every confirmation of this type.
+        s.flags.firstRI = 0;
         window_.postCommand(cmdChooseK);
     }
     if (s.params.ellipse && s.flags.firstellipse) {
