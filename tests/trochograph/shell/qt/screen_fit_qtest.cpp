@@ -14,6 +14,7 @@
 #include "dialogs/qt/form_dialog.h"
 #include "engine/curve_state.h"
 #include "qt_modal.h"
+#include "qt_settings.h"
 #include "shell/qt/application.h"
 #include "shell/qt/main_window.h"
 
@@ -124,6 +125,7 @@ int main(int argc, char** argv)
 {
     QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
     QApplication app(argc, argv);
+    const trochograph::test::ScratchSettings settings;
     ScreenFitTest test;
     return trochograph::test::runQtTests(test, argc, argv);
 }
