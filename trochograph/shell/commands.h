@@ -42,6 +42,10 @@ struct MenuEntry {
 
 std::span<const MenuEntry> mainMenu();
 
+// The File menu ends, after a separator, with this submenu: the parameter files loaded or
+// saved last, which the window lists itself.
+inline constexpr MenuItem recentFilesMenu = {"Recent Parameter Files", 0};
+
 // For each item of one menu, the index in its text of the letter that Alt+letter reaches it
 // by: the first letter of a word that no item before it took, else any such letter, never
 // one of the key in parentheses; -1 when none is left. The menu bar is one menu of its own.

@@ -8,6 +8,7 @@
 #include "shell/image_export.h"
 #include "shell/palette_preview.h"
 #include "shell/parameter_loading.h"
+#include "shell/recent_files.h"
 
 namespace trochograph {
 
@@ -58,14 +59,30 @@ std::optional<std::filesystem::path> FileFlows::choose(FileDialogKind kind)
 
 void FileFlows::loadParameters()
 {
-    const auto path = choose(FileDialogKind::openParameters);
-    if (!path) return;
+    if (const auto path = choose(FileDialogKind::openParameters)) load(*path);
+}
+
+void FileFlows::loadRecentFile(const std::filesystem::path& file)
+{
+    if (!fileIsThere(file)) {
+        window_.forgetParameterFile(file);
+        inform("The file " + file.string() + " is no longer there; it has been taken off the list of recent files.");
+        return;
+    }
+    // The next Load Parameter File dialog proposes it, as if it had been chosen there.
+    paths_[static_cast<int>(FileDialogKind::openParameters)] = file;
+    load(file);
+}
+
+void FileFlows::load(const std::filesystem::path& path)
+{
     ParameterOrigin origin;
-    if (!loadParametersInto(engine_, *path, origin)) {
+    if (!loadParametersInto(engine_, path, origin)) {
         window_.showMessage(parameterFileRefusal(origin));
         return;
     }
-    inform("Parameter file  " + title(*path) + "  loaded.");
+    window_.rememberParameterFile(path);
+    inform("Parameter file  " + title(path) + "  loaded.");
 }
 
 void FileFlows::saveParameters()
@@ -86,13 +103,21 @@ void FileFlows::saveImageAndParameters()
     // The next Save Parameters dialog proposes the name the parameters got.
     const std::filesystem::path parameters = rltPathFor(*path);
     paths_[static_cast<int>(FileDialogKind::saveParameters)] = parameters;
-    writeParameters(parameters);
+    // Without its .rlt file, a PNG picture, which Load Parameter File reads too, is the one
+    // to list.
+    if (!writeParameters(parameters) && choice.format->kind == PictureKind::png)
+        window_.rememberParameterFile(*path);
 }
 
-void FileFlows::writeParameters(const std::filesystem::path& path)
+bool FileFlows::writeParameters(const std::filesystem::path& path)
 {
-    if (auto saved = writeRlt(engine_.state.params, path); !saved) return reportSaveError(saved.code());
+    if (auto saved = writeRlt(engine_.state.params, path); !saved) {
+        reportSaveError(saved.code());
+        return false;
+    }
+    window_.rememberParameterFile(path);
     inform("Parameters saved as " + title(path) + "\n\nLoad via ' File ' menu or by double-clicking.");
+    return true;
 }
 
 void FileFlows::loadMapFile()

@@ -1,7 +1,8 @@
 // The file and palette commands of the window: load parameters from a .rlt file or a PNG
 // picture that carries them, save parameter files, save the picture as a Targa image with
 // its parameters beside it, and load a MAP palette after a preview. Each file dialog
-// starts where it was last used.
+// starts where it was last used. Every parameter file loaded or saved is remembered in the
+// window's list of recent files.
 #pragma once
 
 #include <array>
@@ -36,13 +37,17 @@ public:
     void saveImageAndParameters() override;
     void saveParameters() override;
     void loadMapFile() override;
+    // A file that has gone since it was listed leaves the list, with a note saying so.
+    void loadRecentFile(const std::filesystem::path& file) override;
 
     // Where the dialog starts next time.
     const std::filesystem::path& lastPath(FileDialogKind kind) const { return paths_[static_cast<int>(kind)]; }
 
 private:
     std::optional<std::filesystem::path> choose(FileDialogKind kind);
-    void writeParameters(const std::filesystem::path& path);
+    void load(const std::filesystem::path& path);
+    // False when the parameters could not be written (the user has been told).
+    bool writeParameters(const std::filesystem::path& path);
     void reportSaveError(ErrorCode code);
     void inform(const std::string& text, const char* caption = "Vell Varezuro");
 

@@ -89,6 +89,11 @@ void MainController::command(int id)
     }
 }
 
+void MainController::loadRecentFile(const std::filesystem::path& file)
+{
+    if (idle() && fileCommands_) fileCommands_->loadRecentFile(file);
+}
+
 void MainController::keyDown(KeyPress key)
 {
     CurveState& s = engine_.state;

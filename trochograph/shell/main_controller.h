@@ -3,6 +3,7 @@
 // with what they ask of the user between them.
 #pragma once
 
+#include <filesystem>
 #include <optional>
 
 #include "engine/restore_values.h"
@@ -31,6 +32,9 @@ public:
 
     // A menu command, an accelerator key's command or a posted one.
     void command(int id);
+    // A file picked from the list of recent parameter files: loaded like one chosen with
+    // Load Parameter File, and like that command only while nothing is being drawn.
+    void loadRecentFile(const std::filesystem::path& file);
     // A key that isn't an accelerator.
     void keyDown(KeyPress key);
     // A left or right mouse button pressed on the client area.

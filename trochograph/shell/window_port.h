@@ -1,8 +1,8 @@
 // What the main window's command logic and its file commands need from the window they run
 // in, each operation once: its picture, message boxes, dialogs and file dialogs, posting
 // commands to itself, painting at once, a busy state for long work, the Animate check mark,
-// the About window and the end of the program. The Qt window implements it; tests use a
-// fake.
+// the About window, the list of recent parameter files and the end of the program. The Qt
+// window implements it; tests use a fake.
 #pragma once
 
 #include <filesystem>
@@ -50,6 +50,10 @@ public:
     virtual void openAboutWindow() = 0;
     // Ends the program the orderly way.
     virtual void shutdown() = 0;
+    // A parameter file was loaded or saved: it heads the list of recent files.
+    virtual void rememberParameterFile(const std::filesystem::path& /*file*/) {}
+    // A listed file has gone: it leaves the list.
+    virtual void forgetParameterFile(const std::filesystem::path& /*file*/) {}
 };
 
 // The file and palette commands, which come with the file dialogs.
@@ -60,6 +64,9 @@ public:
     virtual void saveImageAndParameters() = 0;
     virtual void saveParameters() = 0;
     virtual void loadMapFile() = 0;
+    // Loads a file of the list of recent files, as Load Parameter File would after its
+    // dialog.
+    virtual void loadRecentFile(const std::filesystem::path& file) = 0;
 };
 
 }  // namespace trochograph

@@ -84,6 +84,8 @@ public:
     void setAnimateChecked(bool checked) override { animateChecked = checked; }
     void openAboutWindow() override { ++aboutWindows; }
     void shutdown() override { ++shutdowns; }
+    void rememberParameterFile(const std::filesystem::path& file) override { remembered.push_back(file); }
+    void forgetParameterFile(const std::filesystem::path& file) override { forgotten.push_back(file); }
 
     Surface picture;
     std::vector<Message> messages;
@@ -100,6 +102,7 @@ public:
     bool animateChecked = false;
     int aboutWindows = 0;
     int shutdowns = 0;
+    std::vector<std::filesystem::path> remembered, forgotten;  // for the list of recent files
 };
 
 }  // namespace trochograph::test

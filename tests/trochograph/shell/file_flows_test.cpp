@@ -12,6 +12,7 @@
 #include "files/map_palette.h"
 #include "files/parameter_text.h"
 #include "files/png_export.h"
+#include "files/rlt_file.h"
 #include "scratch_dir.h"
 #include "shell/commands.h"
 #include "shell/palette_preview.h"
@@ -163,6 +164,70 @@ TEST_F(FileFlowsTest, EachDialogStartsWhereItWasLastUsed)
     files.saveParameters();
     files.saveParameters();
     EXPECT_EQ(window.asked.back().second, dir / "a.rlt");
+}
+
+// Each parameter file loaded or saved, and only such, heads the list of recent files: the
+// .rlt file of Save Image and Parameters, or its PNG picture when the .rlt file failed.
+TEST_F(FileFlowsTest, FilesLoadedOrSavedAreRemembered)
+{
+    using Paths = std::vector<std::filesystem::path>;
+    writeBytes(dir / "bad.rlt", "short");
+    std::filesystem::create_directory(dir / "blocked.rlt");
+    ASSERT_TRUE(writeRlt(s.params, dir / "rose.rlt"));
+    const struct {
+        const char* what;
+        std::optional<std::filesystem::path> chosen;  // nothing: cancelled
+        void (FileFlows::*run)();
+        Paths remembered;
+    } cases[] = {
+        {"loaded", dir / "rose.rlt", &FileFlows::loadParameters, {dir / "rose.rlt"}},
+        {"refused", dir / "bad.rlt", &FileFlows::loadParameters, {}},
+        {"cancelled", std::nullopt, &FileFlows::loadParameters, {}},
+        {"parameters saved", dir / "petals", &FileFlows::saveParameters, {dir / "petals.rlt"}},
+        {"parameters not saved", dir / "nowhere" / "p.rlt", &FileFlows::saveParameters, {}},
+        {"image and parameters", dir / "picture.tga", &FileFlows::saveImageAndParameters, {dir / "picture.rlt"}},
+        {"a PNG picture without its .rlt", dir / "blocked.png", &FileFlows::saveImageAndParameters,
+         {dir / "blocked.png"}},
+        {"a Targa image without its .rlt", dir / "blocked.tga", &FileFlows::saveImageAndParameters, {}},
+        {"no image", dir / "nowhere" / "x.png", &FileFlows::saveImageAndParameters, {}},
+    };
+    for (const auto& c : cases) {
+        window.remembered.clear();
+        window.choices.push_back(c.chosen);
+        (files.*c.run)();
+        EXPECT_EQ(window.remembered, c.remembered) << c.what;
+    }
+    EXPECT_TRUE(window.forgotten.empty());
+}
+
+// A file from the list loads as Load Parameter File loads it, without a dialog; one that
+// has gone leaves the list with a note, and one refused stays on it.
+TEST_F(FileFlowsTest, ARecentFileLoadsOrLeavesTheList)
+{
+    CurveParameters saved = s.params;
+    saved.type = rhodoneaRational;
+    saved.kn[2] = 7;
+    ASSERT_TRUE(writeRlt(saved, dir / "rose.rlt"));
+    files.loadRecentFile(dir / "rose.rlt");
+    EXPECT_EQ(window.messages, std::vector<Message>{information("Parameter file  rose.rlt  loaded.")});
+    EXPECT_EQ(s.params.kn[2], 7);
+    EXPECT_TRUE(window.asked.empty());
+    EXPECT_EQ(window.remembered, std::vector<std::filesystem::path>{dir / "rose.rlt"});
+    EXPECT_EQ(files.lastPath(FileDialogKind::openParameters), dir / "rose.rlt");
+
+    const CurveParameters before = s.params;
+    files.loadRecentFile(dir / "gone.rlt");
+    EXPECT_EQ(window.messages.back(), information("The file " + (dir / "gone.rlt").string() +
+                                                  " is no longer there; it has been taken off the list of recent files."));
+    EXPECT_EQ(window.forgotten, std::vector<std::filesystem::path>{dir / "gone.rlt"});
+    EXPECT_TRUE(s.params == before);
+
+    writeBytes(dir / "bad.rlt", "short");
+    files.loadRecentFile(dir / "bad.rlt");
+    EXPECT_EQ(window.messages.back(), ownedWarning("Error opening RLT file", "RLT file error"));
+    EXPECT_EQ(window.forgotten.size(), 1u);
+    EXPECT_EQ(window.remembered.size(), 1u);
+    EXPECT_TRUE(s.params == before);
 }
 
 TEST_F(FileFlowsTest, MapPaletteIsPreviewedThenAcceptedOrChosenAgain)

@@ -459,6 +459,8 @@ TEST_F(MainControllerTest, AboutExitAndFileCommands)
         void saveImageAndParameters() override { calls.push_back(cmdSaveImageAndParameters); }
         void saveParameters() override { calls.push_back(cmdSaveParameters); }
         void loadMapFile() override { calls.push_back(cmdMapFile); }
+        void loadRecentFile(const std::filesystem::path& file) override { recent.push_back(file); }
+        std::vector<std::filesystem::path> recent;
     } files;
     controller.setFileCommands(&files);
     for (int id : {cmdLoadParameters, cmdSaveImageAndParameters, cmdSaveParameters, cmdMapFile}) controller.command(id);
@@ -467,6 +469,12 @@ TEST_F(MainControllerTest, AboutExitAndFileCommands)
 
     controller.command(cmdExit);
     EXPECT_EQ(host.shutdowns, 1);
+
+    // A recent file is loaded only while nothing is drawn, as Load Parameter File is.
+    controller.loadRecentFile("/curves/rose.rlt");
+    startRendering();
+    controller.loadRecentFile("/curves/star.rlt");
+    EXPECT_EQ(files.recent, std::vector<std::filesystem::path>{"/curves/rose.rlt"});
 }
 
 TEST(MenuAndKeys, EveryCommandOfTheMenuHasItsKey)
@@ -502,6 +510,10 @@ TEST(MenuAndKeys, EveryItemHasItsOwnAltLetter)
     for (const MenuEntry& e : mainMenu()) bar.push_back(e.item);
     EXPECT_EQ(letters(bar), "FROCH");
     EXPECT_EQ(letters(mainMenu()[0].popup), "LSPE");
+    // The recent files, after the File menu's items, take a letter none of them has.
+    std::vector<MenuItem> file(mainMenu()[0].popup.begin(), mainMenu()[0].popup.end());
+    file.push_back(recentFilesMenu);
+    EXPECT_EQ(letters(file), "LSPER");
     EXPECT_EQ(letters(mainMenu()[2].popup), "IEPACMDS");
     EXPECT_EQ(letters(mainMenu()[4].popup), "HFA");
     const MenuItem crowded[] = {{"Ab (A)", 1}, {"Ba", 2}, {"ab", 3}};

@@ -47,7 +47,10 @@ bool Application::start()
     std::optional<Message> refusal;
     if (const std::string file = commandLineFile(options_.argument); !file.empty()) {
         ParameterOrigin origin;
-        if (!loadParametersInto(engine, file, origin)) refusal = parameterFileRefusal(origin);
+        if (loadParametersInto(engine, file, origin))
+            window_->rememberParameterFile(file);
+        else
+            refusal = parameterFileRefusal(origin);
         window_->files().proposeParameterFile(file);
     }
 

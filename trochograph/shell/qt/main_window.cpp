@@ -11,6 +11,7 @@
 #include <QShortcut>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFile>
 #include <QWindow>
 #include <exception>
 #include <thread>
@@ -22,6 +23,7 @@
 #include "shell/qt/file_dialog.h"
 #include "shell/qt/message_box.h"
 #include "shell/qt/picture_window.h"
+#include "shell/qt/recent_files_settings.h"
 #include "shell/qt/wait_cursor.h"
 #include "shell/qt/window_frame.h"
 #include "shell/window_fit.h"
@@ -106,6 +108,8 @@ public:
     }
     void openAboutWindow() override { window_.openAboutWindow(); }
     void shutdown() override { window_.close(); }
+    void rememberParameterFile(const std::filesystem::path& file) override { window_.rememberParameterFile(file); }
+    void forgetParameterFile(const std::filesystem::path& file) override { window_.forgetParameterFile(file); }
 
 private:
     MainWindow& window_;
@@ -118,8 +122,11 @@ MainWindow::MainWindow(const ScreenSize& screen)
       port_(std::make_unique<Port>(*this)),
       engine_(std::make_unique<Engine>(view_->surface())),
       controller_(std::make_unique<MainController>(*engine_, *port_)),
-      files_(std::make_unique<FileFlows>(*engine_, *port_, startFolder(), &smooth_))
+      files_(std::make_unique<FileFlows>(*engine_, *port_, startFolder(), &smooth_)),
+      recent_(readRecentFiles())
 {
+    // Files that have gone since the last run leave the list without a word.
+    if (recent_.dropMissing()) writeRecentFiles(recent_);
     controller_->setFileCommands(files_.get());
     setWindowTitle("Vell Varezuro");
     setWindowIcon(QIcon(":/pictures/icon.png"));
@@ -172,7 +179,12 @@ void MainWindow::buildMenu()
             continue;
         }
         QMenu* menu = menuBar()->addMenu(title);
-        const std::vector<int> letters = mnemonics(entry.popup);
+        // The File menu, the first, ends with the recent files, whose letter comes after
+        // those of its items.
+        const bool fileMenu = e == 0;
+        std::vector<MenuItem> items(entry.popup.begin(), entry.popup.end());
+        if (fileMenu) items.push_back(recentFilesMenu);
+        const std::vector<int> letters = mnemonics(items);
         for (std::size_t i = 0; i < entry.popup.size(); ++i) {
             const MenuItem& item = entry.popup[i];
             QAction* a = menu->addAction(withMnemonic(item.text, letters[i]));
@@ -180,8 +192,62 @@ void MainWindow::buildMenu()
             connect(a, &QAction::triggered, this, [this, command] { runCommand(command); });
             actions_[command] = a;
         }
+        if (fileMenu) buildRecentFilesMenu(menu, letters.back());
     }
     actions_[cmdAnimate]->setCheckable(true);
+}
+
+void MainWindow::buildRecentFilesMenu(QMenu* fileMenu, int mnemonic)
+{
+    fileMenu->addSeparator();
+    QString title = QString::fromUtf8(recentFilesMenu.text);
+    if (mnemonic >= 0) title.insert(mnemonic, '&');
+    recentMenu_ = fileMenu->addMenu(title);
+    // The entries stay, each showing the file at its place, so that none is deleted while
+    // it is being chosen.
+    for (std::size_t place = 0; place < RecentFiles::capacity; ++place) {
+        QAction* entry = recentMenu_->addAction(QString());
+        connect(entry, &QAction::triggered, this, [this, place] {
+            if (closing_ || place >= recent_.files().size()) return;
+            // A copy: loading the file reorders the list.
+            const std::filesystem::path file = recent_.files()[place];
+            controller_->loadRecentFile(file);
+            afterInput();
+        });
+        recentEntries_.push_back(entry);
+    }
+    noRecentFiles_ = recentMenu_->addAction(QStringLiteral("(none)"));
+    noRecentFiles_->setEnabled(false);
+    recentFilesChanged();
+}
+
+void MainWindow::rememberParameterFile(const std::filesystem::path& file)
+{
+    recent_.add(file);
+    recentFilesChanged();
+    writeRecentFiles(recent_);
+}
+
+void MainWindow::forgetParameterFile(const std::filesystem::path& file)
+{
+    if (!recent_.remove(file)) return;
+    recentFilesChanged();
+    writeRecentFiles(recent_);
+}
+
+void MainWindow::recentFilesChanged()
+{
+    const std::vector<std::filesystem::path>& files = recent_.files();
+    for (std::size_t place = 0; place < recentEntries_.size(); ++place) {
+        QAction* entry = recentEntries_[place];
+        entry->setVisible(place < files.size());
+        if (place >= files.size()) continue;
+        // An '&' in a name is shown as it is; the number is the letter Alt reaches the entry by.
+        QString text = QFile::decodeName(recentEntryText(place, files[place]).c_str());
+        text.replace('&', QStringLiteral("&&"));
+        entry->setText('&' + text);
+    }
+    noRecentFiles_->setVisible(files.empty());
 }
 
 void MainWindow::buildAccelerators()

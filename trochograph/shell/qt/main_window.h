@@ -12,9 +12,11 @@
 #include "engine/engine.h"
 #include "shell/main_controller.h"
 #include "shell/qt/smooth_painter_qt.h"
+#include "shell/recent_files.h"
 #include "shell/startup.h"
 
 class QAction;
+class QMenu;
 
 namespace trochograph {
 
@@ -45,6 +47,13 @@ public:
 
     FileFlows& files() { return *files_; }
 
+    // The parameter files loaded or saved last, which the File menu lists and the settings
+    // file keeps. A file remembered heads the list; a file forgotten leaves it.
+    const RecentFiles& recentFiles() const { return recent_; }
+    QMenu* recentMenu() const { return recentMenu_; }
+    void rememberParameterFile(const std::filesystem::path& file);
+    void forgetParameterFile(const std::filesystem::path& file);
+
     // After any input: the pointer shows whether something is being drawn, and if it is,
     // the next step is scheduled unless it already is.
     void afterInput();
@@ -62,6 +71,9 @@ private:
     class Port;
 
     void buildMenu();
+    void buildRecentFilesMenu(QMenu* fileMenu, int mnemonic);
+    // The submenu shows the list as it is now.
+    void recentFilesChanged();
     void buildAccelerators();
     void runCommand(int command);
     // Steps the drawing for a few milliseconds, or one step that asks for a pause, then
@@ -84,6 +96,11 @@ private:
     QtSmoothPainter smooth_;  // for pictures saved smooth
     std::unique_ptr<FileFlows> files_;
     std::map<int, QAction*> actions_;
+    RecentFiles recent_;
+    QMenu* recentMenu_ = nullptr;
+    // One entry for each place of the list, shown while the list reaches it, and "(none)".
+    std::vector<QAction*> recentEntries_;
+    QAction* noRecentFiles_ = nullptr;
     std::unique_ptr<PictureWindow> about_;
     QTimer next_;  // the next step
     bool ticking_ = false;

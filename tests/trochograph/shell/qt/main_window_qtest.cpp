@@ -1,5 +1,6 @@
 // The real window under the offscreen platform: start-up order, menu, keys, a curve drawn
-// from a key press, pause and resume, message boxes and the About window.
+// from a key press, pause and resume, message boxes, the About window and the list of
+// recent parameter files.
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -8,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QSettings>
 #include <QTimer>
 #include <QtTest>
 #include <cstdio>
@@ -19,6 +21,7 @@
 #include "files/png_export.h"
 #include "files/rlt_file.h"
 #include "qt_modal.h"
+#include "qt_settings.h"
 #include "scratch_dir.h"
 #include "shell/commands.h"
 #include "shell/qt/application.h"
@@ -70,6 +73,23 @@ struct Program {
         QVERIFY(runUntil([&] { return state().flags.okintro == 0; }));
     }
 };
+
+// The list of recent files as the settings file keeps it, and as the submenu shows it.
+QStringList keptRecentFiles() { return QSettings("trochograph", "trochograph").value("recent/files").toStringList(); }
+void keepRecentFiles(const QStringList& files) { QSettings("trochograph", "trochograph").setValue("recent/files", files); }
+QStringList shownRecentFiles(const MainWindow& window)
+{
+    QStringList shown;
+    for (const QAction* entry : window.recentMenu()->actions())
+        if (entry->isVisible()) shown.push_back(entry->text() + (entry->isEnabled() ? "" : " [disabled]"));
+    return shown;
+}
+// An entry as the submenu shows it: its number as the Alt letter, the name with any '&'
+// doubled so that it shows, and the folder.
+QString entry(int number, const QString& shownName, const std::filesystem::path& folder)
+{
+    return QString("&%1  %2  (%3)").arg(number).arg(shownName).arg(folder.c_str());
+}
 
 }  // namespace
 
@@ -282,16 +302,93 @@ private slots:
                 continue;
             }
             const QList<QAction*> items = bar[i]->menu()->actions();
-            QCOMPARE(items.size(), static_cast<qsizetype>(table[i].popup.size()));
+            // The File menu ends with a separator and the recent files.
+            const qsizetype added = i == 0 ? 2 : 0;
+            QCOMPARE(items.size(), static_cast<qsizetype>(table[i].popup.size()) + added);
             for (std::size_t j = 0; j < table[i].popup.size(); ++j) {
                 QCOMPARE(QString(items[j]->text()).remove('&'), QString::fromUtf8(table[i].popup[j].text));
                 QCOMPARE(p.window().action(table[i].popup[j].command), items[j]);
+            }
+            if (added) {
+                QVERIFY(items[items.size() - 2]->isSeparator());
+                QCOMPARE(items.back()->menu(), p.window().recentMenu());
+                QCOMPARE(items.back()->text(), QString("&Recent Parameter Files"));
             }
         }
         // A menu item runs its command.
         p.stopIntro();
         p.window().action(cmdClear)->trigger();
         QCOMPARE(p.state().flags.clearflag, 1);
+    }
+
+    // What one window remembers, the next one lists, without the files that went meanwhile;
+    // the file the program was started with comes first.
+    void recentFilesAreKeptForTheNextWindow()
+    {
+        test::ScratchDir dir;
+        keepRecentFiles({});
+        {
+            Program p;
+            QVERIFY(p.app->start());
+            QCOMPARE(shownRecentFiles(p.window()), QStringList{"(none) [disabled]"});
+        }
+        for (const char* name : {"a.rlt", "b.rlt", "c.rlt", "d&e.rlt"}) QVERIFY(writeRlt(CurveParameters{}, dir / name));
+        keepRecentFiles({QString::fromStdString((dir / "b.rlt").string()), QString::fromStdString((dir / "gone.rlt").string())});
+        {
+            Program p((dir / "a.rlt").string());
+            QVERIFY(p.app->start());
+            p.window().rememberParameterFile(dir / "c.rlt");
+            p.window().rememberParameterFile(dir / "d&e.rlt");
+            QCOMPARE(shownRecentFiles(p.window()),
+                     (QStringList{entry(1, "d&&e.rlt", dir.path()), entry(2, "c.rlt", dir.path()),
+                                  entry(3, "a.rlt", dir.path()), entry(4, "b.rlt", dir.path())}));
+        }
+        std::filesystem::remove(dir / "c.rlt");
+        Program next;
+        QVERIFY(next.app->start());
+        QCOMPARE(shownRecentFiles(next.window()),
+                 (QStringList{entry(1, "d&&e.rlt", dir.path()), entry(2, "a.rlt", dir.path()),
+                              entry(3, "b.rlt", dir.path())}));
+        QCOMPARE(keptRecentFiles(), (QStringList{QString::fromStdString((dir / "d&e.rlt").string()),
+                                                 QString::fromStdString((dir / "a.rlt").string()),
+                                                 QString::fromStdString((dir / "b.rlt").string())}));
+    }
+
+    // An entry loads its file as Load Parameter File does; one whose file has gone says so
+    // and leaves the list, and the settings file.
+    void choosingARecentFileLoadsItOrTakesItOff()
+    {
+        test::ScratchDir dir;
+        CurveParameters saved;
+        saved.type = 2;
+        saved.kn[2] = 7;
+        QVERIFY(writeRlt(saved, dir / "rose.rlt"));
+        QVERIFY(writeRlt(CurveParameters{}, dir / "gone.rlt"));
+        keepRecentFiles({});
+        Program p;
+        QVERIFY(p.app->start());
+        p.stopIntro();
+        p.window().rememberParameterFile(dir / "rose.rlt");
+        p.window().rememberParameterFile(dir / "gone.rlt");
+        std::filesystem::remove(dir / "gone.rlt");
+        const QList<QAction*> entries = p.window().recentMenu()->actions();
+        {
+            ModalScript script;
+            entries[1]->trigger();
+            QCOMPARE(script.seen, QStringList{"Parameter file  rose.rlt  loaded."});
+        }
+        QCOMPARE(p.state().params.type, 2);
+        QCOMPARE(p.state().params.kn[2], 7);
+        QCOMPARE(shownRecentFiles(p.window()),
+                 (QStringList{entry(1, "rose.rlt", dir.path()), entry(2, "gone.rlt", dir.path())}));
+        {
+            ModalScript script;
+            entries[1]->trigger();
+            QCOMPARE(script.seen, QStringList{"The file " + QString::fromStdString((dir / "gone.rlt").string()) +
+                                              " is no longer there; it has been taken off the list of recent files."});
+        }
+        QCOMPARE(shownRecentFiles(p.window()), QStringList{entry(1, "rose.rlt", dir.path())});
+        QCOMPARE(keptRecentFiles(), QStringList{QString::fromStdString((dir / "rose.rlt").string())});
     }
 
     void curveIsDrawnEndToEndFromTheRKey()
@@ -595,6 +692,7 @@ int main(int argc, char** argv)
 {
     QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
     QApplication app(argc, argv);
+    const trochograph::test::ScratchSettings settings;
     MainWindowTest test;
     return trochograph::test::runQtTests(test, argc, argv);
 }

@@ -16,6 +16,7 @@
 #include "dialogs/qt/preview_view.h"
 #include "engine/curve_state.h"
 #include "qt_modal.h"
+#include "qt_settings.h"
 #include "shell/qt/application.h"
 #include "shell/qt/main_window.h"
 
@@ -137,6 +138,7 @@ int main(int argc, char** argv)
 {
     QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
     QApplication app(argc, argv);
+    const trochograph::test::ScratchSettings settings;
     ScreenFitTest test;
     return trochograph::test::runQtTests(test, argc, argv);
 }
