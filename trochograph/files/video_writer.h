@@ -1,0 +1,51 @@
+// Films of a drawing: MP4 (H.264 in yuv420p, moov atom first, for browsers and phones),
+// WebM (VP9) or GIF (each frame in its own colours, exact when a frame holds at most 256),
+// written frame by frame as they come, none kept, through FFmpeg's libraries. The file is
+// written as a temporary file beside the target, registered for removal should SIGINT or
+// SIGTERM end the program, and renamed over the target only by finish(): a failure, a
+// cancel or an interrupt leaves no file and keeps an old one.
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+
+#include "common/result.h"
+#include "common/surface.h"
+
+namespace trochograph {
+
+enum class VideoKind { mp4, webm, gif };
+
+// The kind a file name asks for by its extension (.mp4, .webm or .gif, in any case).
+std::optional<VideoKind> videoKindOf(const std::filesystem::path& path);
+
+// MP4 and WebM take frames of even sides only.
+bool needsEvenSide(VideoKind kind);
+
+// Frames per second a film may have.
+inline constexpr int minFps = 1, maxFps = 60;
+
+class VideoWriter {
+public:
+    // Opens the encoder and the temporary file for square frames of `side` pixels shown
+    // `fps` times a second. Refuses, in one line: an odd side for MP4 or WebM, a side
+    // outside 2..9600, fps outside minFps..maxFps, an encoder missing from the installed
+    // libraries (naming it), a file that can't be created.
+    [[nodiscard]] static Result<std::unique_ptr<VideoWriter>> open(const std::filesystem::path& path, VideoKind kind,
+                                                                   int side, int fps);
+    // Without a successful finish(), removes the temporary file; the target is untouched.
+    virtual ~VideoWriter() = default;
+
+    // One frame of side x side pixels (0x00BBGGRR); it is shown for `times` frame times
+    // (at least 1), as the held end of a film is.
+    [[nodiscard]] virtual Result<void> addFrame(const Surface& frame, int times = 1) = 0;
+    // Flushes the encoder, closes the file and renames it over the target. Frames added
+    // after it are refused.
+    [[nodiscard]] virtual Result<void> finish() = 0;
+
+    // Frames written so far, each repeat counted.
+    virtual long long frames() const = 0;
+};
+
+}  // namespace trochograph
