@@ -18,6 +18,8 @@ enum class ErrorCode : int {
     invalid,
     // A command line, or a value given on it, is refused.
     usage,
+    // The user stopped long work; nothing to report.
+    cancelled,
 };
 
 // One line, without the file's name ("can't create the file: No such file or directory"):

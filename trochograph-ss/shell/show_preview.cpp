@@ -5,7 +5,10 @@
 
 #include "common/canvas_limits.h"
 #include "common/option_table.h"
+#include "common/terminal_progress.h"
 #include "files/picture_formats.h"
+#include "files/video_writer.h"
+#include "shell/show_film.h"
 #include "show/show_preview_render.h"
 #include "show/show_state.h"
 
@@ -22,13 +25,19 @@ const OptionTable<PreviewOptions>& previewTable()
         "trochograph-ss --render",
         {},
         "Draws preset N of the show (" + std::to_string(presets.low) + " to " + std::to_string(presets.high) +
-            ") complete, as the show's first round draws it, and writes it to OUT (.tga or .png).",
+            ") complete, as the show's first round draws it, and writes it to OUT (.tga or .png), or films "
+            "it as the show draws it (.mp4, .webm or .gif).",
         {
             whole({}, "N", &O::preset, presets, "the preset to draw").called("a preset number").required(),
-            path({"--output"}, "OUT", &O::output, "the picture to write; its extension picks the format").required(),
+            path({"--output"}, "OUT", &O::output, "the picture or film to write; its extension picks the format")
+                .required(),
             whole({"--size"}, "RES", &O::size, side,
                   "canvas side in pixels, " + std::to_string(side.low) + " to " + std::to_string(side.high) +
                       " (default 1080)"),
+            whole({"--fps"}, "N", &O::fps, Range<int>{minFps, maxFps},
+                  "a film's frames a second, " + std::to_string(minFps) + " to " + std::to_string(maxFps) +
+                      " (default 30)")
+                .marking(&O::fpsGiven),
             answer({"--help", "-h"}, &O::help, "print this usage"),
         },
     };
@@ -45,14 +54,32 @@ Result<PreviewOptions> parsePreviewOptions(const std::vector<std::string>& args)
 {
     auto parsed = parseOptions(previewTable(), args);
     if (!parsed || parsed->help) return parsed;
+    const bool film = videoKindOf(parsed->output).has_value();
     // The show keeps no record of its curves to draw them from.
-    if (!pictureFormatOf(parsed->output, false))
-        return Error{ErrorCode::invalid, parsed->output + ": " + pictureNameRule(parsed->output, false)};
+    if (!film && !pictureFormatOf(parsed->output, false))
+        return Error{ErrorCode::invalid, parsed->output + ": " + pictureNameRule(parsed->output, false) +
+                                             ", or .mp4, .webm or .gif for a film"};
+    if (!film && parsed->fpsGiven) return Error{ErrorCode::usage, "--fps is for films (.mp4, .webm, .gif)"};
     return parsed;
 }
 
 Result<void> renderPreview(const PreviewOptions& options)
 {
+    if (videoKindOf(options.output)) {
+        try {
+            TerminalProgress bar(std::filesystem::path(options.output).filename().string());
+            const Result<void> filmed = filmPreset(options.preset, options.size, options.fps, options.output,
+                                                   [&](double done) {
+                                                       bar.show(done);
+                                                       return true;
+                                                   });
+            if (!filmed) return Error{filmed.code(), options.output + ": " + filmed.message()};
+            return {};
+        } catch (const std::bad_alloc&) {
+            return Error{ErrorCode::noMemory, "not enough memory for a " + std::to_string(options.size) + " x " +
+                                                  std::to_string(options.size) + " film"};
+        }
+    }
     const PictureFormat* format = pictureFormatOf(options.output, false);
     if (!format) return failure(options.output + ": " + pictureNameRule(options.output, false));
     try {

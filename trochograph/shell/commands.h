@@ -27,6 +27,7 @@ enum Command : int {
     cmdHelpPage2 = 185,  // posted only
     cmdFormulae = 190,
     cmdAbout = 195,
+    cmdSaveAnimation = 200,
 };
 
 // One entry of the menu bar: a pop-up with items, or an item of the bar itself.
@@ -42,8 +43,9 @@ struct MenuEntry {
 
 std::span<const MenuEntry> mainMenu();
 
-// The File menu ends, after a separator, with this submenu: the parameter files loaded or
-// saved last, which the window lists itself.
+// The File menu ends, after a separator, with these two: a film of the current curve, and
+// the submenu of the parameter files loaded or saved last, which the window lists itself.
+inline constexpr MenuItem saveAnimationItem = {"Save Animation...", cmdSaveAnimation};
 inline constexpr MenuItem recentFilesMenu = {"Recent Parameter Files", 0};
 
 // For each item of one menu, the index in its text of the letter that Alt+letter reaches it

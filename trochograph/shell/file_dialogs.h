@@ -5,7 +5,8 @@
 
 namespace trochograph {
 
-enum class FileDialogKind { openMap, saveImage, openParameters, saveParameters };
+enum class FileDialogKind { openMap, saveImage, openParameters, saveParameters, saveAnimation };
+inline constexpr int fileDialogKinds = 5;
 
 struct FileDialogSetup {
     const char* title;

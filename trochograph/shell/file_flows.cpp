@@ -5,6 +5,7 @@
 #include "files/rlt_file.h"
 #include "files/save_error.h"
 #include "shell/commands.h"
+#include "shell/curve_film.h"
 #include "shell/image_export.h"
 #include "shell/palette_preview.h"
 #include "shell/parameter_loading.h"
@@ -118,6 +119,22 @@ bool FileFlows::writeParameters(const std::filesystem::path& path)
     window_.rememberParameterFile(path);
     inform("Parameters saved as " + title(path) + "\n\nLoad via ' File ' menu or by double-clicking.");
     return true;
+}
+
+void FileFlows::saveAnimation()
+{
+    const auto path = choose(FileDialogKind::saveAnimation);
+    if (!path) return;
+    // The film draws the curve as it stands now, whatever the window does meanwhile.
+    const CurveState start = engine_.state;
+    window_.runInBackground(
+        "Saving " + title(*path),
+        [start, path = *path](const ProgressReport& progress) { return filmCurve(start, path, {}, progress); },
+        [this, path = *path](const Result<void>& filmed) {
+            if (filmed) return inform("Animation saved as " + title(path));
+            if (filmed.code() == ErrorCode::cancelled) return;
+            window_.showMessage(warning(title(path) + ": " + filmed.message(), "Vell Varezuro"));
+        });
 }
 
 void FileFlows::loadMapFile()

@@ -39,6 +39,8 @@ public:
     void loadMapFile() override;
     // A file that has gone since it was listed leaves the list, with a note saying so.
     void loadRecentFile(const std::filesystem::path& file) override;
+    // Films the current curve from its start, beside the window, with a progress window.
+    void saveAnimation() override;
 
     // Where the dialog starts next time.
     const std::filesystem::path& lastPath(FileDialogKind kind) const { return paths_[static_cast<int>(kind)]; }
@@ -54,7 +56,7 @@ private:
     Engine& engine_;
     WindowPort& window_;
     SmoothPainter* smooth_;
-    std::array<std::filesystem::path, 4> paths_;
+    std::array<std::filesystem::path, fileDialogKinds> paths_;
 };
 
 }  // namespace trochograph

@@ -6,14 +6,26 @@
 
 #include "engine/engine.h"
 #include "files/map_palette.h"
+#include "files/video_writer.h"
+#include "shell/curve_film.h"
 #include "shell/image_export.h"
 #include "shell/parameter_loading.h"
+#include "common/terminal_progress.h"
 
 namespace trochograph {
 
 namespace {
 
 Error refused(std::string message) { return {ErrorCode::usage, std::move(message)}; }
+
+// What the output's name must be, when it names neither a picture nor a film.
+std::string outputNameRule(const std::filesystem::path& output)
+{
+    const std::string name = output.filename().string();
+    if (videoKindOf("x" + name) && !name.empty() && name.find('.', 1) == std::string::npos)
+        return "the output needs a name before " + name;
+    return pictureNameRule(output) + ", or .mp4, .webm or .gif for a film";
+}
 
 // The error with the name of the file it concerns in front.
 Error about(const std::string& name, const Error& error) { return {error.code, name + ": " + error.message}; }
@@ -24,10 +36,14 @@ Result<void> renderHeadless(const RenderOptions& options, SmoothPainter* smooth)
 {
     const std::filesystem::path output = options.output;
     const PictureFormat* format = pictureFormatOf(output);
-    if (!format) return refused(output.string() + ": " + pictureNameRule(output));
+    const std::optional<VideoKind> film = videoKindOf(output);
+    if (!format && !film) return refused(output.string() + ": " + outputNameRule(output));
+    if (!film && options.filmTimingGiven)
+        return refused(output.string() + ": --fps and --duration are for films (.mp4, .webm, .gif)");
     ImageChoice choice{format};
     if (options.antialias) {
-        if (format->kind != PictureKind::png) return refused(output.string() + ": --antialias paints .png pictures");
+        if (!format || format->kind != PictureKind::png)
+            return refused(output.string() + ": --antialias paints .png pictures");
         if (!smooth) return refused("--antialias: this program can't paint smooth pictures");
         choice.smooth = true;
     }
@@ -36,8 +52,9 @@ Result<void> renderHeadless(const RenderOptions& options, SmoothPainter* smooth)
     std::unique_ptr<Engine> engine;
     try {
         engine = std::make_unique<Engine>(noWindow);
-        // A smooth picture is painted from the record alone: no raster canvas of its size.
-        if (choice.smooth)
+        // A smooth picture is painted from the record alone, and a film draws on canvases of
+        // its own: no raster canvas of its size here.
+        if (choice.smooth || film)
             engine->recordOnly(options.size);
         else
             engine->rebuildCanvas(options.size);
@@ -59,6 +76,16 @@ Result<void> renderHeadless(const RenderOptions& options, SmoothPainter* smooth)
         if (options.rounding) p.rounding = *options.rounding == 0 ? noRounding : *options.rounding;
         engine->state.flags.animate = options.animate ? 1 : 0;
 
+        if (film) {
+            TerminalProgress bar(output.filename().string());
+            const Result<void> filmed =
+                filmCurve(engine->state, output, {options.fps, options.seconds}, [&](double done) {
+                    bar.show(done);
+                    return true;
+                });
+            if (!filmed) return about(output.string(), filmed.error());
+            return {};
+        }
         engine->drawWholeCurve();
 
         if (auto saved = exportImage(*engine, choice, output, smooth); !saved)

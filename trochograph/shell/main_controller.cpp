@@ -47,6 +47,7 @@ void MainController::command(int id)
     case cmdSaveImageAndParameters:
     case cmdSaveParameters:
     case cmdMapFile:
+    case cmdSaveAnimation:
         return fileCommand(id);
     case cmdExit:
         return window_.shutdown();
@@ -227,6 +228,8 @@ void MainController::fileCommand(int id)
         return fileCommands_->saveImageAndParameters();
     case cmdSaveParameters:
         return fileCommands_->saveParameters();
+    case cmdSaveAnimation:
+        return fileCommands_->saveAnimation();
     default:
         return fileCommands_->loadMapFile();
     }

@@ -3,6 +3,8 @@
 #include "common/c_numbers.h"
 #include "common/option_table.h"
 #include "engine/parameter_limits.h"
+#include "files/video_writer.h"
+#include "shell/curve_film.h"
 
 namespace trochograph {
 
@@ -16,9 +18,11 @@ const OptionTable<RenderOptions>& renderTable()
     static const OptionTable<RenderOptions> table{
         "trochograph --render",
         {},
-        "Draws one whole curve without a window and writes it to OUT (.tga, .png or .svg).",
+        "Draws one whole curve without a window and writes it to OUT (.tga, .png or .svg), or films its "
+        "drawing (.mp4, .webm or .gif).",
         {
-            path({"--output"}, "OUT", &O::output, "the picture to write; its extension picks the format").required(),
+            path({"--output"}, "OUT", &O::output, "the picture or film to write; its extension picks the format")
+                .required(),
             path({"--params"}, "FILE", &O::params,
                  "curve parameters from a .rlt file, or from a PNG picture this program drew, with its size, "
                  "pen width, scale, rounding and palette"),
@@ -38,6 +42,14 @@ const OptionTable<RenderOptions>& renderTable()
             flag({"--animate"}, &O::animate, "draw with the animated circles; the last ones stay in the picture"),
             flag({"--antialias"}, &O::antialias,
                  "paint the curve smooth into a .png, " + range(smoothSide) + " pixels a side"),
+            whole({"--fps"}, "N", &O::fps, Range<int>{minFps, maxFps},
+                  "a film's frames a second, " + range({minFps, maxFps}) + " (default 30)")
+                .marking(&O::filmTimingGiven),
+            real({"--duration"}, "SECONDS", &O::seconds, filmSeconds,
+                 "how long a film's drawing takes, " + decimalText(static_cast<int>(filmSeconds.low)) + " to " +
+                     decimalText(static_cast<int>(filmSeconds.high)) +
+                     " (default 10); the finished picture is held a second more")
+                .marking(&O::filmTimingGiven),
             answer({"--help", "-h"}, &O::help, "print this usage"),
         },
     };

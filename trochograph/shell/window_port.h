@@ -8,7 +8,10 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <string>
 
+#include "common/progress.h"
+#include "common/result.h"
 #include "dialogs/dialog_template.h"
 #include "dialogs/form.h"
 #include "dialogs/message.h"
@@ -45,6 +48,12 @@ public:
     // Runs `work` with the wait cursor shown and the window taking no input, and keeps the
     // window painted meanwhile.
     virtual void whileBusy(const std::function<void()>& work) = 0;
+    // Runs `work` beside the window, which stays usable, with a progress window titled
+    // `title` whose Cancel asks the work to stop; `done` hears the result afterwards, on
+    // the window's side.
+    virtual void runInBackground(const std::string& title,
+                                 std::function<Result<void>(const ProgressReport& progress)> work,
+                                 std::function<void(const Result<void>& result)> done) = 0;
     virtual void setAnimateChecked(bool checked) = 0;
     // Shows the About window and disables the main window until it closes.
     virtual void openAboutWindow() = 0;
@@ -67,6 +76,7 @@ public:
     // Loads a file of the list of recent files, as Load Parameter File would after its
     // dialog.
     virtual void loadRecentFile(const std::filesystem::path& file) = 0;
+    virtual void saveAnimation() = 0;
 };
 
 }  // namespace trochograph

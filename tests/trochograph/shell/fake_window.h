@@ -37,6 +37,8 @@ inline DialogScript user(std::vector<std::pair<int, std::string>> entries, std::
 class FakeWindow final : public WindowPort {
 public:
     CurvePreview* preview = nullptr;
+    std::vector<std::string> backgroundTitles;
+    std::optional<int> cancelAfter;
 
     explicit FakeWindow(int clientWidth = 0, int clientHeight = 0) : picture(clientWidth, clientHeight, canvasGrey) {}
 
@@ -80,6 +82,15 @@ public:
     {
         ++busy;
         work();
+    }
+    // Runs the work at once; after `cancelAfter` reports (if set) it is asked to stop.
+    void runInBackground(const std::string& title, std::function<Result<void>(const ProgressReport&)> work,
+                         std::function<void(const Result<void>&)> done) override
+    {
+        backgroundTitles.push_back(title);
+        int reports = 0;
+        const Result<void> result = work([&](double) { return !cancelAfter || ++reports < *cancelAfter; });
+        done(result);
     }
     void setAnimateChecked(bool checked) override { animateChecked = checked; }
     void openAboutWindow() override { ++aboutWindows; }

@@ -459,13 +459,15 @@ TEST_F(MainControllerTest, AboutExitAndFileCommands)
         void saveImageAndParameters() override { calls.push_back(cmdSaveImageAndParameters); }
         void saveParameters() override { calls.push_back(cmdSaveParameters); }
         void loadMapFile() override { calls.push_back(cmdMapFile); }
+        void saveAnimation() override { calls.push_back(cmdSaveAnimation); }
         void loadRecentFile(const std::filesystem::path& file) override { recent.push_back(file); }
         std::vector<std::filesystem::path> recent;
     } files;
     controller.setFileCommands(&files);
-    for (int id : {cmdLoadParameters, cmdSaveImageAndParameters, cmdSaveParameters, cmdMapFile}) controller.command(id);
-    EXPECT_EQ(files.calls,
-              (std::vector<int>{cmdLoadParameters, cmdSaveImageAndParameters, cmdSaveParameters, cmdMapFile}));
+    const std::vector<int> fileCommands = {cmdLoadParameters, cmdSaveImageAndParameters, cmdSaveParameters, cmdMapFile,
+                                           cmdSaveAnimation};
+    for (int id : fileCommands) controller.command(id);
+    EXPECT_EQ(files.calls, fileCommands);
 
     controller.command(cmdExit);
     EXPECT_EQ(host.shutdowns, 1);
@@ -512,8 +514,9 @@ TEST(MenuAndKeys, EveryItemHasItsOwnAltLetter)
     EXPECT_EQ(letters(mainMenu()[0].popup), "LSPE");
     // The recent files, after the File menu's items, take a letter none of them has.
     std::vector<MenuItem> file(mainMenu()[0].popup.begin(), mainMenu()[0].popup.end());
+    file.push_back(saveAnimationItem);
     file.push_back(recentFilesMenu);
-    EXPECT_EQ(letters(file), "LSPER");
+    EXPECT_EQ(letters(file), "LSPEAR");
     EXPECT_EQ(letters(mainMenu()[2].popup), "IEPACMDS");
     EXPECT_EQ(letters(mainMenu()[4].popup), "HFA");
     const MenuItem crowded[] = {{"Ab (A)", 1}, {"Ba", 2}, {"ab", 3}};

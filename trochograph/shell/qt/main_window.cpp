@@ -102,6 +102,11 @@ public:
         window_.view_->repaint();
     }
     void whileBusy(const std::function<void()>& work) override { window_.whileBusy(work); }
+    void runInBackground(const std::string& title, std::function<Result<void>(const ProgressReport&)> work,
+                         std::function<void(const Result<void>&)> done) override
+    {
+        window_.runInBackground(title, std::move(work), std::move(done));
+    }
     void setAnimateChecked(bool checked) override
     {
         if (QAction* a = window_.action(cmdAnimate)) a->setChecked(checked);
@@ -179,11 +184,14 @@ void MainWindow::buildMenu()
             continue;
         }
         QMenu* menu = menuBar()->addMenu(title);
-        // The File menu, the first, ends with the recent files, whose letter comes after
-        // those of its items.
+        // The File menu, the first, ends with the film command and the recent files, whose
+        // letters come after those of its items.
         const bool fileMenu = e == 0;
         std::vector<MenuItem> items(entry.popup.begin(), entry.popup.end());
-        if (fileMenu) items.push_back(recentFilesMenu);
+        if (fileMenu) {
+            items.push_back(saveAnimationItem);
+            items.push_back(recentFilesMenu);
+        }
         const std::vector<int> letters = mnemonics(items);
         for (std::size_t i = 0; i < entry.popup.size(); ++i) {
             const MenuItem& item = entry.popup[i];
@@ -192,14 +200,19 @@ void MainWindow::buildMenu()
             connect(a, &QAction::triggered, this, [this, command] { runCommand(command); });
             actions_[command] = a;
         }
-        if (fileMenu) buildRecentFilesMenu(menu, letters.back());
+        if (fileMenu) {
+            menu->addSeparator();
+            QAction* film = menu->addAction(withMnemonic(saveAnimationItem.text, letters[letters.size() - 2]));
+            connect(film, &QAction::triggered, this, [this] { runCommand(cmdSaveAnimation); });
+            actions_[cmdSaveAnimation] = film;
+            buildRecentFilesMenu(menu, letters.back());
+        }
     }
     actions_[cmdAnimate]->setCheckable(true);
 }
 
 void MainWindow::buildRecentFilesMenu(QMenu* fileMenu, int mnemonic)
 {
-    fileMenu->addSeparator();
     QString title = QString::fromUtf8(recentFilesMenu.text);
     if (mnemonic >= 0) title.insert(mnemonic, '&');
     recentMenu_ = fileMenu->addMenu(title);
@@ -326,6 +339,16 @@ void MainWindow::whileBusy(const std::function<void()>& work)
     setEnabled(true);
     QGuiApplication::restoreOverrideCursor();
     if (failure) std::rethrow_exception(failure);
+}
+
+void MainWindow::runInBackground(const std::string& title, BackgroundJob::Work work, BackgroundJob::Done done)
+{
+    if (job_ && !job_->finished()) {
+        port_->showMessage({"An animation is being saved already; wait for it, or cancel it.", "Vell Varezuro",
+                            MessageIcon::information});
+        return;
+    }
+    job_ = std::make_unique<BackgroundJob>(this, title, std::move(work), std::move(done));
 }
 
 void MainWindow::repaintFromCanvas()

@@ -11,6 +11,7 @@
 
 #include "engine/engine.h"
 #include "shell/main_controller.h"
+#include "shell/qt/background_job.h"
 #include "shell/qt/smooth_painter_qt.h"
 #include "shell/recent_files.h"
 #include "shell/startup.h"
@@ -44,6 +45,10 @@ public:
     void present();
     // Runs `work` with the wait cursor and without input, painting meanwhile.
     void whileBusy(const std::function<void()>& work);
+    // Runs `work` beside the window with a progress window; one such job at a time.
+    void runInBackground(const std::string& title, BackgroundJob::Work work, BackgroundJob::Done done);
+    // The job under way, or null.
+    BackgroundJob* backgroundJob() const { return job_.get(); }
 
     FileFlows& files() { return *files_; }
 
@@ -98,6 +103,7 @@ private:
     std::map<int, QAction*> actions_;
     RecentFiles recent_;
     QMenu* recentMenu_ = nullptr;
+    std::unique_ptr<BackgroundJob> job_;
     // One entry for each place of the list, shown while the list reaches it, and "(none)".
     std::vector<QAction*> recentEntries_;
     QAction* noRecentFiles_ = nullptr;

@@ -1,0 +1,76 @@
+#include "shell/curve_film.h"
+
+#include <cmath>
+#include <limits>
+#include <memory>
+
+#include "engine/engine.h"
+#include "files/video_writer.h"
+
+namespace trochograph {
+
+namespace {
+
+// An engine past its intro, at the start of the curve `start` describes, drawing into
+// `window`.
+std::unique_ptr<Engine> engineAtStart(const CurveState& start, Surface& window)
+{
+    auto engine = std::make_unique<Engine>(window);
+    engine->state = start;
+    engine->rebuildCanvas(start.params.res);
+    CurveState& s = engine->state;
+    s.flags.okintro = 0;
+    s.restartOnFreshBackground();
+    s.flags.okroulette = 1;
+    return engine;
+}
+
+}  // namespace
+
+long long curveSteps(const CurveState& start)
+{
+    Surface noWindow;
+    CurveState plain = start;
+    plain.flags.animate = 0;
+    const std::unique_ptr<Engine> engine = engineAtStart(plain, noWindow);
+    long long steps = 0;
+    while (engine->state.flags.okroulette) {
+        engine->renderer.drawSteps(1);
+        ++steps;
+    }
+    return steps;
+}
+
+Result<void> filmCurve(const CurveState& start, const std::filesystem::path& path, const FilmOptions& options,
+                       const ProgressReport& progress)
+{
+    const std::optional<VideoKind> kind = videoKindOf(path);
+    if (!kind) return Error{ErrorCode::usage, "a film must end in .mp4, .webm or .gif"};
+    if (!filmSeconds.contains(options.seconds))
+        return Error{ErrorCode::usage, "a film's drawing lasts 1 to 600 seconds"};
+    const int side = start.params.res;
+    Result<std::unique_ptr<VideoWriter>> opened = VideoWriter::open(path, *kind, side, options.fps);
+    if (!opened) return opened.error();
+    VideoWriter& writer = **opened;
+
+    const long long steps = curveSteps(start);
+    Surface window(side, side, canvasGrey);
+    const std::unique_ptr<Engine> engine = engineAtStart(start, window);
+    const long long frames = std::max(1LL, std::llround(options.fps * options.seconds));
+    long long drawn = 0;
+    for (long long frame = 1; frame <= frames; ++frame) {
+        // The steps spread evenly over the frames; the last frame draws whatever is left.
+        const long long due = frame == frames ? std::numeric_limits<long long>::max() : steps * frame / frames;
+        if (due > drawn) engine->renderer.drawSteps(due - drawn);
+        drawn = due;
+        engine->showFrame();
+        if (Result<void> added = writer.addFrame(window); !added) return added;
+        if (progress && !progress(static_cast<double>(frame) / static_cast<double>(frames)))
+            return Error{ErrorCode::cancelled, "the film was stopped"};
+    }
+    // The finished picture, held a second.
+    if (Result<void> held = writer.addFrame(window, options.fps); !held) return held;
+    return writer.finish();
+}
+
+}  // namespace trochograph

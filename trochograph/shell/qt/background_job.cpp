@@ -1,0 +1,63 @@
+#include "shell/qt/background_job.h"
+
+#include <QProgressDialog>
+#include <new>
+
+namespace trochograph {
+
+namespace {
+
+constexpr int pollMilliseconds = 50;
+
+}  // namespace
+
+BackgroundJob::BackgroundJob(QWidget* owner, const std::string& title, Work work, Done done)
+    : progress_(new QProgressDialog(QString::fromStdString(title), QObject::tr("Cancel"), 0, 1000, owner)),
+      done_(std::move(done))
+{
+    progress_->setObjectName(QStringLiteral("progress"));
+    progress_->setWindowTitle(QString::fromStdString(title));
+    progress_->setWindowModality(Qt::NonModal);
+    progress_->setAutoClose(false);
+    progress_->setAutoReset(false);
+    progress_->setMinimumDuration(0);
+    progress_->setValue(0);
+    connect(progress_, &QProgressDialog::canceled, this, [this] { stop_ = true; });
+    connect(&poll_, &QTimer::timeout, this, &BackgroundJob::showProgress);
+    poll_.start(pollMilliseconds);
+    worker_ = std::thread([this, work = std::move(work)] {
+        const ProgressReport report = [this](double done) {
+            permille_ = static_cast<int>(done * 1000);
+            return !stop_;
+        };
+        try {
+            result_ = work(report);
+        } catch (const std::bad_alloc&) {
+            result_ = Error{ErrorCode::noMemory, "not enough memory"};
+        }
+        // Queued, so that the window's thread takes the result.
+        QMetaObject::invokeMethod(this, &BackgroundJob::finish, Qt::QueuedConnection);
+    });
+}
+
+BackgroundJob::~BackgroundJob()
+{
+    stop_ = true;
+    if (worker_.joinable()) worker_.join();
+    delete progress_;
+}
+
+void BackgroundJob::showProgress() { progress_->setValue(permille_); }
+
+void BackgroundJob::finish()
+{
+    if (finished_) return;
+    finished_ = true;
+    worker_.join();
+    poll_.stop();
+    progress_->hide();
+    if (done_) done_(result_);
+    emit ended();
+}
+
+}  // namespace trochograph
