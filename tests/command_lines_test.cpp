@@ -58,6 +58,7 @@ std::string tellRender(const RenderOptions& o)
     if (o.rounding) s << " rounding=" << *o.rounding;
     if (o.animate) s << " animate";
     if (o.antialias) s << " antialias";
+    if (o.filmTimingGiven) s << " fps=" << o.fps << " seconds=" << o.seconds;
     if (o.help) s << " help";
     return s.str();
 }
@@ -82,7 +83,8 @@ std::string tellShow(const ShowCommand& c)
 std::string tellPreview(const PreviewOptions& o)
 {
     if (o.help) return "help";
-    return "preset=" + std::to_string(o.preset) + " output=" + o.output + " size=" + std::to_string(o.size);
+    return "preset=" + std::to_string(o.preset) + " output=" + o.output + " size=" + std::to_string(o.size) +
+           (o.fpsGiven ? " fps=" + std::to_string(o.fps) : "");
 }
 
 enum Parser { program, render, show, preview };
@@ -155,6 +157,12 @@ TEST(CommandLines, AcceptAndRefuseAlike)
         {render, {"--output", "a.tga", "--line-width", "0"}, "invalid: --line-width" + wholeFrom + "1 to 5, not '0'"},
         {render, {"--output", "a.tga", "--rounding", "11"}, "invalid: --rounding" + wholeFrom + "0 to 10, not '11'"},
         {render, {"--output", "a.tga", "--scale", "5.01"}, "invalid: --scale" + scaleRange + "'5.01'"},
+        {render, {"--output", "a.mp4", "--fps", "24", "--duration", "2.5"}, "output=a.mp4 fps=24 seconds=2.5"},
+        {render, {"--output", "a.gif", "--fps", "61"}, "invalid: --fps" + wholeFrom + "1 to 60, not '61'"},
+        {render, {"--output", "a.gif", "--duration", "0"},
+         "invalid: --duration takes a number from 1.0 to 600.0, not '0'"},
+        {render, {"--output", "a.gif", "--duration", "1e9"},
+         "invalid: --duration takes a number from 1.0 to 600.0, not '1e9'"},
         {render, {"--output", "a.tga", "--scale", "nan"}, "invalid: --scale" + scaleRange + "'nan'"},
         {render, {"--output", "a.tga", "--scale", "1,5"}, "invalid: --scale" + scaleRange + "'1,5'"},
         // trochograph-ss: the show, or the hack in the window -window-id names, else
@@ -215,7 +223,11 @@ TEST(CommandLines, AcceptAndRefuseAlike)
         {preview, {"x", "--output", "a.tga"}, "invalid: --render takes a preset number from 0 to 28, not 'x'"},
         {preview, {"3", "--output", "a.tga", "--size", "99"}, "invalid: --size" + wholeFrom + "100 to 9600, not '99'"},
         {preview, {"3", "--output", "a.tga", "--size", " +1"}, "invalid: --size" + wholeFrom + "100 to 9600, not ' +1'"},
-        {preview, {"3", "--output", "x.bmp"}, "invalid: x.bmp: the output must end in .tga or .png"},
+        {preview, {"3", "--output", "x.bmp"},
+         "invalid: x.bmp: the output must end in .tga or .png, or .mp4, .webm or .gif for a film"},
+        {preview, {"3", "--output", "a.webm", "--fps", "12"}, "preset=3 output=a.webm size=1080 fps=12"},
+        {preview, {"3", "--output", "a.png", "--fps", "12"}, "usage: --fps is for films (.mp4, .webm, .gif)"},
+        {preview, {"3", "--output", "a.gif", "--fps", "0"}, "invalid: --fps" + wholeFrom + "1 to 60, not '0'"},
     };
     const char* parsers[] = {"trochograph", "trochograph --render", "trochograph-ss", "trochograph-ss --render"};
     for (const Case& c : cases) {

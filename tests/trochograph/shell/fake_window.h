@@ -39,6 +39,7 @@ public:
     CurvePreview* preview = nullptr;
     std::vector<std::string> backgroundTitles;
     std::optional<int> cancelAfter;
+    int filter = 0;  // the filter each file dialog was left at
 
     explicit FakeWindow(int clientWidth = 0, int clientHeight = 0) : picture(clientWidth, clientHeight, canvasGrey) {}
 
@@ -76,6 +77,7 @@ public:
         choices.pop_front();
         return choice;
     }
+    int chosenFilter() const override { return filter; }
     void postCommand(int command) override { posted.push_back(command); }
     void repaintNow() override { ++repaints; }
     void whileBusy(const std::function<void()>& work) override

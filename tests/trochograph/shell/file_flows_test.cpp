@@ -301,5 +301,40 @@ TEST(PalettePreview, FramesTheStripOnTheBackground)
     for (const auto& p : pixels) EXPECT_EQ(box.pixel(p.x, p.y), p.color) << p.x << ", " << p.y;
 }
 
+TEST_F(FileFlowsTest, SavesAnAnimationBesideTheWindowOrStopsAtCancel)
+{
+    s.params.res = 120;  // a small film
+    const struct {
+        const char* typed;
+        int filter;
+        std::optional<int> cancelAfter;
+        const char* file;  // what is written, or nothing
+        const char* said;  // the message, or none
+        bool warning;
+    } cases[] = {
+        {"rose", 2, std::nullopt, "rose.gif", "Animation saved as rose.gif", false},
+        {"rose.webm", 0, std::nullopt, "rose.webm", "Animation saved as rose.webm", false},
+        {"stopped", 2, 3, nullptr, nullptr, false},
+        {"rose.txt", 0, std::nullopt, nullptr, "rose.txt: a film must end in .mp4, .webm or .gif", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        window.messages.clear();
+        window.backgroundTitles.clear();
+        window.cancelAfter = c.cancelAfter;
+        window.filter = c.filter;
+        choose(dir / c.typed);
+        files.saveAnimation();
+        EXPECT_EQ(window.backgroundTitles.size(), 1u);
+        if (c.file) EXPECT_TRUE(std::filesystem::exists(dir / c.file));
+        if (!c.said) EXPECT_TRUE(window.messages.empty());
+        else if (c.warning) EXPECT_EQ(window.messages, std::vector<Message>{ownedWarning(c.said, "Vell Varezuro")});
+        else EXPECT_EQ(window.messages, std::vector<Message>{information(c.said)});
+    }
+    // Nothing is left of the stopped film, not even a temporary file.
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
+        EXPECT_EQ(entry.path().filename().string().find("stopped"), std::string::npos) << entry.path();
+}
+
 }  // namespace
 }  // namespace trochograph::test

@@ -287,6 +287,40 @@ private slots:
         QVERIFY(p.window().engine().canvas == drawn);
     }
 
+    // Save Animation films the curve beside the window, which stays usable; Cancel in the
+    // progress window stops it and leaves no file; without Cancel the film is saved.
+    void anAnimationIsSavedBesideTheWindowOrCancelled()
+    {
+        test::ScratchDir dir;
+        Program p;
+        QVERIFY(p.app->start());
+        p.stopIntro();
+        p.state().params.res = 100;  // a small, quick film
+        auto save = [&](const std::filesystem::path& path, QStringList answers) {
+            ModalScript script({[name = QString::fromStdString(path.string())](QWidget* dialog) {
+                auto* edit = dialog->findChild<QLineEdit*>("fileNameEdit");
+                QVERIFY(edit);
+                edit->setText(name);
+                QTest::keyClick(edit, Qt::Key_Return);
+            }});
+            p.window().action(cmdSaveAnimation)->trigger();
+            QVERIFY(p.window().backgroundJob());
+            QVERIFY(p.window().backgroundJob()->progressWindow()->isVisible());
+            QVERIFY(p.window().isEnabled());
+            return script.seen == answers;
+        };
+        QVERIFY(save(dir / "stopped.gif", {"QFileDialog"}));
+        p.window().backgroundJob()->progressWindow()->cancel();
+        QVERIFY(p.runUntil([&] { return p.window().backgroundJob()->finished(); }));
+        QVERIFY(!std::filesystem::exists(dir / "stopped.gif"));
+
+        QVERIFY(save(dir / "rose.gif", {"QFileDialog"}));
+        ModalScript saved;  // the film ends after the dialog's script has gone
+        QVERIFY(p.runUntil([&] { return p.window().backgroundJob()->finished(); }));
+        QVERIFY(p.runUntil([&] { return saved.seen.contains("Animation saved as rose.gif"); }));
+        QVERIFY(std::filesystem::file_size(dir / "rose.gif") > 0);
+    }
+
     void menuHasTheTextsAndCommandsOfTheTable()
     {
         Program p;
