@@ -18,6 +18,9 @@ public:
 
     // The share done, 0 to 1.
     void show(double done);
+    // Whether a bar may be drawn at all (stderr is a terminal): work that costs something
+    // to measure its progress needs to only then.
+    bool wanted() const { return terminal_; }
 
 private:
     std::string what_;

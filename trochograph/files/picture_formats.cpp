@@ -19,7 +19,7 @@ Result<void> writeTargaFile(const PictureSource& source, const std::filesystem::
 
 Result<void> writePngFile(const PictureSource& source, const std::filesystem::path& path)
 {
-    return writePng(source.raster, path, source.parameters);
+    return writePng(source.raster, path, source.parameters, source.progress);
 }
 
 Result<void> writeDrawingFile(const PictureSource& source, const std::filesystem::path& path)

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/progress.h"
 #include "common/result.h"
 #include "files/byte_sink.h"
 
@@ -24,6 +25,8 @@ struct PictureSource {
     std::string_view parameters = {};  // for the formats that carry them
     // Encodes the recorded curves as a drawing; empty where no record is kept.
     std::function<Result<void>(ByteSink&)> drawing = {};
+    // Hears how far the writing has come, where the format can tell.
+    ProgressReport progress = {};
 };
 
 struct PictureFormat {

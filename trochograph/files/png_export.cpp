@@ -30,6 +30,7 @@ struct Rows {
     const std::uint8_t* top;
     std::ptrdiff_t stride;
     const char* parameters;  // NUL-terminated, or null for none
+    const ProgressReport* progress = nullptr;  // told after each row
 };
 
 // What libpng's callbacks share with the encoder, through libpng's user pointers.
@@ -38,6 +39,8 @@ struct Context {
     bool sinkRefused = false;
     bool outOfMemory = false;   // libpng's allocation or the sink's
     std::exception_ptr thrown;  // anything else the sink threw, rethrown once libpng has been cleaned up
+    const ProgressReport* progress = nullptr;
+    png_uint_32 height = 0;
 };
 
 Error encodingFailed() { return {ErrorCode::writeFailed, "can't encode the picture"}; }
@@ -68,6 +71,13 @@ extern "C" void onWrite(png_structp png, png_bytep data, std::size_t length)
 }
 
 extern "C" void onFlush(png_structp) {}
+
+extern "C" void onRow(png_structp png, png_uint_32 row, int)
+{
+    const Context& context = contextOf(png_get_io_ptr(png));
+    if (context.progress && *context.progress)
+        (*context.progress)(static_cast<double>(row) / static_cast<double>(context.height));
+}
 
 // Through malloc, so that a failure is known to be a lack of memory and not some other
 // error of libpng.
@@ -122,6 +132,7 @@ bool encodeRows(png_structp png, png_infop info, const Rows& rows, Context& cont
 {
     if (setjmp(png_jmpbuf(png))) return false;
     png_set_write_fn(png, &context, onWrite, onFlush);
+    png_set_write_status_fn(png, onRow);
     writeImage(png, info, rows);
     return true;
 }
@@ -133,6 +144,8 @@ Result<void> encode(Rows rows, ByteSink& sink, std::string_view parameters)
     rows.parameters = text.empty() ? nullptr : text.c_str();
     Context context;
     context.sink = &sink;
+    context.progress = rows.progress;
+    context.height = rows.height;
     png_structp png = png_create_write_struct_2(PNG_LIBPNG_VER_STRING, &context, onError, onWarning, &context,
                                                 allocate, release);
     if (!png) return noMemoryToWrite();
@@ -172,34 +185,39 @@ Result<void> encodeChecked(const Rows& rows, ByteSink& sink, std::string_view pa
 
 }  // namespace
 
-Result<void> encodePng(const Surface& surface, ByteSink& sink, std::string_view parameters)
+Result<void> encodePng(const Surface& surface, ByteSink& sink, std::string_view parameters,
+                       const ProgressReport& progress)
 {
     const Rows rows{side(surface.width()),
                     side(surface.height()),
                     Samples::colorWords,
                     reinterpret_cast<const std::uint8_t*>(surface.pixels().data()),
                     static_cast<std::ptrdiff_t>(surface.width()) * 4,
-                    nullptr};
+                    nullptr,
+                    &progress};
     return encodeChecked(rows, sink, parameters);
 }
 
-Result<void> encodePng(const PngPixels& pixels, ByteSink& sink, std::string_view parameters)
+Result<void> encodePng(const PngPixels& pixels, ByteSink& sink, std::string_view parameters,
+                       const ProgressReport& progress)
 {
     const Rows rows{side(pixels.width), side(pixels.height), pixels.alpha ? Samples::rgba : Samples::rgb, pixels.top,
-                    pixels.stride, nullptr};
+                    pixels.stride, nullptr, &progress};
     return encodeChecked(rows, sink, parameters);
 }
 
-Result<void> writePng(const Surface& surface, const std::filesystem::path& path, std::string_view parameters)
+Result<void> writePng(const Surface& surface, const std::filesystem::path& path, std::string_view parameters,
+                      const ProgressReport& progress)
 {
     if (!fits(surface.width(), surface.height())) return sizeRefusal();
-    return saveFile(path, [&](ByteSink& sink) { return encodePng(surface, sink, parameters); });
+    return saveFile(path, [&](ByteSink& sink) { return encodePng(surface, sink, parameters, progress); });
 }
 
-Result<void> writePng(const PngPixels& pixels, const std::filesystem::path& path, std::string_view parameters)
+Result<void> writePng(const PngPixels& pixels, const std::filesystem::path& path, std::string_view parameters,
+                      const ProgressReport& progress)
 {
     if (!fits(pixels.width, pixels.height)) return sizeRefusal();
-    return saveFile(path, [&](ByteSink& sink) { return encodePng(pixels, sink, parameters); });
+    return saveFile(path, [&](ByteSink& sink) { return encodePng(pixels, sink, parameters, progress); });
 }
 
 }  // namespace trochograph

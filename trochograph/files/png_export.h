@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <string_view>
 
+#include "common/progress.h"
 #include "common/result.h"
 #include "common/surface.h"
 #include "files/byte_sink.h"
@@ -43,12 +44,17 @@ struct PngPixels {
 // (the encoder then stops), with noMemory when libpng or the sink can't have the memory
 // they need, and, without writing anything, when a side is 0 or above maxPngSide. Any
 // other exception from the sink passes through once libpng has been cleaned up.
-Result<void> encodePng(const Surface& surface, ByteSink& sink, std::string_view parameters = {});
-Result<void> encodePng(const PngPixels& pixels, ByteSink& sink, std::string_view parameters = {});
+// `progress` hears the share of the rows written after each row.
+Result<void> encodePng(const Surface& surface, ByteSink& sink, std::string_view parameters = {},
+                       const ProgressReport& progress = {});
+Result<void> encodePng(const PngPixels& pixels, ByteSink& sink, std::string_view parameters = {},
+                       const ProgressReport& progress = {});
 
 // Writes the picture to `path`, replacing an existing file only once all of it has been
 // written. The codes are those of writeTarga.
-Result<void> writePng(const Surface& surface, const std::filesystem::path& path, std::string_view parameters = {});
-Result<void> writePng(const PngPixels& pixels, const std::filesystem::path& path, std::string_view parameters = {});
+Result<void> writePng(const Surface& surface, const std::filesystem::path& path, std::string_view parameters = {},
+                      const ProgressReport& progress = {});
+Result<void> writePng(const PngPixels& pixels, const std::filesystem::path& path, std::string_view parameters = {},
+                      const ProgressReport& progress = {});
 
 }  // namespace trochograph

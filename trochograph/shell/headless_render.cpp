@@ -1,6 +1,8 @@
 #include "shell/headless_render.h"
 
+#include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <new>
 
@@ -25,6 +27,22 @@ std::string outputNameRule(const std::filesystem::path& output)
     if (videoKindOf("x" + name) && !name.empty() && name.find('.', 1) == std::string::npos)
         return "the output needs a name before " + name;
     return pictureNameRule(output) + ", or .mp4, .webm or .gif for a film";
+}
+
+// Draws the engine's whole curve, telling `progress` the share drawn when it wants to hear.
+void drawTellingProgress(Engine& engine, const std::function<void(double)>& progress, bool wanted)
+{
+    if (!wanted) return engine.drawWholeCurve();
+    const long long steps = std::max(1LL, curveSteps(engine.state));
+    const long long slice = std::max(1LL, steps / 100);
+    CurveState& s = engine.state;
+    s.flags.okintro = 0;
+    s.restartOnFreshBackground();
+    s.flags.okroulette = 1;
+    for (long long drawn = 0; s.flags.okroulette; drawn += slice) {
+        engine.renderer.drawSteps(slice);
+        progress(std::min(1.0, static_cast<double>(drawn + slice) / static_cast<double>(steps)));
+    }
 }
 
 // The error with the name of the file it concerns in front.
@@ -86,9 +104,15 @@ Result<void> renderHeadless(const RenderOptions& options, SmoothPainter* smooth)
             if (!filmed) return about(output.string(), filmed.error());
             return {};
         }
-        engine->drawWholeCurve();
-
-        if (auto saved = exportImage(*engine, choice, output, smooth); !saved)
+        // A picture: the drawing takes the first half of the bar, the writing the rest.
+        TerminalProgress bar(output.filename().string());
+        drawTellingProgress(*engine, [&](double done) { bar.show(done / 2); }, bar.wanted());
+        if (auto saved = exportImage(*engine, choice, output, smooth,
+                                     [&](double done) {
+                                         bar.show(0.5 + done / 2);
+                                         return true;
+                                     });
+            !saved)
             return about(output.string(), saved.error());
     } catch (const std::bad_alloc&) {
         // Only the engine's canvas and record are made here; the side it was making is

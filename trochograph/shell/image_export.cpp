@@ -22,7 +22,7 @@ const ImageChoice filterChoices[] = {
 };
 
 Result<void> writeSmooth(const DrawingRecord& record, const std::filesystem::path& path, std::string_view parameters,
-                         SmoothPainter* smooth)
+                         SmoothPainter* smooth, const ProgressReport& progress)
 {
     if (!smooth) return Error{ErrorCode::cannotCreate, "this program can't paint smooth pictures"};
     if (Result<void> ready = smooth->prepare(); !ready) return ready;
@@ -32,7 +32,7 @@ Result<void> writeSmooth(const DrawingRecord& record, const std::filesystem::pat
                                               std::to_string(record.res()) + " smooth picture"};
     smooth->paint(record, picture);
     return writePng(PngPixels{picture.side, picture.side, false, picture.pixels.get(), picture.stride}, path,
-                    parameters);
+                    parameters, progress);
 }
 
 }  // namespace
@@ -47,12 +47,12 @@ ImageChoice chosenImage(const std::filesystem::path& path, int filter)
 }
 
 Result<void> exportImage(const Engine& engine, ImageChoice choice, const std::filesystem::path& path,
-                         SmoothPainter* smooth)
+                         SmoothPainter* smooth, const ProgressReport& progress)
 {
     const std::string parameters = parameterText(engine.state.params);
-    if (choice.smooth) return writeSmooth(engine.record, path, parameters, smooth);
+    if (choice.smooth) return writeSmooth(engine.record, path, parameters, smooth, progress);
     const PictureSource source{engine.canvas, parameters,
-                               [&](ByteSink& sink) { return encodeSvg(engine.record, sink, parameters); }};
+                               [&](ByteSink& sink) { return encodeSvg(engine.record, sink, parameters); }, progress};
     return choice.format->write(source, path);
 }
 

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 
+#include "common/progress.h"
 #include "common/result.h"
 #include "files/picture_formats.h"
 
@@ -30,7 +31,8 @@ ImageChoice chosenImage(const std::filesystem::path& path, int filter);
 
 // Writes the engine's picture as `choice` says, with the curve's parameters in the formats
 // that carry them. A smooth picture needs `smooth`, and memory for the whole picture.
+// `progress` hears how far the writing has come, where the format can tell (PNG).
 Result<void> exportImage(const Engine& engine, ImageChoice choice, const std::filesystem::path& path,
-                         SmoothPainter* smooth);
+                         SmoothPainter* smooth, const ProgressReport& progress = {});
 
 }  // namespace trochograph
