@@ -12,12 +12,15 @@ namespace trochograph {
 namespace {
 
 // An engine past its intro, at the start of the curve `start` describes, drawing into
-// `window`.
-std::unique_ptr<Engine> engineAtStart(const CurveState& start, Surface& window)
+// `window`; counting only, it has no canvas to speak of.
+std::unique_ptr<Engine> engineAtStart(const CurveState& start, Surface& window, bool counting = false)
 {
     auto engine = std::make_unique<Engine>(window);
     engine->state = start;
-    engine->rebuildCanvas(start.params.res);
+    if (counting)
+        engine->recordOnly(start.params.res);
+    else
+        engine->rebuildCanvas(start.params.res);
     CurveState& s = engine->state;
     s.flags.okintro = 0;
     s.restartOnFreshBackground();
@@ -32,7 +35,7 @@ long long curveSteps(const CurveState& start)
     Surface noWindow;
     CurveState plain = start;
     plain.flags.animate = 0;
-    const std::unique_ptr<Engine> engine = engineAtStart(plain, noWindow);
+    const std::unique_ptr<Engine> engine = engineAtStart(plain, noWindow, true);
     long long steps = 0;
     while (engine->state.flags.okroulette) {
         engine->renderer.drawSteps(1);
