@@ -34,9 +34,11 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
-# The libraries the programs link come from dpkg-shlibdeps. On Debian 12 they hold all the
+# The libraries the programs link come from dpkg-shlibdeps: libpng, and FFmpeg's libavcodec,
+# libavformat, libswscale and libavutil for the films. On Debian 12 they hold all the
 # plugins too: Qt's xcb platform plugin is part of libqt6gui6 and the multimedia backends
-# of libqt6multimedia6. What no library names is the dialogs' typeface.
+# of libqt6multimedia6, and libavcodec59 depends on libx264 and libvpx, whose H.264 and VP9
+# encoders the films use. What no library names is the dialogs' typeface.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "xscreensaver")

@@ -6,6 +6,7 @@ packages=(
   g++ make cmake pkg-config
   libgtest-dev libbenchmark-dev
   libpng-dev         # the PNG encoder of the headless renderer and the picture tool
+  libavcodec-dev libavformat-dev libswscale-dev libavutil-dev  # films: MP4 (H.264), WebM (VP9), GIF
   qt6-base-dev
   qt6-multimedia-dev  # the show's sounds
   fonts-liberation2  # the dialogs' and help pages' typefaces, in the widths they were laid out for

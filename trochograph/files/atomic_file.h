@@ -1,13 +1,9 @@
 // A file sink that replaces its target only once everything has been written: the bytes go
 // to a new temporary file in the target's directory, which commit() renames over the
 // target. Until then an existing file of that name is untouched, and a failed or abandoned
-// write removes the temporary file, so no partial file is ever left behind. While open, the
-// temporary file is registered for removal should SIGINT or SIGTERM end the program (see
-// interrupt_cleanup.h).
-//
-// Existing targets: a symbolic link is written through, so the file it finally points to is
-// replaced and the link stays; the new file keeps the replaced file's permission bits. A new
-// file gets the permissions the umask gives. A directory is refused at open.
+// write removes the temporary file, so no partial file is ever left behind. The temporary
+// file, its registration for removal on SIGINT or SIGTERM, and what becomes of links and
+// permissions are those of temporary_file.h.
 //
 // The data is not forced to the disk before the rename; the target is replaced by a
 // complete file or not at all as far as this process can tell.
@@ -17,6 +13,7 @@
 #include <filesystem>
 
 #include "files/byte_sink.h"
+#include "files/temporary_file.h"
 
 namespace trochograph {
 
@@ -51,15 +48,13 @@ public:
     int error() const { return error_; }
 
     // The temporary file while open, for tests; empty otherwise.
-    const std::filesystem::path& temporaryPath() const { return temp_; }
+    const std::filesystem::path& temporaryPath() const { return temp_.path(); }
 
 private:
     void fail(Failure step, int error);
 
     std::FILE* file_ = nullptr;
-    std::filesystem::path target_;  // the file finally replaced, links followed
-    std::filesystem::path temp_;
-    int slot_ = -1;  // in the table of interrupt_cleanup.h
+    TemporaryFile temp_;
     Failure failure_ = Failure::none;
     int error_ = 0;
 };

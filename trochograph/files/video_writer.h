@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 
+#include "common/canvas_limits.h"
 #include "common/result.h"
 #include "common/surface.h"
 
@@ -25,6 +26,8 @@ bool needsEvenSide(VideoKind kind);
 
 // Frames per second a film may have.
 inline constexpr int minFps = 1, maxFps = 60;
+// Sides a film's frames may have: up to the largest canvas.
+inline constexpr int minFilmSide = 2, maxFilmSide = limits::resolution.high;
 
 class VideoWriter {
 public:
@@ -35,6 +38,8 @@ public:
     [[nodiscard]] static Result<std::unique_ptr<VideoWriter>> open(const std::filesystem::path& path, VideoKind kind,
                                                                    int side, int fps);
     // Without a successful finish(), removes the temporary file; the target is untouched.
+    // An error from addFrame() or finish() ends the film: the temporary file is removed at
+    // once and every later call returns that error.
     virtual ~VideoWriter() = default;
 
     // One frame of side x side pixels (0x00BBGGRR); it is shown for `times` frame times

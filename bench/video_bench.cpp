@@ -1,0 +1,69 @@
+// Films: frames a second at 1080 x 1080 for each kind, drawing included, and the bytes each
+// frame adds to the file; kind -1 only draws, for the drawing's share. The frames show the
+// default curve drawn again and again, each time on a fresh background: 10 steps a frame draw
+// it in 63 frames, about two seconds of film; 300 steps a frame draw it in two, so that most
+// of the picture changes all the time. The clock is the wall's: the encoders' threads go on
+// working while the next frame is drawn, as they do in a real film.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+
+#include "engine/engine.h"
+#include "files/video_writer.h"
+
+namespace trochograph::bench {
+namespace {
+
+constexpr int side = 1080;
+
+// Arguments: the VideoKind (-1 for none), and the curve's steps a frame.
+void filmFrames(benchmark::State& run)
+{
+    const bool filming = run.range(0) >= 0;
+    const auto kind = static_cast<VideoKind>(run.range(0));
+    const int stepsPerFrame = static_cast<int>(run.range(1));
+    static constexpr const char* names[] = {"trochograph-bench.mp4", "trochograph-bench.webm", "trochograph-bench.gif"};
+    const auto path = std::filesystem::temp_directory_path() / names[filming ? run.range(0) : 0];
+    Surface noWindow;
+    Engine engine(noWindow);
+    engine.rebuildCanvas(side);
+    CurveState& s = engine.state;
+    s.params.speed = 0;
+    s.flags.okintro = 0;
+    std::unique_ptr<VideoWriter> writer;
+    if (filming) {
+        Result<std::unique_ptr<VideoWriter>> opened = VideoWriter::open(path, kind, side, 30);
+        if (!opened) {
+            run.SkipWithError(opened.message().c_str());
+            return;
+        }
+        writer = std::move(opened.value());
+    }
+    benchmark::IterationCount frame = 0;
+    for (auto _ : run) {
+        for (int i = 0; i < stepsPerFrame; ++i) {
+            s.flags.okroulette = 1;
+            engine.step();
+            if (!s.flags.okroulette) s.restartOnFreshBackground();
+        }
+        if (!writer) continue;
+        if (!writer->addFrame(engine.canvas)) run.SkipWithError("the frame could not be written");
+        // The encoders' last frames are written by finish(), so it counts too.
+        if (++frame == run.max_iterations && !writer->finish()) run.SkipWithError("the film could not be finished");
+    }
+    if (writer) {
+        const auto bytes = static_cast<double>(std::filesystem::file_size(path));
+        run.counters["bytes_per_frame"] = bytes / static_cast<double>(run.iterations());
+        std::filesystem::remove(path);
+    }
+    run.SetItemsProcessed(run.iterations());
+}
+BENCHMARK(filmFrames)
+    ->ArgNames({"kind", "steps"})
+    ->ArgsProduct({{-1, int(VideoKind::mp4), int(VideoKind::webm), int(VideoKind::gif)}, {10, 300}})
+    ->Iterations(120)
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace trochograph::bench
