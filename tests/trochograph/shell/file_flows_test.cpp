@@ -326,10 +326,12 @@ TEST_F(FileFlowsTest, SavesAnAnimationBesideTheWindowOrStopsAtCancel)
         choose(dir / c.typed);
         files.saveAnimation();
         EXPECT_EQ(window.backgroundTitles.size(), 1u);
-        if (c.file) EXPECT_TRUE(std::filesystem::exists(dir / c.file));
-        if (!c.said) EXPECT_TRUE(window.messages.empty());
-        else if (c.warning) EXPECT_EQ(window.messages, std::vector<Message>{ownedWarning(c.said, "Vell Varezuro")});
-        else EXPECT_EQ(window.messages, std::vector<Message>{information(c.said)});
+        if (c.file) {
+            EXPECT_TRUE(std::filesystem::exists(dir / c.file));
+        }
+        std::vector<Message> said;
+        if (c.said) said.push_back(c.warning ? ownedWarning(c.said, "Vell Varezuro") : information(c.said));
+        EXPECT_EQ(window.messages, said);
     }
     // Nothing is left of the stopped film, not even a temporary file.
     for (const auto& entry : std::filesystem::directory_iterator(dir.path()))

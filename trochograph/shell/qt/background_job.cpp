@@ -22,6 +22,7 @@ BackgroundJob::BackgroundJob(QWidget* owner, const std::string& title, Work work
     progress_->setAutoReset(false);
     progress_->setMinimumDuration(0);
     progress_->setValue(0);
+    progress_->show();
     connect(progress_, &QProgressDialog::canceled, this, [this] { stop_ = true; });
     connect(&poll_, &QTimer::timeout, this, &BackgroundJob::showProgress);
     poll_.start(pollMilliseconds);
