@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Writes the example parameter files under docs/curves/ and draws the README's pictures
-from them and from the show's presets with the programs' own --render.
+and its film of a rose being drawn from them and from the show's presets with the
+programs' own --render.
 
 usage: tools/make_docs.py [BUILD_DIR]   (default build; run `make build` first)
 """
@@ -33,6 +34,9 @@ CURVES = [
     ("rolling-ellipse", rlt(1, 88, 33, 30, ellipse=1, method=1, en=3, ed=4), ["--line-width", "2"]),
 ]
 PRESETS = [6, 10, 19]
+# The rose drawn with its moving circles, small enough for a README: 240 pixels, 6 seconds
+# at 15 frames a second.
+FILM = ("rose", ["--animate", "--line-width", "1", "--size", "240", "--fps", "15", "--duration", "6"])
 
 
 def main():
@@ -44,6 +48,9 @@ def main():
         params.write_bytes(record)
         subprocess.run([BUILD / "trochograph/trochograph", "--render", "--params", params,
                         "--size", SIZE, "--output", DOCS / f"{name}.png", *options], check=True)
+    name, options = FILM
+    subprocess.run([BUILD / "trochograph/trochograph", "--render", "--params", curves / f"{name}.rlt",
+                    "--output", DOCS / f"{name}.gif", *options], check=True)
     for preset in PRESETS:
         subprocess.run([BUILD / "trochograph-ss/trochograph-ss", "--render", str(preset),
                         "--size", SIZE, "--output", DOCS / f"show-preset-{preset}.png"], check=True)
