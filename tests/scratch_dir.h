@@ -47,6 +47,13 @@ inline std::vector<std::uint8_t> readBytes(const std::filesystem::path& p)
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+// The file's bytes as text.
+inline std::string readText(const std::filesystem::path& p)
+{
+    const std::vector<std::uint8_t> bytes = readBytes(p);
+    return {bytes.begin(), bytes.end()};
+}
+
 inline void writeBytes(const std::filesystem::path& p, const std::string& bytes)
 {
     std::ofstream(p, std::ios::binary) << bytes;

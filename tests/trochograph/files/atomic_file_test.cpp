@@ -20,12 +20,6 @@ std::span<const std::uint8_t> bytes(const char* text)
     return {reinterpret_cast<const std::uint8_t*>(text), std::strlen(text)};
 }
 
-std::string contents(const std::filesystem::path& p)
-{
-    const auto b = test::readBytes(p);
-    return {b.begin(), b.end()};
-}
-
 TEST(AtomicFile, CommitReplacesTheTargetWithAFileOfOrdinaryPermissions)
 {
     ScratchDir dir;
@@ -37,11 +31,11 @@ TEST(AtomicFile, CommitReplacesTheTargetWithAFileOfOrdinaryPermissions)
         EXPECT_EQ(sink.temporaryPath().parent_path(), dir.path());
         EXPECT_TRUE(sink.write(bytes("new ")));
         EXPECT_TRUE(sink.write(bytes("contents")));
-        EXPECT_EQ(contents(dir / "target"), "old contents, longer than the new");
+        EXPECT_EQ(test::readText(dir / "target"), "old contents, longer than the new");
         EXPECT_TRUE(sink.commit());
         EXPECT_FALSE(sink.write(bytes("late")));
     }
-    EXPECT_EQ(contents(dir / "target"), "new contents");
+    EXPECT_EQ(test::readText(dir / "target"), "new contents");
     EXPECT_EQ(std::filesystem::status(dir / "target").permissions(), std::filesystem::status(dir / "plain").permissions());
     EXPECT_EQ(dir.entries().size(), 2u);
 }
@@ -56,14 +50,14 @@ TEST(AtomicFile, AbandonedOrDiscardedWritesLeaveTheTargetAlone)
         ASSERT_TRUE(sink.write(bytes("half")));
         EXPECT_EQ(dir.entries().size(), 2u);
     }  // no commit
-    EXPECT_EQ(contents(dir / "target"), "keep me");
+    EXPECT_EQ(test::readText(dir / "target"), "keep me");
     EXPECT_EQ(dir.entries(), std::vector<std::string>{"target"});
 
     AtomicFileSink sink;
     ASSERT_TRUE(sink.open(dir / "target"));
     sink.discard();
     EXPECT_FALSE(sink.commit());
-    EXPECT_EQ(contents(dir / "target"), "keep me");
+    EXPECT_EQ(test::readText(dir / "target"), "keep me");
     EXPECT_EQ(dir.entries(), std::vector<std::string>{"target"});
 
     // A new target that was never committed doesn't appear at all.
@@ -131,14 +125,14 @@ TEST(AtomicFile, WritesThroughSymbolicLinksToTheFileTheyLeadTo)
         EXPECT_EQ(sink.temporaryPath().parent_path(), dir / "pictures");
         ASSERT_TRUE(sink.write(bytes(link)));
         ASSERT_TRUE(sink.commit());
-        EXPECT_EQ(contents(dir / "pictures" / "rose.tga"), link);
+        EXPECT_EQ(test::readText(dir / "pictures" / "rose.tga"), link);
     }
     // A link to a file not there yet makes the file.
     AtomicFileSink sink;
     ASSERT_TRUE(sink.open(dir / "dangling"));
     ASSERT_TRUE(sink.write(bytes("new")));
     ASSERT_TRUE(sink.commit());
-    EXPECT_EQ(contents(dir / "pictures" / "new.tga"), "new");
+    EXPECT_EQ(test::readText(dir / "pictures" / "new.tga"), "new");
 
     for (const char* link : {"relative", "absolute", "dangling"}) EXPECT_TRUE(std::filesystem::is_symlink(dir / link));
     EXPECT_EQ(dir.entries().size(), 4u);
@@ -163,7 +157,7 @@ TEST(AtomicFile, AReplacedFileKeepsItsPermissionBits)
             ASSERT_TRUE(sink.commit());
             EXPECT_EQ(std::filesystem::status(dir / "target").permissions(), mode) << name;
         }
-        EXPECT_EQ(contents(dir / "target"), "new");
+        EXPECT_EQ(test::readText(dir / "target"), "new");
         std::filesystem::remove(dir / "target");
         std::filesystem::remove(dir / "link");
     }
@@ -191,7 +185,7 @@ TEST(AtomicFile, ConcurrentSinksUseDistinctTemporaryFiles)
     ASSERT_TRUE(b.write(bytes("b")));
     EXPECT_TRUE(a.commit());
     EXPECT_TRUE(b.commit());
-    EXPECT_EQ(contents(dir / "t"), "b");
+    EXPECT_EQ(test::readText(dir / "t"), "b");
     EXPECT_EQ(dir.entries(), std::vector<std::string>{"t"});
 }
 

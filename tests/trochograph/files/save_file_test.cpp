@@ -21,12 +21,6 @@ namespace {
 using test::ScratchDir;
 using test::SmallTmpfs;
 
-std::string contents(const std::filesystem::path& p)
-{
-    const auto b = test::readBytes(p);
-    return {b.begin(), b.end()};
-}
-
 // Noise compresses badly, so the PNG is as large as the Targa file.
 Surface noise(int side)
 {
@@ -58,7 +52,7 @@ TEST(SaveFile, AFullDiskFailsAndKeepsTheOldFile)
         ASSERT_FALSE(saved);
         EXPECT_EQ(saved.code(), ErrorCode::writeFailed);
         EXPECT_EQ(saved.message(), "can't write the file: No space left on device");
-        EXPECT_EQ(contents(disk / "picture"), "the old picture");
+        EXPECT_EQ(test::readText(disk / "picture"), "the old picture");
         auto entries = disk.entries();
         std::sort(entries.begin(), entries.end());
         EXPECT_EQ(entries, (std::vector<std::string>{"filler", "picture"}));
@@ -134,7 +128,7 @@ TEST(SaveFile, EncoderFailuresKeepTheOldFile)
             EXPECT_EQ(saved.code(), error->code);
             EXPECT_EQ(saved.message(), error->message);
         }
-        EXPECT_EQ(contents(dir / "old"), error ? "old" : "half");
+        EXPECT_EQ(test::readText(dir / "old"), error ? "old" : "half");
         EXPECT_EQ(dir.entries(), std::vector<std::string>{"old"});
     }
 }

@@ -20,12 +20,6 @@ namespace {
 using test::ScratchDir;
 using test::SmallTmpfs;
 
-std::string contents(const std::filesystem::path& p)
-{
-    const auto b = test::readBytes(p);
-    return {b.begin(), b.end()};
-}
-
 // The first `segments` of a three-petalled rose on black, each segment the next colour of the
 // built-in palette, as a multicoloured curve is drawn.
 Surface curve(int side, int segments, int pen = 2)
@@ -262,7 +256,7 @@ TEST(VideoWriter, RefusalsLeaveNoFile)
         auto entries = dir.entries();
         std::sort(entries.begin(), entries.end());
         EXPECT_EQ(entries, (std::vector<std::string>{"a.gif", "a.mp4", "a.webm", "folder.gif"}));
-        for (const char* name : {"a.gif", "a.mp4", "a.webm"}) EXPECT_EQ(contents(dir / name), "old");
+        for (const char* name : {"a.gif", "a.mp4", "a.webm"}) EXPECT_EQ(test::readText(dir / name), "old");
     }
 }
 
@@ -283,7 +277,7 @@ TEST(VideoWriter, AbandonedOrFailedFilmsKeepTheOldFile)
             EXPECT_EQ(dir.entries().size(), 2u);
         }
         EXPECT_EQ(dir.entries(), std::vector<std::string>{name});
-        EXPECT_EQ(contents(dir / name), "old");
+        EXPECT_EQ(test::readText(dir / name), "old");
 
         auto writer = opened(dir / name, kind, 64, 25);
         ASSERT_TRUE(writer);
@@ -293,7 +287,7 @@ TEST(VideoWriter, AbandonedOrFailedFilmsKeepTheOldFile)
         EXPECT_EQ(wrong.message(), "a frame of 66 x 66 pixels in a film of side 64");
         EXPECT_EQ(dir.entries(), std::vector<std::string>{name});
         EXPECT_EQ(writer->finish().message(), wrong.message());
-        EXPECT_EQ(contents(dir / name), "old");
+        EXPECT_EQ(test::readText(dir / name), "old");
 
         auto empty = opened(dir / name, kind, 64, 25);
         ASSERT_TRUE(empty);
@@ -322,7 +316,7 @@ TEST(VideoWriter, AFullDiskFailsAndKeepsTheOldFile)
         ASSERT_FALSE(written);
         EXPECT_EQ(written.code(), ErrorCode::writeFailed);
         EXPECT_EQ(written.message(), "can't write the file: No space left on device");
-        EXPECT_EQ(contents(disk / name), "old");
+        EXPECT_EQ(test::readText(disk / name), "old");
         auto entries = disk.entries();
         std::sort(entries.begin(), entries.end());
         EXPECT_EQ(entries, (std::vector<std::string>{name, "filler"}));

@@ -42,7 +42,7 @@ private:
 
 }  // namespace
 
-// QPainter splits large fills over Qt's global thread pool and waits for the parts. A pool
+// QPainter splits large fills over Qt's global thread pool and waits for every piece. A pool
 // thread that can't be created (no address space left beside a large picture) leaves it
 // waiting for ever, so every thread the pool may use is started here, once, before the
 // picture is allocated, and kept: the pool then never needs a new one.
