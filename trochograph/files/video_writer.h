@@ -10,7 +10,6 @@
 #include <memory>
 #include <optional>
 
-#include "common/canvas_limits.h"
 #include "common/result.h"
 #include "common/surface.h"
 
@@ -26,15 +25,17 @@ bool needsEvenSide(VideoKind kind);
 
 // Frames per second a film may have.
 inline constexpr int minFps = 1, maxFps = 60;
-// Sides a film's frames may have: up to the largest canvas.
-inline constexpr int minFilmSide = 2, maxFilmSide = limits::resolution.high;
+// Sides a film's frames may have. The encoders' own buffers grow with the frame, about
+// 580 MB for H.264 at 2160 pixels: a larger film would take gigabytes, and the machine's
+// memory with it.
+inline constexpr int minFilmSide = 2, maxFilmSide = 2160;
 
 class VideoWriter {
 public:
     // Opens the encoder and the temporary file for square frames of `side` pixels shown
     // `fps` times a second. Refuses, in one line: an odd side for MP4 or WebM, a side
-    // outside 2..9600, fps outside minFps..maxFps, an encoder missing from the installed
-    // libraries (naming it), a file that can't be created.
+    // outside minFilmSide..maxFilmSide, fps outside minFps..maxFps, an encoder missing
+    // from the installed libraries (naming it), a file that can't be created.
     [[nodiscard]] static Result<std::unique_ptr<VideoWriter>> open(const std::filesystem::path& path, VideoKind kind,
                                                                    int side, int fps);
     // Without a successful finish(), removes the temporary file; the target is untouched.
