@@ -3,6 +3,7 @@
 #include <string>
 
 #include "files/ffmpeg_film.h"
+#include "files/picture_formats.h"
 
 namespace trochograph {
 
@@ -14,9 +15,7 @@ Error refused(std::string message) { return {ErrorCode::writeFailed, std::move(m
 
 std::optional<VideoKind> videoKindOf(const std::filesystem::path& path)
 {
-    std::string extension = path.extension().string();
-    for (char& c : extension)
-        if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
+    const std::string extension = lowerExtension(path);
     if (extension == ".mp4") return VideoKind::mp4;
     if (extension == ".webm") return VideoKind::webm;
     if (extension == ".gif") return VideoKind::gif;
