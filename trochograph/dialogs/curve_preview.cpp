@@ -39,9 +39,7 @@ void CurvePreview::follow(const CurveForm& form)
     s = edited;
     s.params = drawn;
     s.flags.animate = 0;
-    s.flags.okintro = 0;
-    s.restartOnFreshBackground();
-    s.flags.okroulette = 1;
+    s.startWholeCurve();
     drawing_ = true;
 }
 

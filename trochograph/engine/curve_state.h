@@ -41,6 +41,14 @@ struct CurveState {
         restart();
         flags.firstloop = 1;
     }
+    // The whole curve is to be drawn from its start on a fresh background, the intro over,
+    // as a Render command after the intro starts it.
+    void startWholeCurve()
+    {
+        flags.okintro = 0;
+        restartOnFreshBackground();
+        flags.okroulette = 1;
+    }
     // d of the current type becomes the focal distance of the ellipse whose semi-major axis
     // is the moving radius and whose axes are in the ratio en : ed; the curve restarts.
     void setDistanceToFocus();

@@ -62,9 +62,7 @@ void Engine::showFixedCircle() { circles.drawcircles(window, state.progress.R, s
 
 void Engine::drawWholeCurve()
 {
-    state.flags.okintro = 0;
-    state.restartOnFreshBackground();
-    state.flags.okroulette = 1;
+    state.startWholeCurve();
     renderer.drawSteps(std::numeric_limits<long long>::max());
 }
 

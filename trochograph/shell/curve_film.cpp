@@ -21,10 +21,7 @@ std::unique_ptr<Engine> engineAtStart(const CurveState& start, Surface& window, 
         engine->recordOnly(start.params.res);
     else
         engine->rebuildCanvas(start.params.res);
-    CurveState& s = engine->state;
-    s.flags.okintro = 0;
-    s.restartOnFreshBackground();
-    s.flags.okroulette = 1;
+    engine->state.startWholeCurve();
     return engine;
 }
 

@@ -35,11 +35,8 @@ void drawTellingProgress(Engine& engine, const std::function<void(double)>& prog
     if (!wanted) return engine.drawWholeCurve();
     const long long steps = std::max(1LL, curveSteps(engine.state));
     const long long slice = std::max(1LL, steps / 100);
-    CurveState& s = engine.state;
-    s.flags.okintro = 0;
-    s.restartOnFreshBackground();
-    s.flags.okroulette = 1;
-    for (long long drawn = 0; s.flags.okroulette; drawn += slice) {
+    engine.state.startWholeCurve();
+    for (long long drawn = 0; engine.state.flags.okroulette; drawn += slice) {
         engine.renderer.drawSteps(slice);
         progress(std::min(1.0, static_cast<double>(drawn + slice) / static_cast<double>(steps)));
     }

@@ -34,9 +34,7 @@ TEST(CurveFilm, GifFramesAreTheWindowAfterEachFramesSteps)
         Engine engine(window);
         engine.state = start;
         engine.rebuildCanvas(100);
-        engine.state.flags.okintro = 0;
-        engine.state.restartOnFreshBackground();
-        engine.state.flags.okroulette = 1;
+        engine.state.startWholeCurve();
         const long long steps = curveSteps(start);
         const int frames = 20;
         ASSERT_GE(film.frames.size(), std::size_t{frames});
