@@ -297,7 +297,6 @@ private slots:
         Program p;
         QVERIFY(p.app->start());
         p.stopIntro();
-        p.state().params.res = 300;  // long enough to cancel, short enough to wait for
         // Chooses `path` in the file dialog; the film starts beside a window still in use.
         auto save = [&](const std::filesystem::path& path) {
             ModalScript script({[name = QString::fromStdString(path.string())](QWidget* dialog) {
@@ -312,13 +311,16 @@ private slots:
             QVERIFY(p.window().backgroundJob()->progressWindow()->isVisible());
             QVERIFY(p.window().isEnabled());
         };
-        save(dir / "stopped.gif");
+        // A film taking seconds, so that Cancel surely comes before its end.
+        p.state().params.res = 1200;
+        save(dir / "stopped.mp4");
         if (QTest::currentTestFailed()) return;
         auto* cancel = p.window().backgroundJob()->progressWindow()->findChild<QPushButton*>();
         QVERIFY(cancel);
         QTest::mouseClick(cancel, Qt::LeftButton);
         QVERIFY(p.runUntil([&] { return p.window().backgroundJob()->finished(); }));
-        QVERIFY(!std::filesystem::exists(dir / "stopped.gif"));
+        QVERIFY(!std::filesystem::exists(dir / "stopped.mp4"));
+        p.state().params.res = 300;  // a quick film to wait for
 
         save(dir / "rose.gif");
         if (QTest::currentTestFailed()) return;
