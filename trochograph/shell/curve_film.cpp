@@ -4,6 +4,7 @@
 #include <limits>
 #include <memory>
 
+#include "common/c_numbers.h"
 #include "engine/engine.h"
 #include "files/video_writer.h"
 
@@ -47,7 +48,8 @@ Result<void> filmCurve(const CurveState& start, const std::filesystem::path& pat
     const std::optional<VideoKind> kind = videoKindOf(path);
     if (!kind) return Error{ErrorCode::usage, "a film must end in .mp4, .webm or .gif"};
     if (!filmSeconds.contains(options.seconds))
-        return Error{ErrorCode::usage, "a film's drawing lasts 1 to 600 seconds"};
+        return Error{ErrorCode::usage, "a film's drawing lasts " + decimalText(static_cast<int>(filmSeconds.low)) +
+                                           " to " + decimalText(static_cast<int>(filmSeconds.high)) + " seconds"};
     const int side = start.params.res;
     Result<std::unique_ptr<VideoWriter>> opened = VideoWriter::open(path, *kind, side, options.fps);
     if (!opened) return opened.error();

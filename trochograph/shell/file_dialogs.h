@@ -6,7 +6,7 @@
 namespace trochograph {
 
 enum class FileDialogKind { openMap, saveImage, openParameters, saveParameters, saveAnimation };
-inline constexpr int fileDialogKinds = 5;
+inline constexpr int fileDialogKinds = static_cast<int>(FileDialogKind::saveAnimation) + 1;
 
 struct FileDialogSetup {
     const char* title;

@@ -76,6 +76,15 @@ struct Program {
     }
 };
 
+// A rose of k = 7 / 1, which no default draws.
+CurveParameters roseOfSeven()
+{
+    CurveParameters rose;
+    rose.type = 2;
+    rose.kn[2] = 7;
+    return rose;
+}
+
 // The list of recent files as the settings file keeps it, and as the submenu shows it.
 QStringList keptRecentFiles() { return QSettings("trochograph", "trochograph").value("recent/files").toStringList(); }
 void keepRecentFiles(const QStringList& files) { QSettings("trochograph", "trochograph").setValue("recent/files", files); }
@@ -123,10 +132,7 @@ private slots:
     void commandLineFileIsLoadedBeforeTheWindowShows()
     {
         test::ScratchDir dir;
-        CurveParameters saved;
-        saved.type = 2;
-        saved.kn[2] = 7;
-        QVERIFY(writeRlt(saved, dir / "rose.rlt"));
+        QVERIFY(writeRlt(roseOfSeven(), dir / "rose.rlt"));
         std::string quoted = (dir / "rose.rlt").string();
         quoted.insert(quoted.begin(), '"');
         quoted.push_back('"');
@@ -403,10 +409,7 @@ private slots:
     void choosingARecentFileLoadsItOrTakesItOff()
     {
         test::ScratchDir dir;
-        CurveParameters saved;
-        saved.type = 2;
-        saved.kn[2] = 7;
-        QVERIFY(writeRlt(saved, dir / "rose.rlt"));
+        QVERIFY(writeRlt(roseOfSeven(), dir / "rose.rlt"));
         QVERIFY(writeRlt(CurveParameters{}, dir / "gone.rlt"));
         keepRecentFiles({});
         Program p;
