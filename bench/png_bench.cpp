@@ -18,7 +18,7 @@ std::unique_ptr<Surface> defaultCurve(int side)
     Engine engine(noWindow);
     engine.rebuildCanvas(side);
     engine.drawWholeCurve();
-    return std::make_unique<Surface>(engine.canvas);
+    return std::make_unique<Surface>(engine.canvas());
 }
 
 // Arguments: canvas side, and 1 for the drawn curve rather than a flat colour.

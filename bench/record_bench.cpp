@@ -5,7 +5,7 @@
 
 #include <limits>
 
-#include "engine/engine.h"
+#include "trochograph/engine/engine_probe.h"
 #include "files/svg_export.h"
 
 namespace trochograph::bench {
@@ -16,12 +16,12 @@ void wholeCurve(benchmark::State& run)
 {
     Surface noWindow;
     Engine engine(noWindow);
-    CurveState& s = engine.state;
+    CurveState& s = stateOf(engine);
     s.params.speed = 0;
     s.flags.okintro = 0;
     s.params.type = hypotrochoid;
-    Renderer unrecorded(s, engine.canvas, noWindow, engine.circles);
-    Renderer& renderer = run.range(0) ? engine.renderer : unrecorded;
+    Renderer unrecorded(s, canvasOf(engine), noWindow, circlesOf(engine));
+    Renderer& renderer = run.range(0) ? rendererOf(engine) : unrecorded;
     const bool callPerStep = run.range(1) != 0;
     long long curves = 0;
     for (auto _ : run) {
@@ -43,8 +43,8 @@ void svgOfWholeCurve(benchmark::State& run)
 {
     Surface noWindow;
     Engine engine(noWindow);
-    engine.state.params.speed = 0;
-    engine.state.params.type = hypotrochoid;
+    stateOf(engine).params.speed = 0;
+    stateOf(engine).params.type = hypotrochoid;
     engine.drawWholeCurve();
     // Counts the bytes and keeps none, so that only the encoding is measured.
     struct CountingSink final : ByteSink {
@@ -57,7 +57,7 @@ void svgOfWholeCurve(benchmark::State& run)
     };
     for (auto _ : run) {
         CountingSink sink;
-        if (!encodeSvg(engine.record, sink, "")) run.SkipWithError("the drawing could not be encoded");
+        if (!encodeSvg(engine.record(), sink, "")) run.SkipWithError("the drawing could not be encoded");
         benchmark::DoNotOptimize(sink.size);
     }
 }

@@ -1,7 +1,7 @@
 // Cost of one renderer step, by canvas side, with and without the animated circles.
 #include <benchmark/benchmark.h>
 
-#include "engine/engine.h"
+#include "trochograph/engine/engine_probe.h"
 
 namespace trochograph::bench {
 namespace {
@@ -12,11 +12,11 @@ void rendererStep(benchmark::State& run)
     Surface window(1920, 1042, canvasGrey);  // a typical desktop window
     Engine engine(window);
     engine.rebuildCanvas(static_cast<int>(run.range(0)));
-    CurveState& s = engine.state;
+    CurveState& s = stateOf(engine);
     s.params.speed = 0;
     s.flags.okintro = 0;
     s.flags.animate = static_cast<int>(run.range(1));
-    if (run.range(2)) engine.circles.setFrameMode(FrameMode::wholeCanvas);
+    if (run.range(2)) circlesOf(engine).setFrameMode(FrameMode::wholeCanvas);
     // The default hypotrochoid: its moving circle is large, the harder case for frames.
     s.params.type = hypotrochoid;
     for (auto _ : run) {
@@ -41,16 +41,16 @@ void circleFrameFixedSize(benchmark::State& run)
     Surface window(1920, 1042, canvasGrey);  // a typical desktop window
     Engine engine(window);
     engine.rebuildCanvas(static_cast<int>(run.range(0)));
-    CurveState& s = engine.state;
+    CurveState& s = stateOf(engine);
     s.flags.okintro = 0;
     // The moving circle's centre at (400, 300) of the canvas, whatever its side.
     s.progress.center1x = 400 - s.params.halfres();
     s.progress.center1y = 300 - s.params.halfres();
     s.progress.pt[1] = {460, 330};
-    engine.circles.drawcircles(window, 200, 60, 0);
+    circlesOf(engine).drawcircles(window, 200, 60, 0);
     for (auto _ : run) {
         s.progress.delta += 0.01;
-        engine.circles.drawcircles(window, 200, 60, 1);
+        circlesOf(engine).drawcircles(window, 200, 60, 1);
     }
 }
 BENCHMARK(circleFrameFixedSize)->ArgName("res")->Arg(600)->Arg(9600);

@@ -8,7 +8,7 @@
 
 #include <filesystem>
 
-#include "engine/engine.h"
+#include "trochograph/engine/engine_probe.h"
 #include "files/video_writer.h"
 
 namespace trochograph::bench {
@@ -27,7 +27,7 @@ void filmFrames(benchmark::State& run)
     Surface noWindow;
     Engine engine(noWindow);
     engine.rebuildCanvas(side);
-    CurveState& s = engine.state;
+    CurveState& s = stateOf(engine);
     s.params.speed = 0;
     s.flags.okintro = 0;
     std::unique_ptr<VideoWriter> writer;
@@ -47,7 +47,7 @@ void filmFrames(benchmark::State& run)
             if (!s.flags.okroulette) s.restartOnFreshBackground();
         }
         if (!writer) continue;
-        if (!writer->addFrame(engine.canvas)) run.SkipWithError("the frame could not be written");
+        if (!writer->addFrame(engine.canvas())) run.SkipWithError("the frame could not be written");
         // The encoders' last frames are written by finish(), so it counts too.
         if (++frame == run.max_iterations && !writer->finish()) run.SkipWithError("the film could not be finished");
     }

@@ -11,6 +11,7 @@
 #include "shell/qt/application.h"
 #include "shell/qt/canvas_view.h"
 #include "shell/qt/main_window.h"
+#include "trochograph/engine/engine_probe.h"
 
 namespace trochograph::bench {
 namespace {
@@ -31,10 +32,9 @@ long long stepsPerCurve(const CurveParameters& parameters)
     Surface noWindow;
     Engine engine(noWindow);
     engine.setParameters(parameters);
-    engine.state.flags.okintro = 0;
-    engine.state.flags.okroulette = 1;
+    engine.startWholeCurve();
     long long steps = 0;
-    for (; engine.state.flags.okroulette; ++steps) engine.renderer.drawSteps(1);
+    for (; engine.drawing(); ++steps) engine.drawSteps(1);
     return steps;
 }
 
@@ -46,7 +46,7 @@ struct DrawingWindow {
         return options;
     }()};
     bool started = app.start();
-    CurveState& s = app.window().engine().state;
+    CurveState& s = stateOf(app.window().engine());
 
     DrawingWindow(int speed, int animate)
     {

@@ -2,9 +2,17 @@
 
 namespace trochograph {
 
+void SpanRecorder::tell()
+{
+    if (told_) return;
+    told_ = true;
+    if (listener_) listener_();
+}
+
 void SpanRecorder::add(int y, int x0, int x1)
 {
     if (all_ || x1 <= x0) return;
+    tell();
     if (spans_.size() >= capacity_) {
         markAll();
         return;
@@ -15,6 +23,7 @@ void SpanRecorder::add(int y, int x0, int x1)
 
 void SpanRecorder::markAll()
 {
+    tell();
     all_ = true;
     spans_.clear();
     bounds_ = {};
@@ -22,6 +31,7 @@ void SpanRecorder::markAll()
 
 void SpanRecorder::clear()
 {
+    told_ = false;
     all_ = false;
     spans_.clear();
     bounds_ = {};

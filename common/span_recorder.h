@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <vector>
 
 #include "common/geometry.h"
@@ -22,9 +23,15 @@ class SpanRecorder {
 public:
     explicit SpanRecorder(std::size_t capacity = 1 << 15) : capacity_(capacity) {}
 
+    // Called once when something is first to be shown after a clear(): a run, everything,
+    // or drawing that is due but deferred. A window asks for one repaint there.
+    void onNews(std::function<void()> listener) { listener_ = std::move(listener); }
+
     void add(int y, int x0, int x1);
     // Everything may have changed (a new surface, a full fill, an overflow).
     void markAll();
+    // Drawing into the surface is due but deferred until it is shown.
+    void expect() { tell(); }
     void clear();
 
     bool all() const { return all_; }
@@ -35,6 +42,10 @@ public:
     Rect bounds() const { return bounds_; }
 
 private:
+    void tell();
+
+    std::function<void()> listener_;
+    bool told_ = false;
     std::size_t capacity_;
     std::vector<Span> spans_;
     Rect bounds_;

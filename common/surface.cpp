@@ -74,6 +74,11 @@ void Surface::detach(SpanRecorder& recorder)
     recorders_.erase(std::remove(recorders_.begin(), recorders_.end(), &recorder), recorders_.end());
 }
 
+void Surface::expectDrawing()
+{
+    for (SpanRecorder* r : recorders_) r->expect();
+}
+
 void Surface::notify(int y, int x0, int x1)
 {
     for (SpanRecorder* r : recorders_) r->add(y, x0, x1);

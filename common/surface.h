@@ -61,6 +61,9 @@ public:
     // The recorder must outlive its attachment.
     void attach(SpanRecorder& recorder);
     void detach(SpanRecorder& recorder);
+    // A drawer that defers its drawing until the surface is shown (the circles' frame)
+    // says so here, so that whoever shows the surface knows there is something to show.
+    void expectDrawing();
 
     // One pixel.
     void setPixel(int x, int y, Colorref c);

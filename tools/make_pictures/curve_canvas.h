@@ -16,8 +16,9 @@ public:
     CurveCanvas(const CurveCanvas&) = delete;
     CurveCanvas& operator=(const CurveCanvas&) = delete;
 
-    CurveParameters& parameters() { return engine_.state.params; }
-    const Surface& canvas() const { return engine_.canvas; }
+    // The parameters the next curve is drawn with.
+    CurveParameters& parameters() { return parameters_; }
+    const Surface& canvas() const { return engine_.canvas(); }
 
     // Draws the whole curve the parameters describe over what the canvas already holds.
     void drawCurve();
@@ -33,6 +34,7 @@ private:
     // A window exactly the canvas: the circles clip their pen-tip dot to the visible part.
     Surface window_;
     Engine engine_;
+    CurveParameters parameters_;
 };
 
 }  // namespace trochograph::pictures

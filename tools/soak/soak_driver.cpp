@@ -59,7 +59,11 @@ int main(int argc, char** argv)
     Application app(options);
     if (!app.start()) return 1;
     MainWindow& window = app.window();
-    if (argc >= 3) window.engine().state.params.speed = std::atoi(argv[2]);
+    if (argc >= 3) {
+        CurveParameters p = window.engine().parameters();
+        p.speed = std::atoi(argv[2]);
+        window.engine().setParameters(p);
+    }
     // The accelerators answer only while the window is active.
     window.activateWindow();
     if (!QTest::qWaitForWindowActive(&window)) return 1;

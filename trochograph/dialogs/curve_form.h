@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "common/result.h"
-#include "dialogs/curve_edit.h"
+#include "engine/curve_edit.h"
 #include "dialogs/form.h"
 #include "engine/curve_parameters.h"
 

@@ -35,22 +35,22 @@ void CurvePreview::follow(const CurveForm& form)
     started_ = true;
     lastStarted_ = drawn;
 
-    CurveState& s = engine_.state;
-    s = edited;
+    CurveState s = edited;
     s.params = drawn;
     s.flags.animate = 0;
-    s.startWholeCurve();
+    engine_.setState(s);
+    engine_.startWholeCurve();
     drawing_ = true;
 }
 
 bool CurvePreview::advance(long long steps)
 {
     if (!drawing_) return false;
-    engine_.renderer.drawSteps(steps);
-    if (engine_.state.flags.okroulette) return true;
+    engine_.drawSteps(steps);
+    if (engine_.drawing()) return true;
     drawing_ = false;
     shown_.reset(side_, side_, 0);
-    shown_.blit({0, 0}, engine_.canvas, engine_.canvas.bounds());
+    shown_.blit({0, 0}, engine_.canvas(), engine_.canvas().bounds());
     ++completed_;
     return false;
 }

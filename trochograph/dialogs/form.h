@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "dialogs/dialog_template.h"
-#include "dialogs/message.h"
+#include "common/message.h"
 
 namespace trochograph {
 

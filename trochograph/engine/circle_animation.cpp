@@ -6,7 +6,7 @@
 #include "common/surface.h"
 #include "common/trunc_int.h"
 #include "engine/curve_state.h"
-#include "engine/engine.h"
+#include "engine/visible_area.h"
 #include "engine/rotate.h"
 
 namespace trochograph {
@@ -59,6 +59,7 @@ int CircleAnimation::drawcircles(Surface& hdc, double R, double r1, int flag)
         return flag;
     }
     pending_ = PendingFrame{&hdc, overlay};
+    hdc.expectDrawing();
     return flag;
 }
 

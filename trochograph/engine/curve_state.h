@@ -14,12 +14,9 @@ struct RunFlags {
     int okintro = 1;     // the intro is running
     int stopintro = 0;   // the user asked the intro to end
     int okroulette = 0;  // a curve is being drawn
-    int okconclude = 0;  // a paused curve may be concluded
     int firstloop = 1;   // the next step first paints the background
     int newcurve = 1;    // the next step sets a new curve up
     int clearflag = 0;   // the screen was cleared since the last set-up
-    int firstRI = 1;     // the irrational rose has not been chosen yet in this run
-    int firstellipse = 1;  // nor the ellipse mode
     int animate = 0;     // the generating circles are shown in motion
     int debug = 0;       // each set-up shows its closure figures
 };

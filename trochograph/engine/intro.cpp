@@ -5,7 +5,7 @@
 #include "common/surface.h"
 #include "engine/circle_animation.h"
 #include "engine/curve_state.h"
-#include "engine/engine.h"
+#include "engine/visible_area.h"
 
 namespace trochograph {
 

@@ -8,7 +8,7 @@
 #include "engine/circle_animation.h"
 #include "engine/curve_state.h"
 #include "engine/drawing_record.h"
-#include "engine/engine.h"
+#include "engine/visible_area.h"
 
 namespace trochograph {
 

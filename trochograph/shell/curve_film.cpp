@@ -17,12 +17,12 @@ namespace {
 std::unique_ptr<Engine> engineAtStart(const CurveState& start, Surface& window, bool counting = false)
 {
     auto engine = std::make_unique<Engine>(window);
-    engine->state = start;
     if (counting)
         engine->recordOnly(start.params.res);
     else
         engine->rebuildCanvas(start.params.res);
-    engine->state.startWholeCurve();
+    engine->setState(start);
+    engine->startWholeCurve();
     return engine;
 }
 
@@ -35,8 +35,8 @@ long long curveSteps(const CurveState& start)
     plain.flags.animate = 0;
     const std::unique_ptr<Engine> engine = engineAtStart(plain, noWindow, true);
     long long steps = 0;
-    while (engine->state.flags.okroulette) {
-        engine->renderer.drawSteps(1);
+    while (engine->drawing()) {
+        engine->drawSteps(1);
         ++steps;
     }
     return steps;
@@ -63,7 +63,7 @@ Result<void> filmCurve(const CurveState& start, const std::filesystem::path& pat
     for (long long frame = 1; frame <= frames; ++frame) {
         // The steps spread evenly over the frames; the last frame draws whatever is left.
         const long long due = frame == frames ? std::numeric_limits<long long>::max() : steps * frame / frames;
-        if (due > drawn) engine->renderer.drawSteps(due - drawn);
+        if (due > drawn) engine->drawSteps(due - drawn);
         drawn = due;
         engine->showFrame();
         if (Result<void> added = writer.addFrame(window); !added) return added;

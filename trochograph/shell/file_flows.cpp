@@ -96,8 +96,7 @@ void FileFlows::saveImageAndParameters()
     const auto path = choose(FileDialogKind::saveImage);
     if (!path) return;
     const ImageChoice choice = chosenImage(*path, window_.chosenFilter());
-    Result<void> saved;
-    window_.whileBusy([&] { saved = exportImage(engine_, choice, *path, smooth_); });
+    const Result<void> saved = window_.whileBusy([&] { return exportImage(engine_, choice, *path, smooth_); });
     // Without the image, no parameters.
     if (!saved) return reportSaveError(saved.code());
     inform("Image saved as " + title(*path));
@@ -112,7 +111,7 @@ void FileFlows::saveImageAndParameters()
 
 bool FileFlows::writeParameters(const std::filesystem::path& path)
 {
-    if (auto saved = writeRlt(engine_.state.params, path); !saved) {
+    if (auto saved = writeRlt(engine_.parameters(), path); !saved) {
         reportSaveError(saved.code());
         return false;
     }
@@ -126,7 +125,7 @@ void FileFlows::saveAnimation()
     const auto path = choose(FileDialogKind::saveAnimation);
     if (!path) return;
     // The film draws the curve as it stands now, whatever the window does meanwhile.
-    const CurveState start = engine_.state;
+    const CurveState start = engine_.state();
     window_.runInBackground(
         "Saving " + title(*path),
         [start, path = *path](const ProgressReport& progress) { return filmCurve(start, path, {}, progress); },
@@ -139,8 +138,7 @@ void FileFlows::saveAnimation()
 
 void FileFlows::loadMapFile()
 {
-    CurveParameters& p = engine_.state.params;
-    if (!p.multicolor) {
+    if (!engine_.parameters().multicolor) {
         window_.showMessage({"To load a MAP file, select 'multicolor'\n      in the 'COLORS' dialog box.",
                              "Vell Varezuro 3", MessageIcon::warning});
         return;
@@ -160,16 +158,19 @@ void FileFlows::loadMapFile()
     const Rect area = Rect{0, 0, previewWidth, previewHeight}.intersected(shown.bounds());
     Surface covered(previewWidth, previewHeight, canvasGrey);
     covered.blit({0, 0}, shown, area);
-    shown.blit({0, 0}, palettePreview(table, p.back), area);
+    shown.blit({0, 0}, palettePreview(table, engine_.parameters().back), area);
     const MessageAnswer answer =
         window_.showMessage({"Accept palette?", "Preview", MessageIcon::information, MessageButtons::yesNo});
     shown.blit({0, 0}, covered, area);
-    engine_.canvas.blit({0, 0}, covered, area.intersected(engine_.canvas.bounds()));
+    engine_.putBack(covered, area);
 
-    if (answer == MessageAnswer::yes)
+    if (answer == MessageAnswer::yes) {
+        CurveParameters p = engine_.parameters();
         acceptPalette(table, p);
-    else
+        engine_.setParameters(p);
+    } else {
         window_.postCommand(cmdMapFile);  // another choice
+    }
 }
 
 void FileFlows::reportSaveError(ErrorCode code) { window_.showMessage(warning(saveErrorText(code), "Save file error")); }

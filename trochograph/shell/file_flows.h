@@ -14,7 +14,7 @@
 
 namespace trochograph {
 
-struct Engine;
+class Engine;
 class SmoothPainter;
 struct ParameterOrigin;
 

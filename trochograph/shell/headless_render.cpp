@@ -33,11 +33,11 @@ std::string outputNameRule(const std::filesystem::path& output)
 void drawTellingProgress(Engine& engine, const std::function<void(double)>& progress, bool wanted)
 {
     if (!wanted) return engine.drawWholeCurve();
-    const long long steps = std::max(1LL, curveSteps(engine.state));
+    const long long steps = std::max(1LL, curveSteps(engine.state()));
     const long long slice = std::max(1LL, steps / 100);
-    engine.state.startWholeCurve();
-    for (long long drawn = 0; engine.state.flags.okroulette; drawn += slice) {
-        engine.renderer.drawSteps(slice);
+    engine.startWholeCurve();
+    for (long long drawn = 0; engine.drawing(); drawn += slice) {
+        engine.drawSteps(slice);
         progress(std::min(1.0, static_cast<double>(drawn + slice) / static_cast<double>(steps)));
     }
 }
@@ -73,7 +73,6 @@ Result<void> renderHeadless(const RenderOptions& options, SmoothPainter* smooth)
             engine->recordOnly(options.size);
         else
             engine->rebuildCanvas(options.size);
-        CurveParameters& p = engine->state.params;
         if (options.params) {
             // Without --size, a PNG picture brings the side it was drawn on.
             ParameterOrigin origin;
@@ -81,6 +80,7 @@ Result<void> renderHeadless(const RenderOptions& options, SmoothPainter* smooth)
             if (auto loaded = loadParametersInto(*engine, *options.params, origin, side); !loaded)
                 return about(*options.params, loaded.error());
         }
+        CurveParameters p = engine->parameters();
         if (options.palette) {
             const Result<MapTable> table = loadMap(*options.palette);
             if (!table) return about(*options.palette, table.error());
@@ -89,12 +89,13 @@ Result<void> renderHeadless(const RenderOptions& options, SmoothPainter* smooth)
         if (options.lineWidth) p.width = *options.lineWidth;
         if (options.scale) p.scale[p.type] = *options.scale;
         if (options.rounding) p.rounding = *options.rounding == 0 ? noRounding : *options.rounding;
-        engine->state.flags.animate = options.animate ? 1 : 0;
+        engine->setParameters(p);
+        engine->setAnimate(options.animate);
 
         if (film) {
             TerminalProgress bar(output.filename().string());
             const Result<void> filmed =
-                filmCurve(engine->state, output, {options.fps, options.seconds}, [&](double done) {
+                filmCurve(engine->state(), output, {options.fps, options.seconds}, [&](double done) {
                     bar.show(done);
                     return true;
                 });
@@ -114,7 +115,7 @@ Result<void> renderHeadless(const RenderOptions& options, SmoothPainter* smooth)
     } catch (const std::bad_alloc&) {
         // Only the engine's canvas and record are made here; the side it was making is
         // already in its parameters.
-        const int side = engine ? engine->state.params.res : options.size;
+        const int side = engine ? engine->parameters().res : options.size;
         return Error{ErrorCode::noMemory,
                      "not enough memory for a " + std::to_string(side) + " x " + std::to_string(side) + " canvas"};
     }

@@ -49,10 +49,10 @@ ImageChoice chosenImage(const std::filesystem::path& path, int filter)
 Result<void> exportImage(const Engine& engine, ImageChoice choice, const std::filesystem::path& path,
                          SmoothPainter* smooth, const ProgressReport& progress)
 {
-    const std::string parameters = parameterText(engine.state.params);
-    if (choice.smooth) return writeSmooth(engine.record, path, parameters, smooth, progress);
-    const PictureSource source{engine.canvas, parameters,
-                               [&](ByteSink& sink) { return encodeSvg(engine.record, sink, parameters); }, progress};
+    const std::string parameters = parameterText(engine.parameters());
+    if (choice.smooth) return writeSmooth(engine.record(), path, parameters, smooth, progress);
+    const PictureSource source{engine.canvas(), parameters,
+                               [&](ByteSink& sink) { return encodeSvg(engine.record(), sink, parameters); }, progress};
     return choice.format->write(source, path);
 }
 

@@ -12,7 +12,7 @@
 
 namespace trochograph {
 
-struct Engine;
+class Engine;
 class SmoothPainter;
 
 // The Save Image dialog's filters: Targa first and default, SVG, PNG, and PNG painted smooth.

@@ -16,7 +16,7 @@ namespace trochograph {
 const char* const aboutCredit = "\u00A9 2017 The Trochograph developers";
 
 MainController::MainController(Engine& engine, WindowPort& window)
-    : engine_(engine), window_(window), defaults_(RestoreValues::capture(engine.state))
+    : engine_(engine), window_(window), defaults_(RestoreValues::capture(engine.state()))
 {
 }
 
@@ -32,12 +32,11 @@ std::optional<int> MainController::step()
 
 void MainController::command(int id)
 {
-    RunFlags& f = engine_.state.flags;
     // About is always answered and Conclude has a guard of its own; everything else waits
     // until nothing is being drawn, and is otherwise ignored without a word.
     if (id == cmdAbout) return about();
     if (id == cmdConclude) {
-        if (f.okconclude) conclude();
+        if (okconclude_) conclude();
         return;
     }
     if (!idle()) return;
@@ -52,19 +51,19 @@ void MainController::command(int id)
     case cmdExit:
         return window_.shutdown();
     case cmdRender:
-        f.okroulette = 1;
-        f.okconclude = 0;
+        engine_.render();
+        okconclude_ = false;
         return;
     case cmdImageType:
         return imageType();
     case cmdEllipseOptions:
-        if (engine_.state.params.ellipse) {
-            EllipseOptionsForm form(engine_.state.params);
+        if (engine_.parameters().ellipse) {
+            EllipseOptionsForm form(engine_.parameters());
             runCurveDialog(form);
         }
         return;
     case cmdChooseK: {
-        ChooseKForm form(engine_.state.params);
+        ChooseKForm form(engine_.parameters());
         runCurveDialog(form);
         return;
     }
@@ -83,7 +82,7 @@ void MainController::command(int id)
     case cmdHelpPage2:
         return helpPage(dialogHelpPage2, cmdHelpTopics);
     case cmdFormulae:
-        window_.runDialog(*makeForm(dialogFormulae, engine_.state.params), nullptr);
+        window_.runDialog(*makeForm(dialogFormulae, engine_.parameters()), nullptr);
         return;
     default:
         return;
@@ -97,11 +96,11 @@ void MainController::loadRecentFile(const std::filesystem::path& file)
 
 void MainController::keyDown(KeyPress key)
 {
-    CurveState& s = engine_.state;
-    RunFlags& f = s.flags;
+    const CurveState& s = engine_.state();
+    const RunFlags& f = s.flags;
     if (key == KeyPress::pause) {
         if (f.okintro) {
-            f.stopintro = 1;
+            engine_.stopIntro();
         } else if (f.okroulette) {
             pause();
             if (f.debug && s.params.type == rhodoneaIrrational) {
@@ -110,66 +109,61 @@ void MainController::keyDown(KeyPress key)
             }
         }
     } else if (key == KeyPress::d && !f.okroulette) {
-        f.debug = 1 - f.debug;
+        engine_.setDebug(!f.debug);
         inform(f.debug ? "Debugging display turned on." : "Debugging display turned off.");
     }
 }
 
 void MainController::mouseButton()
 {
-    RunFlags& f = engine_.state.flags;
+    const RunFlags& f = engine_.state().flags;
     if (f.okintro)
-        f.stopintro = 1;
+        engine_.stopIntro();
     else if (f.okroulette)
         pause();
 }
 
 void MainController::pause()
 {
-    engine_.state.flags.okroulette = 0;
-    engine_.state.flags.okconclude = 1;
+    engine_.pause();
+    okconclude_ = true;
 }
 
 int MainController::runCurveDialog(CurveForm& form)
 {
-    CurvePreview preview(engine_.state, defaults_);
+    CurvePreview preview(engine_.state(), defaults_);
     const int end = window_.runDialog(form, &preview);
-    apply(form.edit());
+    engine_.apply(form.edit(), defaults_);
     return end;
-}
-
-void MainController::apply(const CurveEdit& edit)
-{
-    applyEdit(engine_.state, edit, defaults_, [this](const CurveParameters& p) { engine_.setParameters(p); });
 }
 
 void MainController::imageType()
 {
-    CurveState& s = engine_.state;
-    ImageTypeForm form(s.params, s.flags.firstRI == 1);
+    ImageTypeForm form(engine_.parameters(), firstRI_);
     if (runCurveDialog(form) == dialogCancel) return;
-    if (s.params.type == rhodoneaIrrational) {
+    const CurveParameters& p = engine_.parameters();
+    if (p.type == rhodoneaIrrational) {
         // The first irrational rose of a run has drawn 21 circuits (the form gave them); the
         // choice of k follows every confirmation of this type.
-        s.flags.firstRI = 0;
+        firstRI_ = false;
         window_.postCommand(cmdChooseK);
     }
-    if (s.params.ellipse && s.flags.firstellipse) {
-        s.flags.firstellipse = 0;
+    if (p.ellipse && firstellipse_) {
+        firstellipse_ = false;
         window_.postCommand(cmdEllipseOptions);
     }
 }
 
 void MainController::parameters()
 {
-    ParametersForm form(engine_.state.params);
+    ParametersForm form(engine_.parameters());
     runCurveDialog(form);
 }
 
 void MainController::animate()
 {
-    CurveState& s = engine_.state;
-    s.flags.animate = 1 - s.flags.animate;
+    const CurveState& s = engine_.state();
+    engine_.setAnimate(!s.flags.animate);
     window_.setAnimateChecked(s.flags.animate == 1);
     // Part of a curve is drawn: its fixed circle joins the picture now.
     if (s.flags.animate && s.progress.theta != 0.0 && s.flags.clearflag == 0) engine_.showFixedCircle();
@@ -177,16 +171,17 @@ void MainController::animate()
 
 void MainController::colors()
 {
-    CurveState& s = engine_.state;
-    const Colorref background = s.params.back;
-    ColorsForm form(s.params);
+    const Colorref background = engine_.parameters().back;
+    ColorsForm form(engine_.parameters());
     if (runCurveDialog(form) == dialogCancel) return;
-    if (s.params.back != background) s.restartOnFreshBackground();
+    if (engine_.parameters().back != background) engine_.restartOnFreshBackground();
 }
 
 void MainController::defaultPalette()
 {
-    engine_.state.params.crpalette = defaults_.crdefault;
+    CurveParameters p = engine_.parameters();
+    p.crpalette = defaults_.crdefault;
+    engine_.setParameters(p);
     inform("Default palette restored", "Vell Varezuro 3");
     window_.postCommand(cmdClear);
 }
@@ -195,9 +190,8 @@ void MainController::clear() { engine_.clearScreen(); }
 
 void MainController::conclude()
 {
-    CurveState& s = engine_.state;
-    s.flags.okconclude = 0;
-    s.restart();
+    okconclude_ = false;
+    engine_.restart();
     inform("Rendering of the current curve is concluded.\n\n"
            "A new curve can be superimposed, the screen\n"
            "      can be cleared, or a new screen resolution\n"
@@ -215,7 +209,7 @@ void MainController::about()
 void MainController::helpPage(int dialog, int next)
 {
     // The two pages lead to each other until one of them is cancelled.
-    if (window_.runDialog(*makeForm(dialog, engine_.state.params), nullptr) != dialogCancel) window_.postCommand(next);
+    if (window_.runDialog(*makeForm(dialog, engine_.parameters()), nullptr) != dialogCancel) window_.postCommand(next);
 }
 
 void MainController::fileCommand(int id)

@@ -11,9 +11,8 @@
 
 namespace trochograph {
 
-struct CurveEdit;
 class CurveForm;
-struct Engine;
+class Engine;
 
 enum class KeyPress { pause, d, other };
 
@@ -48,6 +47,8 @@ public:
     // Nothing is being drawn: most commands are accepted only then, and the pointer is the
     // cross rather than the wait cursor.
     bool idle() const;
+    // A paused curve may be concluded.
+    bool concludable() const { return okconclude_; }
 
 private:
     void pause();
@@ -63,7 +64,6 @@ private:
     // Runs a dialog on a copy of the parameters and applies what it leaves behind,
     // whatever its end code.
     int runCurveDialog(CurveForm& form);
-    void apply(const CurveEdit& edit);
     void fileCommand(int id);
     void inform(const std::string& text, const char* caption = "Vell Varezuro");
 
@@ -72,6 +72,9 @@ private:
     const RestoreValues defaults_;
     FileCommands* fileCommands_ = nullptr;
     int okabout_ = 1;
+    bool okconclude_ = false;   // a paused curve may be concluded
+    bool firstRI_ = true;       // the irrational rose has not been chosen yet in this run
+    bool firstellipse_ = true;  // nor the ellipse mode
 };
 
 }  // namespace trochograph

@@ -1,6 +1,6 @@
 #include "shell/palette_preview.h"
 
-#include "engine/engine.h"
+#include "engine/visible_area.h"
 
 namespace trochograph {
 

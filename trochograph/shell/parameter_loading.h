@@ -9,7 +9,7 @@
 
 namespace trochograph {
 
-struct Engine;
+class Engine;
 
 // What becomes of the canvas side a PNG picture carries.
 enum class CarriedSide { taken, ignored };

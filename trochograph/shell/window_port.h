@@ -14,7 +14,7 @@
 #include "common/result.h"
 #include "dialogs/dialog_template.h"
 #include "dialogs/form.h"
-#include "dialogs/message.h"
+#include "common/message.h"
 #include "shell/file_dialogs.h"
 
 namespace trochograph {
@@ -46,8 +46,9 @@ public:
     // Paints the window now, so that no trace of a closed dialog stays on it.
     virtual void repaintNow() = 0;
     // Runs `work` with the wait cursor shown and the window taking no input, and keeps the
-    // window painted meanwhile.
-    virtual void whileBusy(const std::function<void()>& work) = 0;
+    // window painted meanwhile; returns what the work returned, or the exception it threw
+    // as an error.
+    virtual Result<void> whileBusy(const std::function<Result<void>()>& work) = 0;
     // Runs `work` beside the window, which stays usable, with a progress window titled
     // `title` whose Cancel asks the work to stop; `done` hears the result afterwards, on
     // the window's side.

@@ -2,6 +2,7 @@
 // side from the values in the dialog, however the slices fall; values OK would refuse keep
 // the last picture and say why; the state it previews is never touched.
 #include "dialogs/curve_preview.h"
+#include "trochograph/engine/engine_probe.h"
 
 #include <gtest/gtest.h>
 
@@ -31,9 +32,9 @@ Surface wholeCurve(const CurveParameters& p)
     Surface noWindow;
     Engine engine(noWindow);
     engine.rebuildCanvas(side);
-    engine.state.params = CurvePreview::scaledTo(p, side);
+    stateOf(engine).params = CurvePreview::scaledTo(p, side);
     engine.drawWholeCurve();
-    return engine.canvas;
+    return engine.canvas();
 }
 
 struct Case {

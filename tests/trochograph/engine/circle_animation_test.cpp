@@ -26,13 +26,13 @@ struct Lockstep {
     Lockstep(int res, int clientWidth, int clientHeight)
         : fastWindow(clientWidth, clientHeight, canvasGrey), plainWindow(clientWidth, clientHeight, canvasGrey)
     {
-        plain.circles.setFrameMode(FrameMode::wholeCanvas);
+        circlesOf(plain).setFrameMode(FrameMode::wholeCanvas);
         for (Engine* e : {&fast, &plain}) {
             e->rebuildCanvas(res);
-            e->state.params.speed = 0;
-            e->state.params.multicolor = 0;
-            e->state.flags.animate = 1;
-            e->state.flags.okintro = 0;
+            stateOf(*e).params.speed = 0;
+            stateOf(*e).params.multicolor = 0;
+            stateOf(*e).flags.animate = 1;
+            stateOf(*e).flags.okintro = 0;
         }
     }
     void both(const std::function<void(Engine&, Surface& window)>& change)
@@ -42,14 +42,14 @@ struct Lockstep {
     }
     void expectSame(const std::string& where)
     {
-        ASSERT_TRUE(fast.canvas == plain.canvas) << where;
+        ASSERT_TRUE(fast.canvas() == plain.canvas()) << where;
         ASSERT_TRUE(fastWindow == plainWindow) << where;
     }
     // Runs a whole curve, checking after every step; `atStep` may interfere midway.
     void renderChecked(const std::function<void(int)>& atStep = {})
     {
-        both([](Engine& e, Surface&) { e.state.flags.okroulette = 1; });
-        for (int step = 0; fast.state.flags.okroulette; ++step) {
+        both([](Engine& e, Surface&) { stateOf(e).flags.okroulette = 1; });
+        for (int step = 0; stateOf(fast).flags.okroulette; ++step) {
             ASSERT_LT(step, 100000);
             fast.step();
             plain.step();
@@ -57,7 +57,7 @@ struct Lockstep {
             expectSame("step " + std::to_string(step));
             if (atStep) atStep(step);
         }
-        EXPECT_EQ(plain.state.flags.okroulette, 0);
+        EXPECT_EQ(stateOf(plain).flags.okroulette, 0);
     }
 };
 
@@ -77,8 +77,8 @@ TEST_P(IncrementalFrames, MatchTheWholeCanvasSequencePixelForPixel)
     const FrameCase& c = GetParam();
     Lockstep run(151, c.clientWidth, c.clientHeight);
     run.both([&](Engine& e, Surface&) {
-        e.state.params.type = c.type;
-        if (c.setUp) c.setUp(e.state);
+        stateOf(e).params.type = c.type;
+        if (c.setUp) c.setUp(stateOf(e));
     });
     run.renderChecked();
     // A second curve over the first, as after Render again.
@@ -110,12 +110,12 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(IncrementalFramesTest, StayExactWhenTheShellInterferesMidCurve)
 {
     Lockstep run(151, 200, 200);
-    run.both([](Engine& e, Surface&) { e.state.flags.animate = 0; });
+    run.both([](Engine& e, Surface&) { stateOf(e).flags.animate = 0; });
     run.renderChecked([&](int step) {
         if (step == 100) {
             // Animation switched on mid-curve: the shell draws the fixed circle.
             run.both([](Engine& e, Surface&) {
-                e.state.flags.animate = 1;
+                stateOf(e).flags.animate = 1;
                 e.showFixedCircle();
             });
         }
@@ -123,14 +123,14 @@ TEST(IncrementalFramesTest, StayExactWhenTheShellInterferesMidCurve)
             // The window shrinks, and the shell repaints what it shows from the canvas.
             run.both([](Engine& e, Surface& window) {
                 window.reset(120, 80, canvasGrey);
-                window.blit({0, 0}, e.canvas, {0, 0, 120, 80});
+                window.blit({0, 0}, e.canvas(), {0, 0, 120, 80});
             });
         }
         if (step == 300) {
             // The window grows back; the newly shown part is repainted from the canvas.
             run.both([](Engine& e, Surface& window) {
                 window.reset(200, 200, canvasGrey);
-                window.blit({0, 0}, e.canvas, {0, 0, 151, 151});
+                window.blit({0, 0}, e.canvas(), {0, 0, 151, 151});
             });
         }
     });
@@ -139,15 +139,15 @@ TEST(IncrementalFramesTest, StayExactWhenTheShellInterferesMidCurve)
 TEST(IncrementalFramesTest, MatchDuringTheIntro)
 {
     Lockstep run(151, 300, 200);
-    run.both([](Engine& e, Surface&) { e.state.flags.okintro = 1; });
+    run.both([](Engine& e, Surface&) { stateOf(e).flags.okintro = 1; });
     for (int step = 0; step < 300; ++step) {
-        if (step == 299) run.both([](Engine& e, Surface&) { e.state.flags.stopintro = 1; });
+        if (step == 299) run.both([](Engine& e, Surface&) { stateOf(e).flags.stopintro = 1; });
         run.fast.step();
         run.plain.step();
         run.fast.showFrame();
         run.expectSame("intro step " + std::to_string(step));
     }
-    EXPECT_EQ(run.fast.state.flags.okintro, 0);
+    EXPECT_EQ(stateOf(run.fast).flags.okintro, 0);
 }
 
 struct CircleAnimationTest : EngineTest {
@@ -164,18 +164,18 @@ TEST_F(CircleAnimationTest, OnlyTheLastTrochoidFrameStaysInThePicture)
     s.flags.okroulette = 1;
     for (int i = 0; i < 300; ++i) engine.step();
     engine.showFrame();
-    EXPECT_TRUE(contains(engine.canvas, circle_colors::fixedCircle));
-    EXPECT_FALSE(contains(engine.canvas, circle_colors::movingCircle));
-    EXPECT_FALSE(contains(engine.canvas, circle_colors::armOfTrochoid));
-    EXPECT_FALSE(contains(engine.canvas, circle_colors::spokes));
+    EXPECT_TRUE(contains(engine.canvas(), circle_colors::fixedCircle));
+    EXPECT_FALSE(contains(engine.canvas(), circle_colors::movingCircle));
+    EXPECT_FALSE(contains(engine.canvas(), circle_colors::armOfTrochoid));
+    EXPECT_FALSE(contains(engine.canvas(), circle_colors::spokes));
     EXPECT_TRUE(contains(window, circle_colors::movingCircle));
     EXPECT_TRUE(contains(window, circle_colors::armOfTrochoid));
 
     renderWholeCurve(engine);
-    EXPECT_TRUE(contains(engine.canvas, circle_colors::movingCircle));
-    EXPECT_TRUE(contains(engine.canvas, circle_colors::armOfTrochoid));
-    EXPECT_TRUE(contains(engine.canvas, circle_colors::spokes));
-    EXPECT_TRUE(engine.canvas == window);
+    EXPECT_TRUE(contains(engine.canvas(), circle_colors::movingCircle));
+    EXPECT_TRUE(contains(engine.canvas(), circle_colors::armOfTrochoid));
+    EXPECT_TRUE(contains(engine.canvas(), circle_colors::spokes));
+    EXPECT_TRUE(engine.canvas() == window);
 }
 
 TEST_F(CircleAnimationTest, RoseEndsWithTheArmInTheWindowOnly)
@@ -183,7 +183,7 @@ TEST_F(CircleAnimationTest, RoseEndsWithTheArmInTheWindowOnly)
     s.params.type = 2;
     renderWholeCurve(engine);
     engine.showFrame();
-    EXPECT_FALSE(contains(engine.canvas, circle_colors::armOfRose));
+    EXPECT_FALSE(contains(engine.canvas(), circle_colors::armOfRose));
     EXPECT_TRUE(contains(window, circle_colors::armOfRose));
     EXPECT_FALSE(contains(window, circle_colors::spokes)) << "a rose has no moving circle";
 }
@@ -195,12 +195,12 @@ TEST_F(CircleAnimationTest, FixedCircleScalesWithTheCurve)
     engine.step();
     // R = 44 % of 300 = 132 pixels, doubled.
     const int hr = s.params.halfres();
-    EXPECT_EQ(engine.canvas.pixel(hr + 264, hr), circle_colors::fixedCircle);
-    EXPECT_EQ(engine.canvas.pixel(hr, hr - 264), circle_colors::fixedCircle);
+    EXPECT_EQ(engine.canvas().pixel(hr + 264, hr), circle_colors::fixedCircle);
+    EXPECT_EQ(engine.canvas().pixel(hr, hr - 264), circle_colors::fixedCircle);
     EXPECT_EQ(window.pixel(hr - 264, hr), circle_colors::fixedCircle);
-    EXPECT_NE(engine.canvas.pixel(hr + 200, hr), circle_colors::fixedCircle);
+    EXPECT_NE(engine.canvas().pixel(hr + 200, hr), circle_colors::fixedCircle);
     // The moving circle's centre sits (R + r) * scale from the canvas centre.
-    EXPECT_EQ(engine.circles.center1(), (Point{hr + 330, hr}));
+    EXPECT_EQ(engine.circles().center1(), (Point{hr + 330, hr}));
 }
 
 TEST_F(CircleAnimationTest, DotNeedsTheBoundOfAFixedCircleCall)
@@ -209,13 +209,13 @@ TEST_F(CircleAnimationTest, DotNeedsTheBoundOfAFixedCircleCall)
     s.progress.center1x = 0;
     s.progress.center1y = 0;
     s.progress.pt[1] = {hr + 50, hr + 50};
-    engine.circles.drawcircles(window, 100, 10, 1);
+    circlesOf(engine).drawcircles(window, 100, 10, 1);
     engine.showFrame();
     EXPECT_EQ(window.pixel(hr + 50, hr + 50), circle_colors::armOfTrochoid);
 
-    engine.circles.drawcircles(window, 100, 10, 0);
-    EXPECT_EQ(engine.circles.bound(), (Rect{0, 0, 600, 600}));
-    engine.circles.drawcircles(window, 100, 10, 1);
+    circlesOf(engine).drawcircles(window, 100, 10, 0);
+    EXPECT_EQ(engine.circles().bound(), (Rect{0, 0, 600, 600}));
+    circlesOf(engine).drawcircles(window, 100, 10, 1);
     engine.showFrame();
     EXPECT_EQ(window.pixel(hr + 50, hr + 50), circle_colors::penTip);
 }
@@ -225,9 +225,9 @@ TEST_F(CircleAnimationTest, IntroRollsACircleOfAQuarterRoundOneOfTwoFifths)
     s.flags.okintro = 1;
     EXPECT_EQ(engine.step().waitMs, introFrameMs);
     engine.showFrame();
-    EXPECT_DOUBLE_EQ(engine.introAnimation.fixedRadius(), 120);
-    EXPECT_DOUBLE_EQ(engine.introAnimation.movingRadius(), 75);
-    EXPECT_EQ(engine.circles.center1(), (Point{300 + 195, 300}));
+    EXPECT_DOUBLE_EQ(engine.intro().fixedRadius(), 120);
+    EXPECT_DOUBLE_EQ(engine.intro().movingRadius(), 75);
+    EXPECT_EQ(engine.circles().center1(), (Point{300 + 195, 300}));
     EXPECT_FALSE(contains(window, circle_colors::armOfTrochoid)) << "no arm while the intro runs";
     EXPECT_TRUE(contains(window, circle_colors::spokes));
 }
@@ -243,8 +243,8 @@ TEST_F(CircleAnimationTest, IntroStoppedBeforeItsFirstFrameStillDrawsAndHandsOve
     EXPECT_EQ(s.flags.firstloop, 1);
     EXPECT_EQ(s.flags.newcurve, 1);
     EXPECT_EQ(s.progress.theta, 0.0);
-    EXPECT_TRUE(contains(engine.canvas, circle_colors::fixedCircle));
-    EXPECT_TRUE(contains(engine.canvas, circle_colors::movingCircle)) << "the last frame stays";
+    EXPECT_TRUE(contains(engine.canvas(), circle_colors::fixedCircle));
+    EXPECT_TRUE(contains(engine.canvas(), circle_colors::movingCircle)) << "the last frame stays";
     EXPECT_FALSE(engine.drawing());
 }
 
@@ -254,9 +254,9 @@ TEST_F(CircleAnimationTest, IntroOfARoseShowsOnlyTheFixedCircle)
     s.flags.okintro = 1;
     s.flags.stopintro = 1;
     engine.step();
-    EXPECT_TRUE(contains(engine.canvas, circle_colors::fixedCircle));
-    EXPECT_FALSE(contains(engine.canvas, circle_colors::movingCircle));
-    EXPECT_FALSE(contains(engine.canvas, circle_colors::spokes));
+    EXPECT_TRUE(contains(engine.canvas(), circle_colors::fixedCircle));
+    EXPECT_FALSE(contains(engine.canvas(), circle_colors::movingCircle));
+    EXPECT_FALSE(contains(engine.canvas(), circle_colors::spokes));
 }
 
 }  // namespace

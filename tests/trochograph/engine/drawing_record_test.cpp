@@ -13,27 +13,27 @@ TEST(DrawingRecord, ClearingForgetsAndKeepsTheBackground)
 {
     Surface window(300, 300, canvasGrey);
     Engine engine(window);
-    CurveState& s = engine.state;
+    CurveState& s = stateOf(engine);
     s.params.speed = 0;
     s.params.back = rgb(0, 0, 90);
     renderWholeCurve(engine);
-    EXPECT_EQ(engine.record.background(), rgb(0, 0, 90));
-    EXPECT_EQ(engine.record.runs().size(), 1u);
+    EXPECT_EQ(engine.record().background(), rgb(0, 0, 90));
+    EXPECT_EQ(engine.record().runs().size(), 1u);
     // The same curve drawn over itself again and again changes no pixel: once it starts
     // from where it ended, it adds no run.
     for (int i = 0; i < 3; ++i) renderWholeCurve(engine);
-    EXPECT_EQ(engine.record.runs().size(), 2u);
+    EXPECT_EQ(engine.record().runs().size(), 2u);
     s.params.width = 1;
     for (int i = 0; i < 3; ++i) renderWholeCurve(engine);
-    EXPECT_EQ(engine.record.runs().size(), 3u);
+    EXPECT_EQ(engine.record().runs().size(), 3u);
 
     engine.clearScreen();
-    EXPECT_TRUE(engine.record.runs().empty());
-    EXPECT_EQ(engine.record.background(), canvasGrey);
+    EXPECT_TRUE(engine.record().runs().empty());
+    EXPECT_EQ(engine.record().background(), canvasGrey);
     engine.rebuildCanvas(150);
-    EXPECT_EQ(engine.record.res(), 150);
+    EXPECT_EQ(engine.record().res(), 150);
     SegmentList none;
-    engine.record.replay(none);
+    engine.record().replay(none);
     EXPECT_TRUE(none.segments.empty());
 }
 
@@ -42,13 +42,13 @@ TEST(DrawingRecord, ExactPointsAgreeWithThePixels)
 {
     Surface window(300, 300, canvasGrey);
     Engine engine(window);
-    engine.state.params.speed = 0;
+    stateOf(engine).params.speed = 0;
     engine.rebuildCanvas(300);
     renderWholeCurve(engine);
     SegmentList list;
-    engine.record.replay(list);
+    engine.record().replay(list);
     ASSERT_GT(list.segments.size(), 100u);
-    const int halfres = engine.state.params.halfres();
+    const int halfres = stateOf(engine).params.halfres();
     for (const Segment& s : list.segments) {
         EXPECT_EQ(static_cast<int>(s.x1 - 0.5 - halfres) + halfres, s.to.x);
         EXPECT_EQ(static_cast<int>(s.y1 - 0.5 - halfres) + halfres, s.to.y);

@@ -47,10 +47,10 @@ TEST(EngineStep, AsksForItsPauseAndTheClosureFigures)
     for (const StepCase& c : cases) {
         Surface window(400, 400, canvasGrey);
         Engine engine(window);
-        c.setUp(engine.state);
+        c.setUp(stateOf(engine));
         std::vector<StepRequest> asked;
         for (std::size_t i = 0; i < c.requests.size(); ++i) asked.push_back(engine.step());
-        EXPECT_EQ(asked, c.requests) << c.name << " " << engine.state.params.speed;
+        EXPECT_EQ(asked, c.requests) << c.name << " " << stateOf(engine).params.speed;
         EXPECT_EQ(engine.drawing(), c.drawingAfter) << c.name;
     }
 }
@@ -74,10 +74,10 @@ TEST_F(DrawingEngine, ClosureFiguresComeBetweenTheSetUpAndTheFirstSegment)
     EXPECT_EQ(engine.closureFigures(), "revolutions: 1\nrotations: 4");
     while (s.flags.okroulette) EXPECT_FALSE(engine.step().closureFigures);
 
-    Surface replayed(s.params.res, s.params.res, engine.record.background());
+    Surface replayed(s.params.res, s.params.res, engine.record().background());
     CanvasSink sink(replayed);
-    engine.record.replay(sink);
-    EXPECT_TRUE(replayed == engine.canvas);
+    engine.record().replay(sink);
+    EXPECT_TRUE(replayed == engine.canvas());
 }
 
 // Pausing during the wait after a step and resuming later goes on from the next segment,

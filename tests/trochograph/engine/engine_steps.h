@@ -3,17 +3,17 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/engine.h"
+#include "engine_probe.h"
 
 namespace trochograph::test {
 
 // Draws until the curve is complete; returns the number of steps.
 inline int renderWholeCurve(Engine& engine, int limit = 1000000)
 {
-    engine.state.flags.okintro = 0;
-    engine.state.flags.okroulette = 1;
+    stateOf(engine).flags.okintro = 0;
+    stateOf(engine).flags.okroulette = 1;
     int calls = 0;
-    while (engine.state.flags.okroulette && calls < limit) {
+    while (stateOf(engine).flags.okroulette && calls < limit) {
         engine.step();
         ++calls;
     }
@@ -25,7 +25,7 @@ inline int renderWholeCurve(Engine& engine, int limit = 1000000)
 struct EngineTest : ::testing::Test {
     Surface window{600, 600, canvasGrey};
     Engine engine{window};
-    CurveState& s = engine.state;
+    CurveState& s = stateOf(engine);
 
     void SetUp() override
     {

@@ -26,8 +26,8 @@ TEST_F(RendererTest, DefaultCurvesCloseAfterTheirNumberOfSteps)
         EXPECT_EQ(renderWholeCurve(engine), c.calls) << "type " << c.type;
         EXPECT_DOUBLE_EQ(s.progress.st[c.type], c.st);
         if (c.type < 2) {
-            EXPECT_EQ(engine.renderer.revolutions(), c.revolutions);
-            EXPECT_EQ(engine.renderer.rotations(), c.rotations);
+            EXPECT_EQ(engine.renderer().revolutions(), c.revolutions);
+            EXPECT_EQ(engine.renderer().rotations(), c.rotations);
         }
         // The end of a curve leaves everything ready for the next one.
         EXPECT_EQ(s.progress.theta, 0.0);
@@ -81,15 +81,15 @@ TEST_F(RendererTest, ActualEllipseRoundsTheCircumferenceRatio)
     s.params.rounding = 4;
     s.flags.okroulette = 1;
     engine.step();
-    EXPECT_EQ(engine.renderer.revolutions(), 2);
-    EXPECT_EQ(engine.renderer.rotations(), 5);
+    EXPECT_EQ(engine.renderer().revolutions(), 2);
+    EXPECT_EQ(engine.renderer().rotations(), 5);
     EXPECT_DOUBLE_EQ(s.progress.st[0], 2 * twoPi);
 
     s.params.rounding = noRounding;  // no rounding still rounds to the nearest 1/100
     s.flags.newcurve = 1;
     engine.step();
-    EXPECT_EQ(engine.renderer.revolutions(), 100);
-    EXPECT_EQ(engine.renderer.rotations(), 259);
+    EXPECT_EQ(engine.renderer().revolutions(), 100);
+    EXPECT_EQ(engine.renderer().rotations(), 259);
 }
 
 // A fixed circle far smaller than the ellipse: R 5 %, a circle of r 100 % (en = ed), so the
@@ -116,8 +116,8 @@ TEST_F(RendererTest, ActualEllipseNeverRoundsTheRatioToZero)
         s.flags.okroulette = 1;
         engine.step();
         const Point first = s.progress.pt[1];
-        EXPECT_EQ(engine.renderer.revolutions(), c.revolutions);
-        EXPECT_EQ(engine.renderer.rotations(), c.rotations);
+        EXPECT_EQ(engine.renderer().revolutions(), c.revolutions);
+        EXPECT_EQ(engine.renderer().rotations(), c.rotations);
         EXPECT_DOUBLE_EQ(s.progress.st[0], c.revolutions * twoPi);
         EXPECT_EQ(renderWholeCurve(engine) + 1, c.calls);
         // The last point comes back to the first, less than one step short of it.
@@ -255,12 +255,12 @@ TEST_F(RendererTest, MulticolorSpreadsPaletteEntriesOneTo255OverACurve)
     s.progress.pt = {};
     s.flags.okroulette = 1;
     engine.step();
-    EXPECT_EQ(engine.canvas.pixel(s.progress.pt[1].x, s.progress.pt[1].y), 0x00FFFFFFu) << "the first segment has no length";
+    EXPECT_EQ(engine.canvas().pixel(s.progress.pt[1].x, s.progress.pt[1].y), 0x00FFFFFFu) << "the first segment has no length";
     engine.step();
-    EXPECT_EQ(colorsOf(engine.canvas), (std::set<Colorref>{1, 0x00FFFFFF}));
+    EXPECT_EQ(colorsOf(engine.canvas()), (std::set<Colorref>{1, 0x00FFFFFF}));
     renderWholeCurve(engine);
     // Later segments may cover a few earlier ones, so not every entry need survive.
-    std::set<Colorref> used = colorsOf(engine.canvas);
+    std::set<Colorref> used = colorsOf(engine.canvas());
     EXPECT_FALSE(used.count(0)) << "entry 0 is never used";
     EXPECT_TRUE(used.count(255));
     EXPECT_GT(used.size(), 200u);
@@ -271,7 +271,7 @@ TEST_F(RendererTest, MulticolorSpreadsPaletteEntriesOneTo255OverACurve)
     s.flags.firstloop = 1;
     s.flags.newcurve = 1;
     renderWholeCurve(engine);
-    used = colorsOf(engine.canvas);
+    used = colorsOf(engine.canvas());
     EXPECT_TRUE(used.count(7));
     EXPECT_LE(*std::prev(used.end(), 2), 7u);
 
@@ -280,7 +280,7 @@ TEST_F(RendererTest, MulticolorSpreadsPaletteEntriesOneTo255OverACurve)
     s.flags.firstloop = 1;
     s.flags.newcurve = 1;
     renderWholeCurve(engine);
-    EXPECT_EQ(colorsOf(engine.canvas), (std::set<Colorref>{0x00123456, 0x00FFFFFF}));
+    EXPECT_EQ(colorsOf(engine.canvas()), (std::set<Colorref>{0x00123456, 0x00FFFFFF}));
 }
 
 TEST_F(RendererTest, FreshBackgroundFillsTheVisibleWindowAndTheCanvas)
@@ -290,7 +290,7 @@ TEST_F(RendererTest, FreshBackgroundFillsTheVisibleWindowAndTheCanvas)
     s.flags.okroulette = 1;
     engine.step();
     EXPECT_EQ(s.flags.firstloop, 0);
-    EXPECT_EQ(engine.canvas.pixel(599, 599), 0x00010203u);
+    EXPECT_EQ(engine.canvas().pixel(599, 599), 0x00010203u);
     EXPECT_EQ(window.pixel(599, 399), 0x00010203u);
     EXPECT_EQ(window.pixel(600, 0), canvasGrey) << "the grey beyond the canvas stays";
 }
@@ -306,7 +306,7 @@ TEST_F(RendererTest, SegmentsOffTheCanvasAreDroppedWhole)
     int dropped = 0;
     while (s.flags.okroulette) {
         const Point from = s.progress.pt[0];
-        const Surface before(engine.canvas);
+        const Surface before(engine.canvas());
         engine.step();
         const bool inside = [&] {
             for (Point p : {from, s.progress.pt[0]})
@@ -314,7 +314,7 @@ TEST_F(RendererTest, SegmentsOffTheCanvasAreDroppedWhole)
             return true;
         }();
         if (!inside) {
-            EXPECT_TRUE(engine.canvas == before);
+            EXPECT_TRUE(engine.canvas() == before);
             ++dropped;
         }
     }
@@ -332,10 +332,10 @@ TEST_F(RendererTest, WindowGetsOnlySegmentsWhollyInItsVisiblePart)
     int canvasLeft = 0, windowLeft = 0;
     for (int y = 0; y < 600; ++y)
         for (int x = 0; x < 300; ++x) {
-            canvasLeft += engine.canvas.pixel(x, y) == s.params.fore;
+            canvasLeft += engine.canvas().pixel(x, y) == s.params.fore;
             windowLeft += window.pixel(x, y) == s.params.fore;
             if (window.pixel(x, y) == s.params.fore) {
-                EXPECT_EQ(engine.canvas.pixel(x, y), s.params.fore);
+                EXPECT_EQ(engine.canvas().pixel(x, y), s.params.fore);
             }
         }
     EXPECT_GT(windowLeft, 0);

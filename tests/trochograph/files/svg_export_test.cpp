@@ -32,7 +32,7 @@ TEST(SvgExport, PathsRetraceTheRecordExactly)
 {
     Surface window(300, 300, canvasGrey);
     Engine engine(window);
-    CurveState& s = engine.state;
+    CurveState& s = stateOf(engine);
     s.params.speed = 0;
     engine.rebuildCanvas(301);
     s.params.back = rgb(0, 0, 90);
@@ -46,10 +46,10 @@ TEST(SvgExport, PathsRetraceTheRecordExactly)
     s.restart();
     renderWholeCurve(engine);
 
-    const std::string svg = svgText(engine.record, parameterText(s.params));
+    const std::string svg = svgText(engine.record(), parameterText(s.params));
     EXPECT_TRUE(svg.starts_with(pictureFormat(PictureKind::svg).signature));
     SegmentList drawn;
-    engine.record.replay(drawn);
+    engine.record().replay(drawn);
     ASSERT_GT(drawn.segments.size(), 100u);
     EXPECT_TRUE(sameSegments(segmentsOf(svg), drawn.segments));
     // A path per colour step, not per segment.
@@ -69,7 +69,7 @@ TEST(SvgExport, PathsRetraceTheRecordExactly)
     EXPECT_EQ(*parsed, pictureParameters(s.params));
 
     ScratchDir dir;
-    ASSERT_TRUE(writeSvg(engine.record, dir / "curve.svg", parameterText(s.params)));
+    ASSERT_TRUE(writeSvg(engine.record(), dir / "curve.svg", parameterText(s.params)));
     const std::vector<std::uint8_t> written = readBytes(dir / "curve.svg");
     EXPECT_EQ(std::string(written.begin(), written.end()), svg);
     const ProgramRun lint = runCommand("xmllint", "--noout " + quoted(dir / "curve.svg"));
@@ -84,11 +84,11 @@ TEST(SvgExport, StreamsInBlocksAndStopsAtTheFirstFailedWrite)
 {
     Surface window(300, 300, canvasGrey);
     Engine engine(window);
-    engine.state.params.speed = 0;
-    engine.state.params.type = hypotrochoid;
+    stateOf(engine).params.speed = 0;
+    stateOf(engine).params.type = hypotrochoid;
     for (int curve = 0; curve < 3; ++curve) {
-        engine.state.params.width = curve + 1;  // three runs that don't repeat
-        engine.state.restart();
+        stateOf(engine).params.width = curve + 1;  // three runs that don't repeat
+        stateOf(engine).restart();
         renderWholeCurve(engine);
     }
     struct BlockSink final : ByteSink {
@@ -101,19 +101,19 @@ TEST(SvgExport, StreamsInBlocksAndStopsAtTheFirstFailedWrite)
         std::size_t largest = 0;
         int calls = 0;
     } blocks;
-    ASSERT_TRUE(encodeSvg(engine.record, blocks, "p=1\n"));
+    ASSERT_TRUE(encodeSvg(engine.record(), blocks, "p=1\n"));
     ASSERT_GT(blocks.calls, 2);
     EXPECT_LT(blocks.largest, 65 * 1024u);
 
     for (int good = 0; good < blocks.calls; ++good) {
         FailingSink sink(good);
-        const Result<void> encoded = encodeSvg(engine.record, sink, "p=1\n");
+        const Result<void> encoded = encodeSvg(engine.record(), sink, "p=1\n");
         ASSERT_FALSE(encoded) << good;
         EXPECT_EQ(encoded.code(), ErrorCode::writeFailed) << good;
         EXPECT_EQ(sink.calls, good + 1) << good;
     }
     FailingSink full(1, true);
-    EXPECT_EQ(encodeSvg(engine.record, full, "p=1\n").code(), ErrorCode::noMemory);
+    EXPECT_EQ(encodeSvg(engine.record(), full, "p=1\n").code(), ErrorCode::noMemory);
 }
 
 }  // namespace

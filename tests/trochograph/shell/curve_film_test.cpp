@@ -7,7 +7,7 @@
 
 #include <limits>
 
-#include "engine/engine.h"
+#include "trochograph/engine/engine_probe.h"
 #include "scratch_dir.h"
 #include "trochograph/files/film_reader.h"
 
@@ -32,16 +32,16 @@ TEST(CurveFilm, GifFramesAreTheWindowAfterEachFramesSteps)
         // The window as it is after each frame's share of the steps.
         Surface window(100, 100, canvasGrey);
         Engine engine(window);
-        engine.state = start;
+        stateOf(engine) = start;
         engine.rebuildCanvas(100);
-        engine.state.startWholeCurve();
+        stateOf(engine).startWholeCurve();
         const long long steps = curveSteps(start);
         const int frames = 20;
         ASSERT_GE(film.frames.size(), std::size_t{frames});
         long long drawn = 0;
         for (int frame = 1; frame <= frames; ++frame) {
             const long long due = frame == frames ? std::numeric_limits<long long>::max() : steps * frame / frames;
-            if (due > drawn) engine.renderer.drawSteps(due - drawn);
+            if (due > drawn) engine.drawSteps(due - drawn);
             drawn = due;
             engine.showFrame();
             EXPECT_TRUE(film.frames[static_cast<std::size_t>(frame - 1)] == window) << "frame " << frame;

@@ -80,10 +80,10 @@ public:
     int chosenFilter() const override { return filter; }
     void postCommand(int command) override { posted.push_back(command); }
     void repaintNow() override { ++repaints; }
-    void whileBusy(const std::function<void()>& work) override
+    Result<void> whileBusy(const std::function<Result<void>()>& work) override
     {
         ++busy;
-        work();
+        return work();
     }
     // Runs the work at once; after `cancelAfter` reports (if set) it is asked to stop.
     void runInBackground(const std::string& title, std::function<Result<void>(const ProgressReport&)> work,

@@ -14,6 +14,7 @@
 #include "files/png_export.h"
 #include "files/rlt_file.h"
 #include "scratch_dir.h"
+#include "trochograph/engine/engine_probe.h"
 #include "shell/commands.h"
 #include "shell/palette_preview.h"
 
@@ -33,7 +34,7 @@ struct FileFlowsTest : ::testing::Test {
     ScratchDir dir;
     FakeWindow window{800, 500};
     Engine engine{window.picture};
-    CurveState& s = engine.state;
+    CurveState& s = stateOf(engine);
     FileFlows files{engine, window, dir.path()};
 
     void choose(const std::filesystem::path& path) { window.choices.push_back(path); }
@@ -41,7 +42,7 @@ struct FileFlowsTest : ::testing::Test {
 
 TEST_F(FileFlowsTest, SavesTheImageThenItsParametersUnderTheImagesName)
 {
-    engine.canvas.fillRect({0, 0, 1, 1}, 0x000000FF);
+    canvasOf(engine).fillRect({0, 0, 1, 1}, 0x000000FF);
     const struct {
         const char* typed;
         const char* image;
@@ -122,17 +123,17 @@ TEST_F(FileFlowsTest, APngPictureLoadsWithItsCanvasSide)
     files.loadParameters();
     EXPECT_EQ(window.messages.back(), information("Parameter file  rose.png  loaded."));
     EXPECT_EQ(pictureParameters(s.params), pictureParameters(drawn));
-    EXPECT_EQ(engine.canvas.width(), 300);
-    EXPECT_EQ(engine.canvas.pixel(299, 299), canvasGrey);
+    EXPECT_EQ(engine.canvas().width(), 300);
+    EXPECT_EQ(engine.canvas().pixel(299, 299), canvasGrey);
     EXPECT_EQ(window.picture.pixel(799, 499), canvasGrey);
     EXPECT_EQ(std::tuple(s.progress.theta, s.flags.newcurve, s.flags.firstloop), std::tuple(0.0, 1, 1));
 
     // The same side again keeps the canvas and the curve where they are.
-    engine.canvas.setPixel(0, 0, 0x000000FF);
+    canvasOf(engine).setPixel(0, 0, 0x000000FF);
     s.progress.theta = 2.0, s.flags.newcurve = 0;
     choose(dir / "rose.png");
     files.loadParameters();
-    EXPECT_EQ(engine.canvas.pixel(0, 0), 0x000000FFu);
+    EXPECT_EQ(engine.canvas().pixel(0, 0), 0x000000FFu);
     EXPECT_EQ(s.progress.theta, 2.0);
 
     const PictureParameters before = pictureParameters(s.params);
@@ -140,7 +141,7 @@ TEST_F(FileFlowsTest, APngPictureLoadsWithItsCanvasSide)
     files.loadParameters();
     EXPECT_EQ(window.messages.back(), ownedWarning("No usable parameters in this PNG picture", "PNG file error"));
     EXPECT_EQ(pictureParameters(s.params), before);
-    EXPECT_EQ(engine.canvas.width(), 300);
+    EXPECT_EQ(engine.canvas().width(), 300);
 }
 
 TEST_F(FileFlowsTest, EachDialogStartsWhereItWasLastUsed)
@@ -237,7 +238,7 @@ TEST_F(FileFlowsTest, MapPaletteIsPreviewedThenAcceptedOrChosenAgain)
     writeBytes(dir / "ramp.map", map);
     // A client narrower than the preview: it is cut at the client's edge.
     window.picture.reset(200, 500, 0x00445566);
-    engine.canvas.fillRect(engine.canvas.bounds(), 0x00112233);
+    canvasOf(engine).fillRect(engine.canvas().bounds(), 0x00112233);
     const Surface windowBefore = window.picture;
 
     std::optional<Surface> shown;
@@ -255,8 +256,8 @@ TEST_F(FileFlowsTest, MapPaletteIsPreviewedThenAcceptedOrChosenAgain)
     EXPECT_EQ(shown->pixel(20 + 100, 50), preview.pixel(20 + 100, 50));
     EXPECT_EQ(shown->pixel(199, 0), preview.pixel(199, 0));
     EXPECT_TRUE(window.picture == windowBefore) << "the window is given back what the preview covered";
-    EXPECT_EQ(engine.canvas.pixel(10, 10), 0x00445566u) << "and so is the canvas";
-    EXPECT_EQ(engine.canvas.pixel(200, 10), 0x00112233u);
+    EXPECT_EQ(engine.canvas().pixel(10, 10), 0x00445566u) << "and so is the canvas";
+    EXPECT_EQ(engine.canvas().pixel(200, 10), 0x00112233u);
     EXPECT_EQ(window.posted, std::vector<int>{cmdMapFile});
     EXPECT_EQ(s.params.crpalette.colors(), builtinPalette);
 

@@ -17,7 +17,7 @@ namespace {
 struct MainControllerTest : ::testing::Test {
     FakeWindow host{800, 500};
     Engine engine{host.picture};
-    CurveState& s = engine.state;
+    CurveState& s = stateOf(engine);
     MainController controller{engine, host};
 
     void SetUp() override
@@ -105,21 +105,21 @@ TEST_F(MainControllerTest, PauseResumeAndConclude)
     for (int i = 0; i < 50; ++i) engine.step();
     controller.keyDown(KeyPress::pause);
     EXPECT_EQ(s.flags.okroulette, 0);
-    EXPECT_EQ(s.flags.okconclude, 1);
+    EXPECT_TRUE(controller.concludable());
     EXPECT_TRUE(controller.idle());
     const double theta = s.progress.theta;
 
     controller.command(cmdRender);  // resume: the same curve goes on
     EXPECT_EQ(s.flags.okroulette, 1);
-    EXPECT_EQ(s.flags.okconclude, 0);
+    EXPECT_FALSE(controller.concludable());
     engine.step();
     EXPECT_DOUBLE_EQ(s.progress.theta, theta + s.params.increment);
 
     controller.mouseButton();  // pause by mouse
-    EXPECT_EQ(s.flags.okconclude, 1);
+    EXPECT_TRUE(controller.concludable());
     controller.command(cmdClear);  // Clear leaves okconclude alone
     controller.command(cmdConclude);
-    EXPECT_EQ(s.flags.okconclude, 0);
+    EXPECT_FALSE(controller.concludable());
     EXPECT_EQ(s.flags.newcurve, 1);
     EXPECT_EQ(s.progress.theta, 0.0);
     EXPECT_EQ(lastMessage(),
@@ -185,7 +185,6 @@ TEST_F(MainControllerTest, ImageTypeChainsTheKAndEllipseDialogs)
     host.scripts[dialogImageType] = user({}, {223});
     controller.command(cmdImageType);
     EXPECT_EQ(s.params.kn[3], 21);
-    EXPECT_EQ(s.flags.firstRI, 0);
     EXPECT_EQ(host.posted, std::vector<int>{cmdChooseK});
     runPosted();
     EXPECT_EQ(host.dialogs, (std::vector<int>{dialogImageType, dialogChooseK}));
@@ -213,9 +212,7 @@ TEST_F(MainControllerTest, ImageTypeChainsTheKAndEllipseDialogs)
     // Cancel changes nothing further.
     host.scripts.clear();
     s.params.type = 3;
-    s.flags.firstRI = 1;
     controller.command(cmdImageType);
-    EXPECT_EQ(s.flags.firstRI, 1);
     EXPECT_TRUE(host.posted.empty());
 }
 
@@ -248,9 +245,9 @@ TEST_F(MainControllerTest, ParametersRebuildTheCanvasAndRestoreTheCurrentType)
     s.flags.firstloop = 0;
     host.scripts[dialogParameters] = user({{510, "301"}}, {595});
     controller.command(cmdParameters);
-    EXPECT_EQ(engine.canvas.width(), 301);
-    EXPECT_EQ(engine.canvas.height(), 301);
-    EXPECT_EQ(engine.record.res(), 301);
+    EXPECT_EQ(engine.canvas().width(), 301);
+    EXPECT_EQ(engine.canvas().height(), 301);
+    EXPECT_EQ(engine.record().res(), 301);
     EXPECT_EQ(s.flags.newcurve, 1);
     EXPECT_EQ(s.flags.firstloop, 1);
     EXPECT_EQ(s.progress.theta, 0.0);
@@ -267,14 +264,14 @@ TEST_F(MainControllerTest, ParametersRebuildTheCanvasAndRestoreTheCurrentType)
     controller.command(cmdParameters);
     EXPECT_EQ(s.params.res, 400);
     EXPECT_EQ(s.params.halfres(), 200);
-    EXPECT_EQ(engine.canvas.width(), 400);
-    EXPECT_EQ(engine.record.res(), 400);
+    EXPECT_EQ(engine.canvas().width(), 400);
+    EXPECT_EQ(engine.record().res(), 400);
     EXPECT_EQ(host.picture.pixel(799, 499), canvasGrey);
 
     // Cancel alone changes nothing.
     host.scripts.clear();
     controller.command(cmdParameters);
-    EXPECT_EQ(engine.canvas.width(), 400);
+    EXPECT_EQ(engine.canvas().width(), 400);
 }
 
 TEST_F(MainControllerTest, ParametersGiveAPausedCurveItsNewRadii)
@@ -328,7 +325,7 @@ TEST_F(MainControllerTest, AnimateTogglesTheCheckMarkAndDrawsTheFixedCircleMidCu
     controller.command(cmdAnimate);
     EXPECT_EQ(s.flags.animate, 1);
     EXPECT_TRUE(host.animateChecked);
-    EXPECT_EQ(engine.canvas.pixel(s.params.halfres() + 132, s.params.halfres()), canvasGrey) << "no curve yet: only the check mark";
+    EXPECT_EQ(engine.canvas().pixel(s.params.halfres() + 132, s.params.halfres()), canvasGrey) << "no curve yet: only the check mark";
     controller.command(cmdAnimate);
     EXPECT_FALSE(host.animateChecked);
 
@@ -338,7 +335,7 @@ TEST_F(MainControllerTest, AnimateTogglesTheCheckMarkAndDrawsTheFixedCircleMidCu
     controller.command(cmdAnimate);
     // R = 44 % of halfres: the fixed circle crosses the axis there.
     const int x = s.params.halfres() + static_cast<int>(s.progress.R);
-    EXPECT_EQ(engine.canvas.pixel(x, s.params.halfres()), circle_colors::fixedCircle);
+    EXPECT_EQ(engine.canvas().pixel(x, s.params.halfres()), circle_colors::fixedCircle);
     EXPECT_EQ(host.picture.pixel(x, s.params.halfres()), circle_colors::fixedCircle);
 
     // Right after Clear Screen: only the check mark.
@@ -346,7 +343,7 @@ TEST_F(MainControllerTest, AnimateTogglesTheCheckMarkAndDrawsTheFixedCircleMidCu
     controller.command(cmdClear);
     s.progress.theta = 1.0;
     controller.command(cmdAnimate);
-    EXPECT_EQ(engine.canvas.pixel(x, s.params.halfres()), canvasGrey);
+    EXPECT_EQ(engine.canvas().pixel(x, s.params.halfres()), canvasGrey);
 }
 
 TEST_F(MainControllerTest, ColorsRestartOnlyForANewBackground)
@@ -375,7 +372,7 @@ TEST_F(MainControllerTest, PreviewsThenCancelLeaveEverythingAsItWas)
     for (int i = 0; i < 40; ++i) engine.step();
     controller.mouseButton();
     const CurveState before = s;
-    const Surface canvas = engine.canvas;
+    const Surface canvas = engine.canvas();
     const Surface window = host.picture;
     // In each curve dialog: values typed and clicked, each previewed to its end, then Cancel.
     const std::tuple<int, int, DialogScript> dialogs[] = {
@@ -407,7 +404,7 @@ TEST_F(MainControllerTest, PreviewsThenCancelLeaveEverythingAsItWas)
         controller.command(command);
         EXPECT_TRUE(s.params == before.params && s.progress == before.progress) << command;
         EXPECT_EQ(std::memcmp(&s.flags, &before.flags, sizeof s.flags), 0) << command;
-        EXPECT_TRUE(engine.canvas == canvas && host.picture == window) << command;
+        EXPECT_TRUE(engine.canvas() == canvas && host.picture == window) << command;
     }
 }
 
@@ -420,9 +417,9 @@ TEST_F(MainControllerTest, DefaultPaletteRestoresItThenClearsTheScreen)
     EXPECT_EQ(s.params.crpalette.colors(), builtinPalette);
     EXPECT_EQ(host.messages.back(), (Message{"Default palette restored", "Vell Varezuro 3"}));
     EXPECT_EQ(host.posted, std::vector<int>{cmdClear});
-    engine.canvas.fillRect(engine.canvas.bounds(), 0);
+    canvasOf(engine).fillRect(engine.canvas().bounds(), 0);
     runPosted();
-    EXPECT_EQ(engine.canvas.pixel(0, 0), canvasGrey);
+    EXPECT_EQ(engine.canvas().pixel(0, 0), canvasGrey);
     EXPECT_EQ(s.flags.clearflag, 1);
 }
 
@@ -431,13 +428,13 @@ TEST_F(MainControllerTest, ClearPaintsWindowAndCanvasGreyAndRestarts)
     startRendering();
     controller.keyDown(KeyPress::pause);
     controller.command(cmdClear);
-    EXPECT_EQ(engine.canvas.pixel(0, 0), canvasGrey);
+    EXPECT_EQ(engine.canvas().pixel(0, 0), canvasGrey);
     EXPECT_EQ(host.picture.pixel(799, 499), canvasGrey);
     EXPECT_EQ(s.flags.clearflag, 1);
     EXPECT_EQ(s.flags.newcurve, 1);
     EXPECT_EQ(s.flags.firstloop, 1);
     EXPECT_EQ(s.progress.theta, 0.0);
-    EXPECT_EQ(s.flags.okconclude, 1);
+    EXPECT_TRUE(controller.concludable());
 }
 
 TEST_F(MainControllerTest, AboutExitAndFileCommands)

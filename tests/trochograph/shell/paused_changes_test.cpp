@@ -60,7 +60,7 @@ MapTable ramp()
 }
 
 const Change changes[] = {
-    {"F5 next type", [](Window& w) { w.dialog(cmdImageType, dialogImageType, user({}, {220 + (w.engine.state.params.type + 1) % 4})); }},
+    {"F5 next type", [](Window& w) { w.dialog(cmdImageType, dialogImageType, user({}, {220 + (stateOf(w.engine).params.type + 1) % 4})); }},
     {"F5 ellipse on or off", [](Window& w) { w.dialog(cmdImageType, dialogImageType, user({}, {230})); }},
     {"F6 method", [](Window& w) { w.dialog(cmdEllipseOptions, dialogEllipseOptions, user({}, {320})); }},
     {"F6 focal distance", [](Window& w) { w.dialog(cmdEllipseOptions, dialogEllipseOptions, user({}, {330})); }},
@@ -83,9 +83,9 @@ const Change changes[] = {
     {"F7 failed OK then Cancel", [](Window& w) { w.parameters({{510, "201"}, {515, "2"}, {545, "0"}}); }},
     {"F9 single colour", [](Window& w) { w.dialog(cmdColors, dialogColors, user({{630, "10"}, {631, "200"}}, {640})); }},
     {"F9 background", [](Window& w) { w.dialog(cmdColors, dialogColors, user({{635, "90"}})); }},
-    {"MAP palette", [](Window& w) { acceptPalette(ramp(), w.engine.state.params); }},
+    {"MAP palette", [](Window& w) { acceptPalette(ramp(), stateOf(w.engine).params); }},
     {"MAP palette, then F10", [](Window& w) {
-         acceptPalette(ramp(), w.engine.state.params);
+         acceptPalette(ramp(), stateOf(w.engine).params);
          w.command(cmdDefaultPalette);
      }},
 };
@@ -111,7 +111,7 @@ TEST(PausedChanges, TheExportedDrawingIsThePictureOnTheScreen)
         for (const Change& change : changes) {
             SCOPED_TRACE(std::string(setup.name) + ", " + change.name);
             Window w;
-            CurveState& s = w.engine.state;
+            CurveState& s = stateOf(w.engine);
             w.engine.rebuildCanvas(151);
             s.params.speed = 0;
             s.params.type = setup.type;
@@ -119,7 +119,6 @@ TEST(PausedChanges, TheExportedDrawingIsThePictureOnTheScreen)
             s.params.method = setup.method;
             s.params.increment = 0.05;
             s.params.kn[3] = 2;
-            s.flags.firstellipse = 0;
             s.flags.okintro = 0;
 
             w.command(cmdRender);
@@ -129,12 +128,12 @@ TEST(PausedChanges, TheExportedDrawingIsThePictureOnTheScreen)
             w.command(cmdRender);
             ASSERT_LT(renderWholeCurve(w.engine), 100000);
 
-            const DrawingRecord& record = w.engine.record;
+            const DrawingRecord& record = w.engine.record();
             Surface replayed(record.res(), record.res(), record.background());
             CanvasSink canvas(replayed);
             record.replay(canvas);
-            ASSERT_EQ(replayed.width(), w.engine.canvas.width());
-            EXPECT_TRUE(replayed == w.engine.canvas);
+            ASSERT_EQ(replayed.width(), w.engine.canvas().width());
+            EXPECT_TRUE(replayed == w.engine.canvas());
 
             SegmentList segments;
             record.replay(segments);

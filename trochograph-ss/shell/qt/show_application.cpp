@@ -2,12 +2,12 @@
 
 #include <QCoreApplication>
 #include <QCursor>
-#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QMessageBox>
 #include <QScreen>
 
+#include "common/qt/step_timer.h"
 #include "shell/qt/show_sounds.h"
 #include "shell/qt/show_window.h"
 #include "show/show.h"
@@ -19,9 +19,6 @@ namespace {
 
 // Only where the window system lets a program place the cursor can it be pinned.
 bool cursorCanBePinned() { return QGuiApplication::platformName() == QLatin1String("xcb"); }
-
-// How long a turn may go on drawing points that need no pause before events are handled.
-constexpr int turnMilliseconds = 8;
 
 }  // namespace
 
@@ -49,11 +46,22 @@ private:
     bool moved_ = true;
 };
 
-ShowApplication::ShowApplication() : controls_(cursorCanBePinned())
+ShowApplication::ShowApplication()
+    : controls_(cursorCanBePinned()),
+      steps_(new StepTimer(
+          [this]() -> std::optional<int> {
+              if (finished_) return std::nullopt;
+              return show_->step();
+          },
+          this))
 {
-    next_.setSingleShot(true);
-    next_.setTimerType(Qt::PreciseTimer);
-    connect(&next_, &QTimer::timeout, this, &ShowApplication::tick);
+    steps_->beforeTurn = [this] {
+        // A long pause is over: the input that waited for it applies now.
+        controls_.hold(false);
+        afterInput();
+        show_->setSpeed(controls_.speed());
+    };
+    steps_->afterTurn = [this] { controls_.hold(show_->inLongPause()); };
 }
 
 ShowApplication::~ShowApplication() = default;
@@ -84,7 +92,7 @@ bool ShowApplication::start()
     // Input from before the start doesn't end the show.
     QCoreApplication::processEvents();
     controls_.start();
-    next_.start(0);
+    steps_->start();
     return true;
 }
 
@@ -95,32 +103,14 @@ int ShowApplication::exec()
     return QCoreApplication::exec();
 }
 
-void ShowApplication::tick()
-{
-    if (finished_) return;
-    // A long pause is over: the input that waited for it applies now.
-    controls_.hold(false);
-    afterInput();
-    if (finished_) return;
-    show_->setSpeed(controls_.speed());
-    // Points that need no pause are drawn in a run, events being handled between runs.
-    QElapsedTimer turn;
-    turn.start();
-    int wait = 0;
-    do {
-        wait = show_->step();
-    } while (wait == 0 && turn.elapsed() < turnMilliseconds);
-    window_->present();
-    controls_.hold(show_->inLongPause());
-    next_.start(wait);
-}
+void ShowApplication::tick() { steps_->turnNow(); }
 
 void ShowApplication::afterInput()
 {
     for (ShowSound sound : controls_.takeSounds()) sounds_->play(sound);
     if (controls_.ended() && !finished_) {
         finished_ = true;
-        next_.stop();
+        steps_->stop();
         emit ended();
     }
 }

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QObject>
-#include <QTimer>
 #include <memory>
 
 #include "shell/show_controls.h"
@@ -13,6 +12,7 @@ namespace trochograph {
 class Show;
 class ShowSounds;
 class ShowWindow;
+class StepTimer;
 
 class ShowApplication : public QObject {
     Q_OBJECT
@@ -46,7 +46,7 @@ private:
     std::unique_ptr<Platform> platform_;
     std::unique_ptr<Show> show_;
     std::unique_ptr<ShowSounds> sounds_;
-    QTimer next_;
+    StepTimer* steps_;
     bool finished_ = false;
 };
 

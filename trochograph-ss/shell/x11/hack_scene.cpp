@@ -1,15 +1,8 @@
 #include "shell/x11/hack_scene.h"
 
-#include <chrono>
+#include "common/step_burst.h"
 
 namespace trochograph {
-
-namespace {
-
-// How long a turn may go on drawing points that need no pause before events are handled.
-constexpr std::chrono::milliseconds turnTime{8};
-
-}  // namespace
 
 HackScene::HackScene(const XTarget& target, int width, int height, int delay)
     : layout_(hackLayout(width, height)),
@@ -23,11 +16,7 @@ HackScene::HackScene(const XTarget& target, int width, int height, int delay)
 
 int HackScene::turn()
 {
-    const auto start = std::chrono::steady_clock::now();
-    int wait = 0;
-    do {
-        wait = show_.step();
-    } while (wait == 0 && std::chrono::steady_clock::now() - start < turnTime);
+    const int wait = runBurst([this] { return show_.step(); });
     picture_.present(screen_, changes_, layout_.top);
     return wait;
 }

@@ -18,9 +18,9 @@
 
 #include "dialogs/curve_form.h"
 #include "dialogs/qt/preview_view.h"
-#include "shell/qt/message_box.h"
-#include "shell/qt/window_frame.h"
-#include "shell/window_fit.h"
+#include "common/qt/message_box.h"
+#include "common/qt/window_frame.h"
+#include "common/window_fit.h"
 
 namespace trochograph {
 

@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QPainter>
 
+#include "common/qt/surface_image.h"
+
 namespace trochograph {
 
 namespace {
@@ -64,13 +66,7 @@ void PreviewView::showPicture()
 {
     if (preview_.completed() == shownCount_) return;
     shownCount_ = preview_.completed();
-    const Surface& picture = preview_.picture();
-    image_ = QImage(picture.width(), picture.height(), QImage::Format_RGB32);
-    for (int y = 0; y < picture.height(); ++y) {
-        const Colorref* from = picture.row(y);
-        auto* to = reinterpret_cast<QRgb*>(image_.scanLine(y));
-        for (int x = 0; x < picture.width(); ++x) to[x] = qRgb(redOf(from[x]), greenOf(from[x]), blueOf(from[x]));
-    }
+    image_ = toImage(preview_.picture());
     update();
 }
 

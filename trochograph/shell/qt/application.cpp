@@ -10,7 +10,7 @@
 #include "shell/parameter_loading.h"
 #include "shell/qt/canvas_view.h"
 #include "shell/qt/main_window.h"
-#include "shell/qt/message_box.h"
+#include "common/qt/message_box.h"
 #include "shell/qt/picture_window.h"
 
 namespace trochograph {

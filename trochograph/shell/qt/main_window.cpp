@@ -9,24 +9,25 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QShortcut>
-#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QWindow>
 #include <exception>
+#include <new>
 #include <thread>
 
+#include "common/qt/step_timer.h"
 #include "dialogs/qt/form_dialog.h"
 #include "shell/commands.h"
 #include "shell/file_flows.h"
 #include "shell/qt/canvas_view.h"
 #include "shell/qt/file_dialog.h"
-#include "shell/qt/message_box.h"
+#include "common/qt/message_box.h"
 #include "shell/qt/picture_window.h"
 #include "shell/qt/recent_files_settings.h"
 #include "shell/qt/wait_cursor.h"
-#include "shell/qt/window_frame.h"
-#include "shell/window_fit.h"
+#include "common/qt/window_frame.h"
+#include "common/window_fit.h"
 
 namespace trochograph {
 
@@ -64,11 +65,6 @@ std::filesystem::path startFolder()
     return ec ? std::filesystem::path(".") : folder;
 }
 
-// How long steps that need no pause run together before events are handled.
-constexpr int burstMilliseconds = 8;
-// How often a drawing held up by a modal box looks whether the box has gone.
-constexpr int modalPollMilliseconds = 20;
-
 }  // namespace
 
 // What the command logic and the file commands ask of the window.
@@ -76,12 +72,7 @@ class MainWindow::Port final : public WindowPort {
 public:
     explicit Port(MainWindow& window) : window_(window) {}
     Surface& windowSurface() override { return window_.view_->surface(); }
-    MessageAnswer showMessage(const Message& message) override
-    {
-        // What was drawn into the window (a palette preview, say) shows behind the box.
-        window_.present();
-        return showMessageBox(&window_, message);
-    }
+    MessageAnswer showMessage(const Message& message) override { return showMessageBox(&window_, message); }
     int runDialog(Form& form, CurvePreview* preview) override
     {
         FormDialog box(form, &window_, preview);
@@ -96,12 +87,8 @@ public:
     {
         QMetaObject::invokeMethod(&window_, [w = &window_, command] { w->runCommand(command); }, Qt::QueuedConnection);
     }
-    void repaintNow() override
-    {
-        window_.present();
-        window_.view_->repaint();
-    }
-    void whileBusy(const std::function<void()>& work) override { window_.whileBusy(work); }
+    void repaintNow() override { window_.view_->showNow(); }
+    Result<void> whileBusy(const std::function<Result<void>()>& work) override { return window_.whileBusy(work); }
     void runInBackground(const std::string& title, std::function<Result<void>(const ProgressReport&)> work,
                          std::function<void(const Result<void>&)> done) override
     {
@@ -128,7 +115,8 @@ MainWindow::MainWindow(const ScreenSize& screen)
       engine_(std::make_unique<Engine>(view_->surface())),
       controller_(std::make_unique<MainController>(*engine_, *port_)),
       files_(std::make_unique<FileFlows>(*engine_, *port_, startFolder(), &smooth_)),
-      recent_(readRecentFiles())
+      recent_(readRecentFiles()),
+      steps_(new StepTimer([this] { return closing_ ? std::nullopt : controller_->step(); }, this))
 {
     // Files that have gone since the last run leave the list without a word.
     if (recent_.dropMissing()) writeRecentFiles(recent_);
@@ -143,11 +131,14 @@ MainWindow::MainWindow(const ScreenSize& screen)
     };
     view_->onResized = [this] { repaintFromCanvas(); };
     view_->onExposed = [this](const Rect& area) { repaintFromCanvas(area); };
+    // Of the circles' frames drawn between two showings only the last is drawn.
+    view_->beforeShowing = [this] { engine_->showFrame(); };
     buildMenu();
     buildAccelerators();
-    next_.setSingleShot(true);
-    next_.setTimerType(Qt::PreciseTimer);
-    connect(&next_, &QTimer::timeout, this, &MainWindow::tick);
+    // The drawing waits while a box or dialog asks the user something, as it would if the
+    // box were shown between two steps.
+    steps_->held = [] { return QApplication::activeModalWidget() != nullptr; };
+    steps_->afterTurn = [this] { afterInput(); };
     const Rect frame = mainWindowFrame(screen);
     resize(frame.right - frame.left, frame.bottom - frame.top);
     move(frame.left, frame.top);
@@ -279,7 +270,7 @@ void MainWindow::runCommand(int command)
     if (closing_) return;
     controller_->command(command);
     // A refused Animate command must not leave the menu's own toggle behind.
-    action(cmdAnimate)->setChecked(engine_->state.flags.animate == 1);
+    action(cmdAnimate)->setChecked(engine_->state().flags.animate == 1);
     afterInput();
 }
 
@@ -287,49 +278,25 @@ void MainWindow::afterInput()
 {
     if (closing_) return;
     view_->setCursor(controller_->idle() ? QCursor(Qt::CrossCursor) : waitCursor());
-    // Inside a step (a box it asked for is open) the step schedules the next one itself.
-    if (!ticking_ && !controller_->idle() && !next_.isActive()) next_.start(0);
+    if (!controller_->idle()) steps_->start();
 }
 
-void MainWindow::tick()
-{
-    if (closing_) return;
-    // The drawing waits while a box or dialog asks the user something, as it would if the
-    // box were shown between two steps.
-    if (QApplication::activeModalWidget()) return next_.start(modalPollMilliseconds);
-    ticking_ = true;
-    // Steps without a pause run together for a few milliseconds; events are handled
-    // between such runs, so the window answers while it draws.
-    QElapsedTimer run;
-    run.start();
-    std::optional<int> wait;
-    do wait = controller_->step();
-    while (wait == 0 && run.elapsed() < burstMilliseconds);
-    ticking_ = false;
-    present();
-    if (wait && !controller_->idle() && !closing_) next_.start(*wait);
-    afterInput();
-}
-
-void MainWindow::present()
-{
-    engine_->showFrame();
-    view_->present();
-}
-
-void MainWindow::whileBusy(const std::function<void()>& work)
+Result<void> MainWindow::whileBusy(const std::function<Result<void>()>& work)
 {
     // The work runs beside the event loop, which keeps painting but takes no input; the
     // canvas can't change meanwhile, since nothing draws while a command runs.
     QGuiApplication::setOverrideCursor(waitCursor());
     setEnabled(false);
-    std::exception_ptr failure;
+    Result<void> result;
     QEventLoop waiting;
     std::thread worker([&] {
+        // An exception must not leave the thread: it comes back as the work's failure.
         try {
-            work();
-        } catch (...) {
-            failure = std::current_exception();
+            result = work();
+        } catch (const std::bad_alloc&) {
+            result = Error{ErrorCode::noMemory, "not enough memory"};
+        } catch (const std::exception& e) {
+            result = Error{ErrorCode::writeFailed, e.what()};
         }
         // Queued, so that it ends the loop even if the loop has not started yet.
         QMetaObject::invokeMethod(&waiting, &QEventLoop::quit, Qt::QueuedConnection);
@@ -338,7 +305,7 @@ void MainWindow::whileBusy(const std::function<void()>& work)
     worker.join();
     setEnabled(true);
     QGuiApplication::restoreOverrideCursor();
-    if (failure) std::rethrow_exception(failure);
+    return result;
 }
 
 void MainWindow::runInBackground(const std::string& title, BackgroundJob::Work work, BackgroundJob::Done done)
@@ -355,8 +322,7 @@ void MainWindow::repaintFromCanvas()
 {
     Surface& window = view_->surface();
     window.reset(std::max(view_->width(), 0), std::max(view_->height(), 0), canvasGrey);
-    window.blit({0, 0}, engine_->canvas, engine_->canvas.bounds());
-    view_->present();
+    window.blit({0, 0}, engine_->canvas(), engine_->canvas().bounds());
 }
 
 void MainWindow::repaintFromCanvas(const Rect& area)
@@ -364,12 +330,12 @@ void MainWindow::repaintFromCanvas(const Rect& area)
     Surface& window = view_->surface();
     const Rect target = area.intersected(window.bounds());
     if (target.empty()) return;
-    const Rect fromCanvas = target.intersected(engine_->canvas.bounds());
+    const Rect fromCanvas = target.intersected(engine_->canvas().bounds());
     if (fromCanvas.empty()) return window.fillRect(target, canvasGrey);
     // Grey right of and below the canvas, so that each pixel is written once.
     window.fillRect({fromCanvas.right, target.top, target.right, target.bottom}, canvasGrey);
     window.fillRect({target.left, fromCanvas.bottom, fromCanvas.right, target.bottom}, canvasGrey);
-    window.blit({fromCanvas.left, fromCanvas.top}, engine_->canvas, fromCanvas);
+    window.blit({fromCanvas.left, fromCanvas.top}, engine_->canvas(), fromCanvas);
 }
 
 void MainWindow::openAboutWindow()
@@ -393,7 +359,7 @@ void MainWindow::openAboutWindow()
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     closing_ = true;
-    next_.stop();
+    steps_->stop();
     if (about_) about_->hide();
     event->accept();
     emit closed();

@@ -4,7 +4,6 @@
 
 #include <QMainWindow>
 #include <QMargins>
-#include <QTimer>
 #include <functional>
 #include <map>
 #include <memory>
@@ -24,6 +23,7 @@ namespace trochograph {
 class CanvasView;
 class FileFlows;
 class PictureWindow;
+class StepTimer;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -41,10 +41,9 @@ public:
     // The window was closed, by its frame or by Exit: the program ends.
     bool closing() const { return closing_; }
 
-    // Shows everything drawn into the window surface since the last call.
-    void present();
-    // Runs `work` with the wait cursor and without input, painting meanwhile.
-    void whileBusy(const std::function<void()>& work);
+    // Runs `work` with the wait cursor and without input, painting meanwhile; an exception
+    // it throws comes back as its failure.
+    Result<void> whileBusy(const std::function<Result<void>()>& work);
     // Runs `work` beside the window with a progress window; one such job at a time.
     void runInBackground(const std::string& title, BackgroundJob::Work work, BackgroundJob::Done done);
     // The job under way, or null.
@@ -81,9 +80,6 @@ private:
     void recentFilesChanged();
     void buildAccelerators();
     void runCommand(int command);
-    // Steps the drawing for a few milliseconds, or one step that asks for a pause, then
-    // shows what was drawn and schedules the next steps.
-    void tick();
     // The client area shows the canvas again at 1:1, grey beyond it: all of it, or `area`.
     void repaintFromCanvas();
     void repaintFromCanvas(const Rect& area);
@@ -108,8 +104,7 @@ private:
     std::vector<QAction*> recentEntries_;
     QAction* noRecentFiles_ = nullptr;
     std::unique_ptr<PictureWindow> about_;
-    QTimer next_;  // the next step
-    bool ticking_ = false;
+    StepTimer* steps_;
     bool closing_ = false;
     QMargins fittedFrame_;  // the window frame keepOnScreen() last allowed for
 };

@@ -1,7 +1,5 @@
 #include "shell/qt/picture_window.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -47,16 +45,48 @@ void PictureWindow::dismiss()
     dismissed();
 }
 
+namespace {
+
+// Ends an event loop when the window it watches is exposed.
+class ExposureWatch : public QObject {
+public:
+    ExposureWatch(QWindow& window, QEventLoop& loop) : window_(window), loop_(loop) { window.installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Expose && window_.isExposed()) loop_.quit();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QWindow& window_;
+    QEventLoop& loop_;
+};
+
+// How long a window system may take to show a new window before the picture's time starts.
+constexpr int mappingLimitMilliseconds = 500;
+
+// Waits, handling events other than input, until the window system shows `widget`.
+void waitUntilExposed(QWidget& widget)
+{
+    QWindow* window = widget.windowHandle();
+    if (!window || window->isExposed()) return;
+    QEventLoop waiting;
+    ExposureWatch watch(*window, waiting);
+    QTimer::singleShot(mappingLimitMilliseconds, &waiting, &QEventLoop::quit);
+    waiting.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
+}  // namespace
+
 void showTimedPicture(const QString& resource, const Rect& place, int milliseconds)
 {
     PictureWindow picture(resource, place);
     QGuiApplication::setOverrideCursor(Qt::BlankCursor);
     picture.show();
-    // Let the window system map the window before it is drawn; input stays queued.
-    QElapsedTimer mapping;
-    mapping.start();
-    while (!(picture.windowHandle() && picture.windowHandle()->isExposed()) && mapping.elapsed() < 500)
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
+    // The picture's time starts once the window system shows it; input stays queued.
+    waitUntilExposed(picture);
     picture.repaint();
     // The picture stays while events other than input go on being handled.
     QEventLoop showing;

@@ -30,6 +30,7 @@
 #include "shell/qt/canvas_view.h"
 #include "shell/qt/main_window.h"
 #include "shell/qt/picture_window.h"
+#include "trochograph/engine/engine_probe.h"
 
 using namespace trochograph;
 using trochograph::test::ModalScript;
@@ -51,7 +52,7 @@ struct Program {
         app = std::make_unique<Application>(options);
     }
     MainWindow& window() { return app->window(); }
-    CurveState& state() { return window().engine().state; }
+    CurveState& state() { return stateOf(window().engine()); }
 
     // Handles events, the window's steps among them, until `done` holds; a ticking timer
     // keeps an idle window's events coming.
@@ -162,7 +163,7 @@ private slots:
         Program p((dir / "rose.png").string());
         QVERIFY(p.app->start());
         QCOMPARE(p.state().params.kn[2], 7);
-        QCOMPARE(p.window().engine().canvas.width(), 250);
+        QCOMPARE(p.window().engine().canvas().width(), 250);
         QCOMPARE(p.state().params.crpalette[5], Colorref{0x00010203});
         p.stopIntro();
         ModalScript note({[](QWidget* box) { static_cast<QMessageBox*>(box)->accept(); }});
@@ -209,7 +210,7 @@ private slots:
             QTest::keyClick(&p.window(), key);
         };
         draw();
-        const Surface drawn = p.window().engine().canvas;
+        const Surface drawn = p.window().engine().canvas();
         {
             ModalScript script({typeName(dir / "picture")});
             command(Qt::Key_S);
@@ -221,7 +222,7 @@ private slots:
         p.state().params.Rpct[0] = 30;
         command(Qt::Key_F11);
         draw();
-        QVERIFY(!(p.window().engine().canvas == drawn));
+        QVERIFY(!(p.window().engine().canvas() == drawn));
         {
             ModalScript script({typeName(dir / "picture.rlt")});
             command(Qt::Key_L);
@@ -230,7 +231,7 @@ private slots:
         QCOMPARE(p.state().params.Rpct[0], 44);
         command(Qt::Key_F11);
         draw();
-        QVERIFY(p.window().engine().canvas == drawn);
+        QVERIFY(p.window().engine().canvas() == drawn);
     }
 
     // The Save Image dialog's filter picks the format of a name typed without extension; a
@@ -265,7 +266,7 @@ private slots:
         };
         QTest::keyClick(&p.window(), Qt::Key_R);
         QVERIFY(p.runUntil([&] { return p.state().flags.okroulette == 0; }));
-        const Surface drawn = p.window().engine().canvas;
+        const Surface drawn = p.window().engine().canvas();
 
         saveAs(1, dir / "drawing");
         saveAs(2, dir / "raster");
@@ -292,7 +293,7 @@ private slots:
         command(Qt::Key_F11);
         QTest::keyClick(&p.window(), Qt::Key_R);
         QVERIFY(p.runUntil([&] { return p.state().flags.okroulette == 0; }));
-        QVERIFY(p.window().engine().canvas == drawn);
+        QVERIFY(p.window().engine().canvas() == drawn);
     }
 
     // Save Animation films the curve beside the window, which stays usable; Cancel in the
@@ -454,7 +455,7 @@ private slots:
         QCOMPARE(p.window().view().cursor().shape(), Qt::CrossCursor);
 
         // The window shows what the canvas holds.
-        const Surface& canvas = p.window().engine().canvas;
+        const Surface& canvas = canvasOf(p.window().engine());
         const Surface& shown = p.window().view().surface();
         const int hr = p.state().params.halfres();
         QCOMPARE(canvas.pixel(hr + 66, hr), builtinPalette[255]);
@@ -474,7 +475,7 @@ private slots:
         QVERIFY(p.runUntil([&] { return p.state().progress.theta > 1.0; }));
         QTest::keyClick(&p.window(), Qt::Key_Pause);
         QCOMPARE(p.state().flags.okroulette, 0);
-        QCOMPARE(p.state().flags.okconclude, 1);
+        QVERIFY(p.window().controller().concludable());
         const double theta = p.state().progress.theta;
         p.settle();
         QCOMPARE(p.state().progress.theta, theta);
@@ -585,7 +586,7 @@ private slots:
 
         // A part of the window exposed meanwhile is painted from the canvas.
         Surface& shown = p.window().view().surface();
-        p.window().engine().canvas.fillRect({30, 30, 40, 40}, 0x00FF0000);
+        canvasOf(p.window().engine()).fillRect({30, 30, 40, 40}, 0x00FF0000);
         p.window().view().update(30, 30, 10, 10);
         QVERIFY(p.runUntil([&] { return shown.pixel(35, 35) == 0x00FF0000; }));
         QCOMPARE(p.state().flags.okroulette, 1);
@@ -658,8 +659,8 @@ private slots:
             QTest::keyClick(&p.window(), Qt::Key_F7);
             QCOMPARE(script.seen, QStringList{"dialog500"});
             QCOMPARE(p.state().params.res, 320);
-            QCOMPARE(p.window().engine().canvas.width(), 320);
-            QCOMPARE(p.window().engine().record.res(), 320);
+            QCOMPARE(p.window().engine().canvas().width(), 320);
+            QCOMPARE(p.window().engine().record().res(), 320);
             QCOMPARE(p.state().flags.firstloop, 1);
         }
 
@@ -698,10 +699,11 @@ private slots:
         p.stopIntro();
         p.settle();
         Surface& shown = p.window().view().surface();
-        Surface& canvas = p.window().engine().canvas;
+        Surface& canvas = canvasOf(p.window().engine());
         // An overlay only in the window, a segment only in the canvas: neither survives.
         shown.fillRect({10, 10, 20, 20}, 0x000000FF);
         canvas.fillRect({30, 30, 40, 40}, 0x00FF0000);
+        p.settle();  // the overlay was shown; now the window system asks for all of it
         p.window().view().update();
         QVERIFY(p.runUntil([&] { return shown.pixel(35, 35) == 0x00FF0000; }));
         QCOMPARE(shown.pixel(15, 15), canvas.pixel(15, 15));

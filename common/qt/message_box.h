@@ -1,7 +1,7 @@
 // Message boxes as the command logic describes them, shown with Qt.
 #pragma once
 
-#include "dialogs/message.h"
+#include "common/message.h"
 
 class QWidget;
 

@@ -1,4 +1,4 @@
-#include "shell/qt/message_box.h"
+#include "common/qt/message_box.h"
 
 #include <QMessageBox>
 #include <QString>

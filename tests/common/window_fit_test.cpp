@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "shell/window_fit.h"
+#include "common/window_fit.h"
 
 namespace trochograph::test {
 namespace {

@@ -1,4 +1,4 @@
-#include "shell/window_fit.h"
+#include "common/window_fit.h"
 
 #include <algorithm>
 
