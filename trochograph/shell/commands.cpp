@@ -8,11 +8,14 @@ namespace trochograph {
 
 namespace {
 
-// The six trailing blanks of some bar texts space the bar out.
+// Exit comes last, apart from the rest, where no one aiming at another item lands on it.
 constexpr MenuItem fileItems[] = {
     {"Load Parameter File (L)", cmdLoadParameters},
     {"Save Image and Parameters (S)", cmdSaveImageAndParameters},
     {"Save Parameters Only (P)", cmdSaveParameters},
+    {"Save Animation...", cmdSaveAnimation},
+    {"Recent Parameter Files", 0},
+    {"", 0},
     {"Exit (Esc)", cmdExit},
 };
 constexpr MenuItem optionItems[] = {
@@ -26,6 +29,7 @@ constexpr MenuItem helpItems[] = {
     {"Formulae (F3)", cmdFormulae},
     {"About (F4)", cmdAbout},
 };
+// The six trailing blanks of some bar texts space the bar out.
 constexpr MenuEntry menu[] = {
     {{"File      ", 0}, fileItems},
     {{"Render / Resume (R)      ", cmdRender}, {}},

@@ -30,7 +30,9 @@ enum Command : int {
     cmdSaveAnimation = 200,
 };
 
-// One entry of the menu bar: a pop-up with items, or an item of the bar itself.
+// One entry of the menu bar: a pop-up with items, or an item of the bar itself. In a
+// pop-up, an item with no text is a separator line, and the one item with text and no
+// command is the submenu of recent parameter files, which the window lists itself.
 struct MenuItem {
     const char* text;
     int command;  // 0 for a pop-up
@@ -43,14 +45,12 @@ struct MenuEntry {
 
 std::span<const MenuEntry> mainMenu();
 
-// The File menu ends, after a separator, with these two: a film of the current curve, and
-// the submenu of the parameter files loaded or saved last, which the window lists itself.
-inline constexpr MenuItem saveAnimationItem = {"Save Animation...", cmdSaveAnimation};
-inline constexpr MenuItem recentFilesMenu = {"Recent Parameter Files", 0};
+inline bool isMenuSeparator(const MenuItem& item) { return item.text[0] == '\0'; }
 
 // For each item of one menu, the index in its text of the letter that Alt+letter reaches it
 // by: the first letter of a word that no item before it took, else any such letter, never
-// one of the key in parentheses; -1 when none is left. The menu bar is one menu of its own.
+// one of the key in parentheses; -1 when none is left, and for a separator. The menu bar
+// is one menu of its own.
 std::vector<int> mnemonics(std::span<const MenuItem> items);
 
 // Keys that stand for commands, without Shift, Ctrl or Alt.

@@ -13,10 +13,13 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
+#include <QStyle>
 #include <algorithm>
 #include <limits>
 
 #include "dialogs/curve_form.h"
+#include "dialogs/qt/page_width.h"
 #include "dialogs/qt/preview_view.h"
 #include "common/qt/message_box.h"
 #include "common/qt/window_frame.h"
@@ -68,6 +71,18 @@ QString richText(const char* name)
 }
 
 QString controlName(const char* kind, int id) { return QString::fromLatin1(kind) + QString::number(id); }
+
+// What a vertical scroll bar takes from the width of `area`'s viewport, as the area
+// itself reckons it.
+int verticalScrollBarWidth(const QScrollArea& area)
+{
+    const QStyle* style = area.style();
+    if (style->styleHint(QStyle::SH_ScrollBar_Transient, nullptr, area.verticalScrollBar())) return 0;
+    int width = area.verticalScrollBar()->sizeHint().width();
+    if (style->styleHint(QStyle::SH_ScrollView_FrameOnlyAroundContents, nullptr, &area))
+        width += style->pixelMetric(QStyle::PM_ScrollView_ScrollBarSpacing, nullptr, &area);
+    return width;
+}
 
 // A push button of the layout, not a colour swatch.
 bool isFormButton(const QWidget* control)
@@ -275,7 +290,6 @@ void FormDialog::scrollPage(const QSize& content, const QSize& room, int gap)
     auto* area = new QScrollArea(this);
     area->setObjectName(QStringLiteral("scrolledPage"));
     auto* page = new QWidget;
-    page->setFixedSize(content);
     // Everything but the push buttons moves onto the scrolled page, in the same order, so
     // that frames stay behind what they hold.
     int buttonsTop = content.height();
@@ -298,9 +312,12 @@ void FormDialog::scrollPage(const QSize& content, const QSize& room, int gap)
         if (isFormButton(control))
             control->move(std::min(control->x(), room.width() - gap - control->width()), control->y() - cut);
     area->setFrameShape(QFrame::NoFrame);
-    area->setWidget(page);
     // Inside the edge a page without a title bar draws.
-    area->setGeometry(1, 1, room.width() - 2, std::max(0, buttonsTop - cut - gap - 1));
+    const QSize seen(room.width() - 2, std::max(0, buttonsTop - cut - gap - 1));
+    area->setGeometry(QRect(QPoint(1, 1), seen));
+    // On the area first, so that the prose is measured in the dialog's font.
+    area->setWidget(page);
+    page->setFixedSize(fitPageToWidth(*page, content, seen, verticalScrollBarWidth(*area), gap));
     setFixedSize(room);
 }
 

@@ -42,7 +42,8 @@ private:
     // buttons down, `gap` below its end.
     void keepButtonsBelowProse(int gap);
     // Shows as much of a `content`-sized page as fits in `room` above its buttons, which
-    // stay in sight `gap` below it, and scrolls the rest.
+    // stay in sight `gap` below it, and scrolls the rest up and down; the page is fitted
+    // to the width left beside its scroll bar.
     void scrollPage(const QSize& content, const QSize& room, int gap);
     QWidget* makeControl(const ControlTemplate& control, int index);
     void press(int id);

@@ -161,6 +161,11 @@ void MainWindow::buildMenu()
         if (at >= 0) shown.insert(at, '&');
         return shown;
     };
+    // An action that runs `command`, and is found by it.
+    auto runsCommand = [this](QAction* a, int command) {
+        connect(a, &QAction::triggered, this, [this, command] { runCommand(command); });
+        actions_[command] = a;
+    };
     std::vector<MenuItem> bar;
     for (const MenuEntry& entry : mainMenu()) bar.push_back(entry.item);
     const std::vector<int> barLetters = mnemonics(bar);
@@ -168,44 +173,28 @@ void MainWindow::buildMenu()
         const MenuEntry& entry = mainMenu()[e];
         const QString title = withMnemonic(entry.item.text, barLetters[e]);
         if (entry.popup.empty()) {
-            QAction* a = menuBar()->addAction(title);
-            const int command = entry.item.command;
-            connect(a, &QAction::triggered, this, [this, command] { runCommand(command); });
-            actions_[command] = a;
+            runsCommand(menuBar()->addAction(title), entry.item.command);
             continue;
         }
         QMenu* menu = menuBar()->addMenu(title);
-        // The File menu, the first, ends with the film command and the recent files, whose
-        // letters come after those of its items.
-        const bool fileMenu = e == 0;
-        std::vector<MenuItem> items(entry.popup.begin(), entry.popup.end());
-        if (fileMenu) {
-            items.push_back(saveAnimationItem);
-            items.push_back(recentFilesMenu);
-        }
-        const std::vector<int> letters = mnemonics(items);
+        const std::vector<int> letters = mnemonics(entry.popup);
         for (std::size_t i = 0; i < entry.popup.size(); ++i) {
             const MenuItem& item = entry.popup[i];
-            QAction* a = menu->addAction(withMnemonic(item.text, letters[i]));
-            const int command = item.command;
-            connect(a, &QAction::triggered, this, [this, command] { runCommand(command); });
-            actions_[command] = a;
-        }
-        if (fileMenu) {
-            menu->addSeparator();
-            QAction* film = menu->addAction(withMnemonic(saveAnimationItem.text, letters[letters.size() - 2]));
-            connect(film, &QAction::triggered, this, [this] { runCommand(cmdSaveAnimation); });
-            actions_[cmdSaveAnimation] = film;
-            buildRecentFilesMenu(menu, letters.back());
+            if (isMenuSeparator(item)) {
+                menu->addSeparator();
+            } else if (item.command == 0) {
+                // The one submenu, which the window fills itself.
+                buildRecentFilesMenu(menu, withMnemonic(item.text, letters[i]));
+            } else {
+                runsCommand(menu->addAction(withMnemonic(item.text, letters[i])), item.command);
+            }
         }
     }
     actions_[cmdAnimate]->setCheckable(true);
 }
 
-void MainWindow::buildRecentFilesMenu(QMenu* fileMenu, int mnemonic)
+void MainWindow::buildRecentFilesMenu(QMenu* fileMenu, const QString& title)
 {
-    QString title = QString::fromUtf8(recentFilesMenu.text);
-    if (mnemonic >= 0) title.insert(mnemonic, '&');
     recentMenu_ = fileMenu->addMenu(title);
     // The entries stay, each showing the file at its place, so that none is deleted while
     // it is being chosen.

@@ -75,7 +75,7 @@ private:
     class Port;
 
     void buildMenu();
-    void buildRecentFilesMenu(QMenu* fileMenu, int mnemonic);
+    void buildRecentFilesMenu(QMenu* fileMenu, const QString& title);
     // The submenu shows the list as it is now.
     void recentFilesChanged();
     void buildAccelerators();

@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QtTest>
 #include <memory>
 
@@ -93,6 +95,16 @@ private slots:
                     QVERIFY2(!QRect(prose->mapToGlobal(shown.topLeft()), shown.size()).intersects(onScreen(button)),
                              qPrintable(button->text()));
             }
+        }
+        // Prose wraps within the width it is seen in, the viewport's beside a vertical scroll
+        // bar: nothing scrolls sideways, and no line is cut at the right or the bottom.
+        const auto* area = dialog.findChild<const QScrollArea*>();
+        QVERIFY(!area || !area->horizontalScrollBar()->isVisible());
+        const int seenWidth = area ? area->viewport()->width() : dialog.width();
+        for (const QLabel* prose : dialog.findChildren<QLabel*>()) {
+            if (!prose->wordWrap()) continue;
+            QVERIFY2(prose->geometry().right() < seenWidth, qPrintable(prose->objectName()));
+            QVERIFY2(prose->height() >= prose->heightForWidth(prose->width()), qPrintable(prose->objectName()));
         }
         // Whether or not the page scrolls, Tab goes round the controls in layout order
         // (and a scrolled page).
