@@ -4,9 +4,9 @@
 #include <QCursor>
 #include <QGuiApplication>
 #include <QIcon>
-#include <QMessageBox>
 #include <QScreen>
 
+#include "common/qt/message_box.h"
 #include "common/qt/step_timer.h"
 #include "shell/qt/show_sounds.h"
 #include "shell/qt/show_window.h"
@@ -70,8 +70,7 @@ bool ShowApplication::start()
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen || screen->depth() < 24) {
-        QMessageBox box(QMessageBox::Warning, QStringLiteral("Error"), QStringLiteral("Couldn't initialize graphics."));
-        box.exec();
+        showMessageBox(nullptr, {"Couldn't initialize graphics.", "Error", MessageIcon::warning});
         return false;
     }
     // The show draws at the screen's full resolution: on a screen scaled to 200 %, a

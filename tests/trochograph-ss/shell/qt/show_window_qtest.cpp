@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include "qt_modal.h"
+#include "qt_screen.h"
 #include "shell/qt/show_application.h"
 #include "shell/qt/show_window.h"
 #include "show/show.h"
@@ -38,6 +39,23 @@ private slots:
         for (int x = left; x < left + screen.height() && !circle; ++x)
             circle = shown.pixel(x, screen.height() / 2) == Colorref{0x00FF7F00};
         QVERIFY2(circle, "the fixed circle crosses the middle row of the square");
+    }
+
+    // Each turn's drawing reaches the screen once the queued events are handled, at one
+    // picture pixel to each device pixel.
+    void theScreenShowsEachTurnsDrawing()
+    {
+        ShowApplication app;
+        QVERIFY(app.start());
+        QImage before;
+        for (int turn = 0; turn < 3; ++turn) {
+            app.tick();
+            test::handleQueuedEvents();
+            const QImage shown = test::onScreen(app.window());
+            if (const auto wrong = test::firstDifference(shown, app.window().picture())) QFAIL(qPrintable(*wrong));
+            QVERIFY2(shown != before, "each turn draws");
+            before = shown;
+        }
     }
 
     void speedKeysEnterAndAKeyDuringAPause()

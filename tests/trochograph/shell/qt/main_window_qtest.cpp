@@ -23,6 +23,7 @@
 #include "files/png_export.h"
 #include "files/rlt_file.h"
 #include "qt_modal.h"
+#include "qt_program.h"
 #include "qt_settings.h"
 #include "scratch_dir.h"
 #include "shell/commands.h"
@@ -34,48 +35,9 @@
 
 using namespace trochograph;
 using trochograph::test::ModalScript;
+using trochograph::test::Program;
 
 namespace {
-
-constexpr int timeoutMs = trochograph::test::modalTimeoutMs;
-
-struct Program {
-    std::vector<std::pair<std::string, bool>> pictures;
-    std::unique_ptr<Application> app;
-
-    explicit Program(std::string argument = {})
-    {
-        StartupOptions options;
-        options.argument = std::move(argument);
-        options.pictureMilliseconds = 0;
-        options.onPicture = [this](const char* name, bool visible) { pictures.emplace_back(name, visible); };
-        app = std::make_unique<Application>(options);
-    }
-    MainWindow& window() { return app->window(); }
-    CurveState& state() { return stateOf(window().engine()); }
-
-    // Handles events, the window's steps among them, until `done` holds; a ticking timer
-    // keeps an idle window's events coming.
-    bool runUntil(const std::function<bool()>& done)
-    {
-        QTimer tick;
-        tick.start(5);
-        QElapsedTimer clock;
-        clock.start();
-        while (!done()) {
-            if (clock.elapsed() > timeoutMs) return false;
-            QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
-        }
-        return true;
-    }
-    // Handles what events come in a moment.
-    static void settle() { QTest::qWait(30); }
-    void stopIntro()
-    {
-        QTest::mouseClick(&window().view(), Qt::LeftButton);
-        QVERIFY(runUntil([&] { return state().flags.okintro == 0; }));
-    }
-};
 
 // A rose of k = 7 / 1, which no default draws.
 CurveParameters roseOfSeven()
