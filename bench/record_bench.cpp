@@ -11,7 +11,8 @@
 namespace trochograph::bench {
 namespace {
 
-// Arguments: 1 with the record, 0 without; 1 for one call per step, 0 for one per curve.
+// Arguments: 1 with the record, 0 without; 1 for one call per step, 0 for one per curve;
+// 1 with the circles animated, 0 without.
 void wholeCurve(benchmark::State& run)
 {
     Surface noWindow;
@@ -19,6 +20,7 @@ void wholeCurve(benchmark::State& run)
     CurveState& s = engine.state;
     s.params.speed = 0;
     s.flags.okintro = 0;
+    s.flags.animate = static_cast<int>(run.range(2));
     s.params.type = hypotrochoid;
     Renderer unrecorded(s, engine.canvas, noWindow, engine.circles);
     Renderer& renderer = run.range(0) ? engine.renderer : unrecorded;
@@ -37,7 +39,10 @@ void wholeCurve(benchmark::State& run)
     run.SetItemsProcessed(curves * 1885);
     run.counters["bytes_per_run"] = sizeof(RecordedRun);
 }
-BENCHMARK(wholeCurve)->ArgNames({"record", "per_step"})->ArgsProduct({{0, 1}, {0, 1}})->Unit(benchmark::kMillisecond);
+BENCHMARK(wholeCurve)
+    ->ArgNames({"record", "per_step", "animate"})
+    ->ArgsProduct({{0, 1}, {0, 1}, {0, 1}})
+    ->Unit(benchmark::kMillisecond);
 
 void svgOfWholeCurve(benchmark::State& run)
 {
