@@ -7,7 +7,7 @@ namespace trochograph {
 Engine::Engine(Surface& w)
     : window(w),
       canvas(state.params.res, state.params.res, canvasGrey),
-      circles(state, canvas),
+      circles(state, canvas, &record),
       renderer(state, canvas, window, circles, &record),
       introAnimation(state, canvas, window, circles)
 {

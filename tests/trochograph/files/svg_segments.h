@@ -12,9 +12,13 @@
 
 namespace trochograph::test {
 
-struct SegmentList final : SegmentSink {
+struct SegmentList final : DrawingSink {
     void segment(const Segment& s) override { segments.push_back(s); }
+    void figure(const EllipseOutline& f) override { figures.push_back(f); }
+    void figure(const StraightLine& f) override { figures.push_back(f); }
+    void figure(const PenDot& f) override { figures.push_back(f); }
     std::vector<Segment> segments;
+    std::vector<Figure> figures;
 };
 
 // The whole document as text.
