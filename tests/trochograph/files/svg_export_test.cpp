@@ -78,6 +78,36 @@ TEST(SvgExport, PathsRetraceTheRecordExactly)
     }
 }
 
+// Each figure of the circles becomes one element over the pixels the raster sets, a pixel's
+// point at its centre; a dot its clip cuts is cut by a clip path, one it misses is left out.
+TEST(SvgExport, FiguresBecomeElementsOverTheirPixels)
+{
+    const Colorref c = rgb(255, 16, 1);
+    const struct {
+        Figure figure;
+        const char* element;
+    } cases[] = {
+        {EllipseOutline{{4, 6, 14, 16}, 3, c}, R"(<circle cx="9.5" cy="11.5" r="5" stroke="#ff1001" stroke-width="3"/>)"},
+        {EllipseOutline{{14, 6, 4, 9}, 3, c},
+         R"(<ellipse cx="9.5" cy="8" rx="5" ry="1.5" stroke="#ff1001" stroke-width="3"/>)"},
+        {StraightLine{{1, 2}, {-3, 19}, 3, c},
+         R"(<line x1="1.5" y1="2.5" x2="-2.5" y2="19.5" stroke="#ff1001" stroke-width="3"/>)"},
+        {PenDot{{10, 10}, {0, 0, 20, 20}, c}, R"(<circle cx="10.5" cy="10.5" r="2" fill="#ff1001"/>)"},
+        {PenDot{{1, 18}, {0, 0, 20, 20}, c},
+         "<clipPath id=\"dot1\"><rect x=\"0\" y=\"16\" width=\"4\" height=\"4\"/></clipPath>\n"
+         R"e(<circle cx="1.5" cy="18.5" r="2" fill="#ff1001" clip-path="url(#dot1)"/>)e"},
+        {PenDot{{30, 10}, {0, 0, 20, 20}, c}, ""},
+    };
+    for (const auto& each : cases) {
+        DrawingRecord record;
+        record.clear(20, 0);
+        record.figure(each.figure);
+        const std::string svg = svgText(record, "");
+        const std::size_t from = svg.find('\n', svg.find("<g ")) + 1;
+        EXPECT_EQ(svg.substr(from, svg.find("</g>") - from), each.element + std::string(*each.element ? "\n" : ""));
+    }
+}
+
 // Sends no write larger than a block however long the drawing, and whichever write fails,
 // stops there and says so.
 TEST(SvgExport, StreamsInBlocksAndStopsAtTheFirstFailedWrite)
