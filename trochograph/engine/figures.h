@@ -56,10 +56,6 @@ using Figure = std::variant<EllipseOutline, StraightLine, PenDot>;
 inline void draw(Surface& target, const EllipseOutline& f) { target.ellipseOutline(f.box, f.width, f.color); }
 inline void draw(Surface& target, const StraightLine& f) { target.line(f.from, f.to, f.width, f.color); }
 inline void draw(Surface& target, const PenDot& f) { drawdot(target, f.at.x, f.at.y, f.clip, f.color); }
-inline void draw(Surface& target, const Figure& f)
-{
-    std::visit([&](const auto& each) { draw(target, each); }, f);
-}
 
 // Where a vector picture puts the centre of pixel coordinate v.
 inline double pixelCentre(int v) { return v + 0.5; }
