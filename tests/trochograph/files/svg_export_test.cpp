@@ -87,7 +87,8 @@ TEST(SvgExport, FiguresBecomeElementsOverTheirPixels)
         Figure figure;
         const char* element;
     } cases[] = {
-        {EllipseOutline{{4, 6, 14, 16}, 3, c}, R"(<circle cx="9.5" cy="11.5" r="5" stroke="#ff1001" stroke-width="3"/>)"},
+        {EllipseOutline{{4, 6, 14, 16}, 3, c},
+         R"(<circle cx="9.5" cy="11.5" r="5" stroke="#ff1001" stroke-width="3"/>)"},
         {EllipseOutline{{14, 6, 4, 9}, 3, c},
          R"(<ellipse cx="9.5" cy="8" rx="5" ry="1.5" stroke="#ff1001" stroke-width="3"/>)"},
         {StraightLine{{1, 2}, {-3, 19}, 3, c},

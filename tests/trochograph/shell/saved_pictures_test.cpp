@@ -97,7 +97,8 @@ void svgHasTheCircles(const CircledCurve& drawn, const std::filesystem::path& fi
     EXPECT_TRUE(sameFigures(figures, replayed));
 
     // The fixed circle lies on the canvas's ring: centred, its radius where the ring is.
-    const std::regex fixed(R"re(<circle cx="([\d.]+)" cy="([\d.]+)" r="([\d.]+)" stroke="#007fff" stroke-width="3"/>)re");
+    const std::regex fixed(
+        R"re(<circle cx="([\d.]+)" cy="([\d.]+)" r="([\d.]+)" stroke="#007fff" stroke-width="3"/>)re");
     std::smatch m;
     ASSERT_TRUE(std::regex_search(svg, m, fixed));
     const int hr = drawn.engine.state.params.halfres();

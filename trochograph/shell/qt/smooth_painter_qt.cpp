@@ -52,8 +52,8 @@ private:
     {
         if (!f.touchesClip()) return;
         painter_.save();
-        if (!f.wholeInside())
-            painter_.setClipRect(QRect(f.clip.left, f.clip.top, f.clip.right - f.clip.left, f.clip.bottom - f.clip.top));
+        const Rect& c = f.clip;
+        if (!f.wholeInside()) painter_.setClipRect(QRect(c.left, c.top, c.right - c.left, c.bottom - c.top));
         painter_.setPen(Qt::NoPen);
         painter_.setBrush(qtColor(f.color));
         painter_.drawEllipse(centreOf(f.at), 2.0, 2.0);
