@@ -1,7 +1,7 @@
 #include "engine/drawing_record.h"
 
 #include <algorithm>
-#include <iterator>
+#include <cstddef>
 
 namespace trochograph {
 
