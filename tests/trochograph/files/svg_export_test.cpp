@@ -78,8 +78,9 @@ TEST(SvgExport, PathsRetraceTheRecordExactly)
     }
 }
 
-// Each figure of the circles becomes one element over the pixels the raster sets, a pixel's
-// point at its centre; a dot its clip cuts is cut by a clip path, one it misses is left out.
+// An ellipse's element lies over the pixels the raster sets, a pixel's point at its centre
+// (circles, lines and whole dots are read back in the paused-changes test); a dot its clip
+// cuts is cut by a clip path, one it misses is left out.
 TEST(SvgExport, FiguresBecomeElementsOverTheirPixels)
 {
     const Colorref c = rgb(255, 16, 1);
@@ -87,13 +88,8 @@ TEST(SvgExport, FiguresBecomeElementsOverTheirPixels)
         Figure figure;
         const char* element;
     } cases[] = {
-        {EllipseOutline{{4, 6, 14, 16}, 3, c},
-         R"(<circle cx="9.5" cy="11.5" r="5" stroke="#ff1001" stroke-width="3"/>)"},
         {EllipseOutline{{14, 6, 4, 9}, 3, c},
          R"(<ellipse cx="9.5" cy="8" rx="5" ry="1.5" stroke="#ff1001" stroke-width="3"/>)"},
-        {StraightLine{{1, 2}, {-3, 19}, 3, c},
-         R"(<line x1="1.5" y1="2.5" x2="-2.5" y2="19.5" stroke="#ff1001" stroke-width="3"/>)"},
-        {PenDot{{10, 10}, {0, 0, 20, 20}, c}, R"(<circle cx="10.5" cy="10.5" r="2" fill="#ff1001"/>)"},
         {PenDot{{1, 18}, {0, 0, 20, 20}, c},
          "<clipPath id=\"dot1\"><rect x=\"0\" y=\"16\" width=\"4\" height=\"4\"/></clipPath>\n"
          R"e(<circle cx="1.5" cy="18.5" r="2" fill="#ff1001" clip-path="url(#dot1)"/>)e"},
