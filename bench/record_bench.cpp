@@ -11,7 +11,8 @@
 namespace trochograph::bench {
 namespace {
 
-// Arguments: 1 with the record, 0 without; 1 for one call per step, 0 for one per curve.
+// Arguments: 1 with the record, 0 without; 1 for one call per step, 0 for one per curve;
+// 1 with the circles animated, 0 without.
 void wholeCurve(benchmark::State& run)
 {
     Surface noWindow;
@@ -19,8 +20,10 @@ void wholeCurve(benchmark::State& run)
     CurveState& s = stateOf(engine);
     s.params.speed = 0;
     s.flags.okintro = 0;
+    s.flags.animate = static_cast<int>(run.range(2));
     s.params.type = hypotrochoid;
-    Renderer unrecorded(s, canvasOf(engine), noWindow, circlesOf(engine));
+    CircleAnimation unrecordedCircles(s, canvasOf(engine));
+    Renderer unrecorded(s, canvasOf(engine), noWindow, unrecordedCircles);
     Renderer& renderer = run.range(0) ? rendererOf(engine) : unrecorded;
     const bool callPerStep = run.range(1) != 0;
     long long curves = 0;
@@ -36,8 +39,12 @@ void wholeCurve(benchmark::State& run)
     // 1885 steps a curve.
     run.SetItemsProcessed(curves * 1885);
     run.counters["bytes_per_run"] = sizeof(RecordedRun);
+    run.counters["bytes_per_figure"] = sizeof(Figure);
 }
-BENCHMARK(wholeCurve)->ArgNames({"record", "per_step"})->ArgsProduct({{0, 1}, {0, 1}})->Unit(benchmark::kMillisecond);
+BENCHMARK(wholeCurve)
+    ->ArgNames({"record", "per_step", "animate"})
+    ->ArgsProduct({{0, 1}, {0, 1}, {0, 1}})
+    ->Unit(benchmark::kMillisecond);
 
 void svgOfWholeCurve(benchmark::State& run)
 {

@@ -2,10 +2,10 @@
 
 #include <cmath>
 
-#include "common/drawdot.h"
 #include "common/surface.h"
 #include "common/trunc_int.h"
 #include "engine/curve_state.h"
+#include "engine/drawing_record.h"
 #include "engine/visible_area.h"
 #include "engine/rotate.h"
 
@@ -24,7 +24,20 @@ int truncPlus(double v, int offset)
 
 }  // namespace
 
-CircleAnimation::CircleAnimation(const CurveState& state, Surface& canvas) : state_(state), canvas_(canvas)
+template <class Use>
+void CircleAnimation::forEachFigure(const CircleOverlay& o, Use use) const
+{
+    if (o.circle) {
+        use(EllipseOutline{o.circleBox, circlePenWidth, circle_colors::movingCircle});
+        use(StraightLine{o.spokes[0], o.spokes[1], circlePenWidth, circle_colors::spokes});
+        use(StraightLine{o.spokes[2], o.spokes[3], circlePenWidth, circle_colors::spokes});
+    }
+    if (o.arm) use(StraightLine{o.armFrom, o.armTo, circlePenWidth, o.armColor});
+    if (o.dot) use(PenDot{o.armTo, bound_, circle_colors::penTip});
+}
+
+CircleAnimation::CircleAnimation(const CurveState& state, Surface& canvas, DrawingRecord* record)
+    : state_(state), canvas_(canvas), record_(record)
 {
     canvasChanges_.markAll();
     canvas_.attach(canvasChanges_);
@@ -41,13 +54,15 @@ int CircleAnimation::drawcircles(Surface& hdc, double R, double r1, int flag)
         R *= p.scale[p.type];
         bound_ = visible;
         const Rect box{truncToInt(hr - R), truncToInt(hr - R), truncToInt(hr + R), truncToInt(hr + R)};
-        const Point start{box.left, hr};
-        canvas_.arc(box, start, start, circlePenWidth, circle_colors::fixedCircle);
-        hdc.arc(box, start, start, circlePenWidth, circle_colors::fixedCircle);
+        const EllipseOutline fixed{box, circlePenWidth, circle_colors::fixedCircle};
+        draw(canvas_, fixed);
+        draw(hdc, fixed);
+        keep(fixed);
         return 0;
     }
 
     const CircleOverlay overlay = nextOverlay(r1);
+    if (flag == 2) forEachFigure(overlay, [&](const Figure& f) { keep(f); });
     if (mode_ == FrameMode::wholeCanvas) {
         wholeCanvasFrame(hdc, visible, overlay, flag);
         return flag;
@@ -119,16 +134,14 @@ CircleOverlay CircleAnimation::nextOverlay(double r1)
     return o;
 }
 
-void CircleAnimation::drawOverlay(Surface& target, const CircleOverlay& o) const
+void CircleAnimation::drawOverlay(Surface& target, const CircleOverlay& overlay) const
 {
-    if (o.circle) {
-        const Point start{o.circleBox.left, center1_.y};
-        target.arc(o.circleBox, start, start, circlePenWidth, circle_colors::movingCircle);
-        target.line(o.spokes[0], o.spokes[1], circlePenWidth, circle_colors::spokes);
-        target.line(o.spokes[2], o.spokes[3], circlePenWidth, circle_colors::spokes);
-    }
-    if (o.arm) target.line(o.armFrom, o.armTo, circlePenWidth, o.armColor);
-    if (o.dot) drawdot(target, o.armTo.x, o.armTo.y, bound_, circle_colors::penTip);
+    forEachFigure(overlay, [&](const auto& f) { draw(target, f); });
+}
+
+void CircleAnimation::keep(const Figure& figure)
+{
+    if (record_ && !state_.flags.okintro) record_->figure(figure);
 }
 
 void CircleAnimation::wholeCanvasFrame(Surface& window, const Rect& visible, const CircleOverlay& overlay, int flag)

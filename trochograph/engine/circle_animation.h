@@ -8,9 +8,11 @@
 #include "common/colorref.h"
 #include "common/geometry.h"
 #include "common/span_recorder.h"
+#include "engine/figures.h"
 
 namespace trochograph {
 
+class DrawingRecord;
 class Surface;
 struct CurveState;
 
@@ -44,7 +46,8 @@ enum class FrameMode { incremental, wholeCanvas };
 
 class CircleAnimation {
 public:
-    CircleAnimation(const CurveState& state, Surface& canvas);
+    // `record`, when given, hears of every figure drawn into the canvas after the intro.
+    CircleAnimation(const CurveState& state, Surface& canvas, DrawingRecord* record = nullptr);
     ~CircleAnimation();
     CircleAnimation(const CircleAnimation&) = delete;
     CircleAnimation& operator=(const CircleAnimation&) = delete;
@@ -72,12 +75,18 @@ public:
     Rect bound() const { return bound_; }
 
 private:
+    // Hands each figure of a frame to `use`, in drawing order.
+    template <class Use>
+    void forEachFigure(const CircleOverlay& overlay, Use use) const;
+    // The figure stays in the canvas: the record hears of it.
+    void keep(const Figure& figure);
     void wholeCanvasFrame(Surface& window, const Rect& visible, const CircleOverlay& overlay, int flag);
     // Brings the visible part of the window back to the canvas wherever either may differ.
     void syncWindow(Surface& window, const Rect& visible);
 
     const CurveState& state_;
     Surface& canvas_;
+    DrawingRecord* record_;
 
     FrameMode mode_ = FrameMode::incremental;
     std::unique_ptr<Surface> erase_;  // the whole-canvas save area, made on first use

@@ -8,7 +8,7 @@ Engine::Engine(Surface& window, const CurveState& start)
     : window_(window),
       state_(start),
       canvas_(state_.params.res, state_.params.res, canvasGrey),
-      circles_(state_, canvas_),
+      circles_(state_, canvas_, &record_),
       renderer_(state_, canvas_, window_, circles_, &record_),
       intro_(state_, canvas_, window_, circles_)
 {

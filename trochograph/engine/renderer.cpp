@@ -97,15 +97,17 @@ bool Renderer::drawSegment(bool checkRecord)
     CurveState& s = state_;
     const CurveParameters& p = s.params;
     CurveProgress& g = s.progress;
+    const int t = p.type;
+    const bool animate = s.flags.animate != 0;
+    // The fixed circle goes into the record before the run it lies under.
+    const bool fixedCircle = g.theta == 0.0 && animate;
+    if (fixedCircle) circles_.drawcircles(window_, g.R, g.r, 0);
     if (record_) {
-        if (checkRecord || setUpUnrecorded_) record_->beforeSteps(p, g, memory_, setUpUnrecorded_);
+        if (checkRecord || setUpUnrecorded_ || fixedCircle) record_->beforeSteps(p, g, memory_, setUpUnrecorded_);
         record_->countStep();
     }
     setUpUnrecorded_ = false;
 
-    const int t = p.type;
-    const bool animate = s.flags.animate != 0;
-    if (g.theta == 0.0 && animate) circles_.drawcircles(window_, g.R, g.r, 0);
     // While the circles are animated, their frames bring the segment to the window.
     const Rect visible = visibleArea(p.res, window_.bounds());
     LiveSink sink(canvas_, window_, visible, s, animate && t != rhodoneaIrrational ? &circles_ : nullptr);

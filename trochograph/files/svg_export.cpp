@@ -54,6 +54,25 @@ private:
     Result<void> result_;
 };
 
+// An attribute holding a number, and the attributes of a pen.
+struct Number {
+    Number(std::string_view n, double v) : name(n), value(v) {}
+    std::string_view name;
+    double value;
+};
+SvgStream& operator<<(SvgStream& out, const Number& n)
+{
+    return out << ' ' << n.name << "=\"" << shortestText(n.value) << '"';
+}
+struct Pen {
+    Colorref color;
+    int width;
+};
+SvgStream& operator<<(SvgStream& out, const Pen& p)
+{
+    return out << " stroke=\"" << hexColor(p.color) << "\" stroke-width=\"" << p.width << '"';
+}
+
 void writeEscaped(SvgStream& out, std::string_view text)
 {
     for (const char c : text) {
@@ -64,27 +83,55 @@ void writeEscaped(SvgStream& out, std::string_view text)
     }
 }
 
-// One <path> per run; close() ends the last.
+// One <path> per run, and an element per figure between them; endRun() ends the last path.
 class PathWriter final : public PolylineSink {
 public:
     explicit PathWriter(SvgStream& out) : out_(out) {}
 
-    void close()
-    {
-        if (open_) out_ << "\"/>\n";
-        open_ = false;
-    }
-
 private:
     void startRun(Colorref color, int width) override
     {
-        close();
         out_ << "<path stroke=\"" << hexColor(color) << "\" stroke-width=\"" << width << "\" d=\"";
-        open_ = true;
         first_ = true;
     }
     void moveTo(double x, double y) override { point('M', x, y); }
     void lineTo(double x, double y) override { point('L', x, y); }
+    void finishRun() override { out_ << "\"/>\n"; }
+
+    void outline(const EllipseOutline& f) override
+    {
+        const VectorEllipse e = vectorEllipse(f.box);
+        if (e.rx == e.ry)
+            out_ << "<circle" << Number("cx", e.cx) << Number("cy", e.cy) << Number("r", e.rx);
+        else
+            out_ << "<ellipse" << Number("cx", e.cx) << Number("cy", e.cy) << Number("rx", e.rx) << Number("ry", e.ry);
+        out_ << Pen{f.color, f.width} << "/>\n";
+    }
+    void line(const StraightLine& f) override
+    {
+        out_ << "<line" << Number("x1", pixelCentre(f.from.x)) << Number("y1", pixelCentre(f.from.y))
+             << Number("x2", pixelCentre(f.to.x)) << Number("y2", pixelCentre(f.to.y)) << Pen{f.color, f.width}
+             << "/>\n";
+    }
+    // A disc about as large as the dot's 13 pixels; where its clip cuts it, a clip path
+    // keeps the part the raster draws.
+    void dot(const PenDot& f) override
+    {
+        if (!f.touchesClip()) return;
+        std::string clip;
+        if (!f.wholeInside()) {
+            // Touching the clip, the dot lies within a few pixels of the canvas.
+            const Rect kept = f.clip.intersected({f.at.x - 2, f.at.y - 2, f.at.x + 3, f.at.y + 3});
+            clip = "dot" + std::to_string(++clips_);
+            out_ << "<clipPath id=\"" << clip << "\"><rect" << Number("x", kept.left) << Number("y", kept.top)
+                 << Number("width", kept.right - kept.left) << Number("height", kept.bottom - kept.top)
+                 << "/></clipPath>\n";
+        }
+        out_ << "<circle" << Number("cx", pixelCentre(f.at.x)) << Number("cy", pixelCentre(f.at.y)) << Number("r", 2)
+             << " fill=\"" << hexColor(f.color) << '"';
+        if (!clip.empty()) out_ << " clip-path=\"url(#" << clip << ")\"";
+        out_ << "/>\n";
+    }
 
     void point(char command, double x, double y)
     {
@@ -94,8 +141,8 @@ private:
     }
 
     SvgStream& out_;
-    bool open_ = false;
     bool first_ = true;  // no point of the open path written yet
+    int clips_ = 0;
 };
 
 Result<void> encode(const DrawingRecord& record, ByteSink& sink, std::string_view parameters)
@@ -112,7 +159,7 @@ Result<void> encode(const DrawingRecord& record, ByteSink& sink, std::string_vie
     out << "<g fill=\"none\" stroke-linecap=\"round\" stroke-linejoin=\"round\">\n";
     PathWriter paths(out);
     record.replay(paths);
-    paths.close();
+    paths.endRun();
     out << "</g>\n</svg>\n";
     return out.finish();
 }

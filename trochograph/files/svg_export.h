@@ -1,8 +1,10 @@
 // The canvas's curves as an SVG 1.1 drawing for plotters, cutters and editors: the
 // background as a rectangle, one path per run of segments of the same colour and pen, with
-// round caps and joins, in the canvas's own pixel coordinates (viewBox 0 0 res res) so that
-// the drawing lies exactly over the raster picture. The curve's parameters go into the
-// metadata. Coordinates are written in the shortest form that reads back as the same
+// round caps and joins, and the circles the animation left in the canvas as circle,
+// ellipse and line elements and a filled disc for the pen tip, each where it was drawn
+// between the paths; all in the canvas's own pixel coordinates (viewBox 0 0 res res) so
+// that the drawing lies exactly over the raster picture. The curve's parameters go into
+// the metadata. Coordinates are written in the shortest form that reads back as the same
 // double, so nothing is rounded.
 #pragma once
 

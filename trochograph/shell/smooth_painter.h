@@ -28,8 +28,9 @@ public:
     // Takes what painting needs beyond the picture itself, before the picture's memory is
     // taken; refuses when that can't be had.
     [[nodiscard]] virtual Result<void> prepare() { return {}; }
-    // Paints the background and every recorded segment, anti-aliased, with round caps and
-    // joins, into the picture (of the record's size).
+    // Paints the background and, in the order drawn, every recorded segment (with round
+    // caps and joins) and figure of the circles, anti-aliased, into the picture (of the
+    // record's size).
     virtual void paint(const DrawingRecord& record, RgbPicture& picture) = 0;
 };
 

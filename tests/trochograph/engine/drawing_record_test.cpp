@@ -37,6 +37,44 @@ TEST(DrawingRecord, ClearingForgetsAndKeepsTheBackground)
     EXPECT_TRUE(none.segments.empty());
 }
 
+// With the circles animated, each curve adds its fixed circle before its run (a rose
+// starts on it) and a trochoid the last frame's figures after it; the same curve again adds
+// nothing, and the replay still gives the canvas.
+TEST(DrawingRecord, KeepsTheCirclesInDrawingOrder)
+{
+    const struct {
+        int type;
+        std::size_t figures;
+    } cases[] = {{epitrochoid, 6}, {rhodoneaRational, 1}};  // with its moving circle, spokes, arm, dot
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.type);
+        Surface window(300, 300, canvasGrey);
+        Engine engine(window);
+        CurveState& s = stateOf(engine);
+        s.params.speed = 0;
+        s.params.type = c.type;
+        s.flags.animate = 1;
+        engine.rebuildCanvas(151);
+        renderWholeCurve(engine);
+        SegmentList first;
+        engine.record().replay(first);
+        ASSERT_EQ(first.figures.size(), c.figures);
+        EXPECT_EQ(first.segmentsBefore.front(), 0u);
+        EXPECT_EQ(first.segmentsBefore.back(), c.figures == 1 ? 0u : first.segments.size());
+        for (int i = 0; i < 3; ++i) renderWholeCurve(engine);
+        const std::size_t figures = engine.record().figures().size(), runs = engine.record().runs().size();
+        EXPECT_LE(figures, 2 * c.figures);
+        renderWholeCurve(engine);
+        EXPECT_EQ(engine.record().figures().size(), figures);
+        EXPECT_EQ(engine.record().runs().size(), runs);
+
+        Surface replayed(151, 151, engine.record().background());
+        CanvasSink canvas(replayed);
+        engine.record().replay(canvas);
+        EXPECT_TRUE(replayed == engine.canvas());
+    }
+}
+
 // The exact points lie in the pixel the raster draws, or next to it toward the centre.
 TEST(DrawingRecord, ExactPointsAgreeWithThePixels)
 {

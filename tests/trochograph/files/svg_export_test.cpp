@@ -78,6 +78,33 @@ TEST(SvgExport, PathsRetraceTheRecordExactly)
     }
 }
 
+// An ellipse's element lies over the pixels the raster sets, a pixel's point at its centre
+// (circles, lines and whole dots are read back in the paused-changes test); a dot its clip
+// cuts is cut by a clip path, one it misses is left out.
+TEST(SvgExport, FiguresBecomeElementsOverTheirPixels)
+{
+    const Colorref c = rgb(255, 16, 1);
+    const struct {
+        Figure figure;
+        const char* element;
+    } cases[] = {
+        {EllipseOutline{{14, 6, 4, 9}, 3, c},
+         R"(<ellipse cx="9.5" cy="8" rx="5" ry="1.5" stroke="#ff1001" stroke-width="3"/>)"},
+        {PenDot{{1, 18}, {0, 0, 20, 20}, c},
+         "<clipPath id=\"dot1\"><rect x=\"0\" y=\"16\" width=\"4\" height=\"4\"/></clipPath>\n"
+         R"e(<circle cx="1.5" cy="18.5" r="2" fill="#ff1001" clip-path="url(#dot1)"/>)e"},
+        {PenDot{{30, 10}, {0, 0, 20, 20}, c}, ""},
+    };
+    for (const auto& each : cases) {
+        DrawingRecord record;
+        record.clear(20, 0);
+        record.figure(each.figure);
+        const std::string svg = svgText(record, "");
+        const std::size_t from = svg.find('\n', svg.find("<g ")) + 1;
+        EXPECT_EQ(svg.substr(from, svg.find("</g>") - from), each.element + std::string(*each.element ? "\n" : ""));
+    }
+}
+
 // Sends no write larger than a block however long the drawing, and whichever write fails,
 // stops there and says so.
 TEST(SvgExport, StreamsInBlocksAndStopsAtTheFirstFailedWrite)

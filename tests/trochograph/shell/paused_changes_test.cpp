@@ -1,8 +1,8 @@
 // Whatever a user changes while a curve is paused, the exported drawing is the picture on
 // the screen: for each curve type and ellipse method, a curve is paused mid-way, changed
 // through the real dialogs and commands, resumed and finished; the drawing record replayed
-// onto a blank canvas must give the canvas pixel for pixel, and the SVG document the
-// replayed segments.
+// onto a blank canvas must give the canvas pixel for pixel, circles included, and the SVG
+// document the replayed segments and figures in the same order.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -88,6 +88,18 @@ const Change changes[] = {
          acceptPalette(ramp(), stateOf(w.engine).params);
          w.command(cmdDefaultPalette);
      }},
+    // The fixed circle now, the last frame of the circles at the end.
+    {"F8 circles", [](Window& w) {
+         w.command(cmdAnimate);
+         EXPECT_EQ(w.engine.record().figures().size(), 1u);
+     }},
+    {"F8, F7 R, F8 off and on", [](Window& w) {
+         w.command(cmdAnimate);
+         w.parameters({{520, "30"}});
+         w.command(cmdAnimate);
+         w.command(cmdAnimate);
+         EXPECT_EQ(w.engine.record().figures().size(), 2u);
+     }},
 };
 
 struct Curve {
@@ -137,7 +149,9 @@ TEST(PausedChanges, TheExportedDrawingIsThePictureOnTheScreen)
 
             SegmentList segments;
             record.replay(segments);
-            EXPECT_TRUE(sameSegments(segmentsOf(svgText(record, parameterText(s.params))), segments.segments));
+            const std::string svg = svgText(record, parameterText(s.params));
+            EXPECT_TRUE(sameSegments(segmentsOf(svg), segments.segments));
+            EXPECT_TRUE(sameFigures(figuresOf(svg), segments));
         }
     }
 }

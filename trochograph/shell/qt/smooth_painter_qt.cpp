@@ -14,26 +14,51 @@ namespace {
 
 QColor qtColor(Colorref c) { return QColor(redOf(c), greenOf(c), blueOf(c)); }
 
+QPointF centreOf(Point p) { return {pixelCentre(p.x), pixelCentre(p.y)}; }
+
 // Strokes each run as one path, so that its joins are round as the raster's and no spot
-// is painted twice by its own run; flush() strokes the last.
+// is painted twice by its own run; paints each figure where it comes between the runs.
 class PathPainter final : public PolylineSink {
 public:
     explicit PathPainter(QPainter& painter) : painter_(painter) {}
 
-    void flush()
-    {
-        if (!path_.isEmpty()) painter_.strokePath(path_, pen_);
-        path_.clear();
-    }
-
 private:
     void startRun(Colorref color, int width) override
     {
-        flush();
         pen_ = QPen(qtColor(color), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
     }
     void moveTo(double x, double y) override { path_.moveTo(x, y); }
     void lineTo(double x, double y) override { path_.lineTo(x, y); }
+    void finishRun() override
+    {
+        painter_.strokePath(path_, pen_);
+        path_.clear();
+    }
+
+    void outline(const EllipseOutline& f) override
+    {
+        const VectorEllipse e = vectorEllipse(f.box);
+        painter_.setPen(QPen(qtColor(f.color), f.width));
+        painter_.setBrush(Qt::NoBrush);
+        painter_.drawEllipse(QPointF(e.cx, e.cy), e.rx, e.ry);
+    }
+    void line(const StraightLine& f) override
+    {
+        painter_.setPen(QPen(qtColor(f.color), f.width, Qt::SolidLine, Qt::RoundCap));
+        painter_.drawLine(centreOf(f.from), centreOf(f.to));
+    }
+    // A disc about as large as the dot's 13 pixels, cut where the raster cuts the dot.
+    void dot(const PenDot& f) override
+    {
+        if (!f.touchesClip()) return;
+        painter_.save();
+        const Rect& c = f.clip;
+        if (!f.wholeInside()) painter_.setClipRect(QRect(c.left, c.top, c.right - c.left, c.bottom - c.top));
+        painter_.setPen(Qt::NoPen);
+        painter_.setBrush(qtColor(f.color));
+        painter_.drawEllipse(centreOf(f.at), 2.0, 2.0);
+        painter_.restore();
+    }
 
     QPainter& painter_;
     QPainterPath path_;
@@ -77,7 +102,7 @@ void QtSmoothPainter::paint(const DrawingRecord& record, RgbPicture& picture)
     painter.setRenderHint(QPainter::Antialiasing);
     PathPainter paths(painter);
     record.replay(paths);
-    paths.flush();
+    paths.endRun();
 }
 
 }  // namespace trochograph
