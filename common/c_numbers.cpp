@@ -76,18 +76,25 @@ std::string fixedText(double value, int decimals)
     return std::string(buffer, result.ptr);
 }
 
-int readInt(std::string_view text)
+std::optional<LeadingInt> leadingInt(std::string_view text)
 {
+    const std::size_t size = text.size();
     const bool negative = skipSpaceAndSign(text);
     long long value = 0;
-    for (char c : text) {
-        if (!isDigit(c, false)) break;
-        value = std::min(value * 10 + (c - '0'), 1LL << 40);  // far beyond int, no overflow
-    }
-    if (negative) value = -value;
-    if (value > std::numeric_limits<int>::max()) return std::numeric_limits<int>::max();
-    if (value < std::numeric_limits<int>::min()) return std::numeric_limits<int>::min();
-    return static_cast<int>(value);
+    std::size_t digits = 0;
+    for (; digits < text.size() && isDigit(text[digits], false); ++digits)
+        value = std::min(value * 10 + (text[digits] - '0'), 1LL << 40);  // far beyond int, no overflow
+    if (digits == 0) return std::nullopt;
+    return LeadingInt{negative ? -value : value, size - text.size() + digits};
+}
+
+int readInt(std::string_view text)
+{
+    const std::optional<LeadingInt> number = leadingInt(text);
+    if (!number) return 0;
+    if (number->value > std::numeric_limits<int>::max()) return std::numeric_limits<int>::max();
+    if (number->value < std::numeric_limits<int>::min()) return std::numeric_limits<int>::min();
+    return static_cast<int>(number->value);
 }
 
 double readReal(std::string_view text)

@@ -2,6 +2,7 @@
 // runs in: a decimal point, never a comma, so that every user sees and types the same.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,6 +15,15 @@ std::string decimalText(long long value);
 std::string decimalTextOrEmpty(long long value);
 // printf's "%.*f" with `decimals` digits after the point.
 std::string fixedText(double value, int decimals);
+
+// The whole number at the start of `text` as strtol reads it in base 10: white space, a
+// sign, digits; `length` counts the characters it took. Nothing when no digit follows.
+// Values far beyond the int range saturate at +-2^40, so that callers can tell them apart.
+struct LeadingInt {
+    long long value;
+    std::size_t length;
+};
+std::optional<LeadingInt> leadingInt(std::string_view text);
 
 // strtol in base 10 with a 32-bit long: leading white space and a sign are accepted, the
 // text after the number is ignored, a text without a number reads 0, and values beyond the

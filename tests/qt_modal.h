@@ -27,6 +27,17 @@ inline QString modalName(QWidget* modal)
     return modal->objectName();
 }
 
+// The window waiting for an answer: the active modal one, or else a message box that
+// stands alone (the windows behind such a box go on taking input).
+inline QWidget* waitingWindow()
+{
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    QWidget* box = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && qobject_cast<QMessageBox*>(w)) box = w;
+    return box;
+}
+
 // Clicks the button `name` of `window`, e.g. "button1" or "radio223": a push button in
 // its middle, a radio button or check box on its indicator at the left.
 inline void click(QWidget* window, const char* name)
@@ -60,7 +71,7 @@ public:
 private:
     void answer()
     {
-        QWidget* modal = QApplication::activeModalWidget();
+        QWidget* modal = waitingWindow();
         if (!modal || modal == last_) return;
         last_ = modal;
         seen.push_back(modalName(modal));
@@ -92,7 +103,7 @@ inline int runQtTests(QObject& tests, int argc, char** argv)
     QElapsedTimer modalSince;
     QTimer watchdog;
     QObject::connect(&watchdog, &QTimer::timeout, [&] {
-        QWidget* modal = QApplication::activeModalWidget();
+        QWidget* modal = waitingWindow();
         if (!modal) {
             modalSince.invalidate();
         } else if (!modalSince.isValid()) {

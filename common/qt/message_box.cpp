@@ -1,9 +1,18 @@
 #include "common/qt/message_box.h"
 
+#include <QEventLoop>
 #include <QMessageBox>
 #include <QString>
 
 namespace trochograph {
+
+namespace {
+
+int standaloneBoxes = 0;  // boxes without an owner waiting for their answers
+
+}  // namespace
+
+bool standaloneBoxOpen() { return standaloneBoxes > 0; }
 
 MessageAnswer showMessageBox(QWidget* owner, const Message& message)
 {
@@ -14,9 +23,19 @@ MessageAnswer showMessageBox(QWidget* owner, const Message& message)
     QMessageBox box(icon, QString::fromStdString(message.caption), QString::fromStdString(message.text),
                     yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
                     message.owned ? owner : nullptr);
-    // Boxes without an owner still stop the whole program until they are answered.
-    box.setWindowModality(Qt::ApplicationModal);
-    const int answer = box.exec();
+    int answer = 0;
+    if (message.owned && owner) {
+        box.setWindowModality(Qt::WindowModal);
+        answer = box.exec();
+    } else {
+        // The program's end leaves this loop too, with No for a question.
+        ++standaloneBoxes;
+        QEventLoop waiting;
+        QObject::connect(&box, &QMessageBox::finished, &waiting, &QEventLoop::exit);
+        box.show();
+        answer = waiting.exec();
+        --standaloneBoxes;
+    }
     if (!yesNo) return MessageAnswer::ok;
     return answer == QMessageBox::Yes ? MessageAnswer::yes : MessageAnswer::no;
 }

@@ -40,13 +40,12 @@ ChooseKForm::ChooseKForm(const CurveParameters& parameters) : CurveForm(layout, 
     if (limits::kindex.contains(index)) select(firstK + index);
 }
 
-FormResult ChooseKForm::press(int id, const Confirm&)
+CurveReading ChooseKForm::read(const Confirm&) const
 {
-    if (id == dialogCancel) return FormResult::ended(dialogCancel);
-    if (id != dialogOk) return FormResult::stays();
+    CurveReading reading{CurveEdit{opened()}};
     // No restart: the renderer takes k from kindex when the next curve starts.
-    if (const int chosen = selected(firstK, lastK); chosen >= 0) parameters().kindex = chosen - firstK;
-    return FormResult::ended(dialogOk);
+    if (const int chosen = selected(firstK, lastK); chosen >= 0) reading.edit.parameters.kindex = chosen - firstK;
+    return reading;
 }
 
 }  // namespace trochograph

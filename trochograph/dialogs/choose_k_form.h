@@ -1,8 +1,6 @@
 // "Choose Value of ' k '": which irrational k the irrational rose uses.
 #pragma once
 
-#include <memory>
-
 #include "dialogs/curve_form.h"
 
 namespace trochograph {
@@ -10,10 +8,11 @@ namespace trochograph {
 class ChooseKForm final : public CurveForm {
 public:
     explicit ChooseKForm(const CurveParameters& parameters);
-    std::unique_ptr<CurveForm> reopened(const CurveParameters& p) const override { return std::make_unique<ChooseKForm>(p); }
-    [[nodiscard]] FormResult press(int id, const Confirm& confirm) override;
 
     static const DialogTemplate layout;
+
+private:
+    [[nodiscard]] CurveReading read(const Confirm& confirm) const override;
 };
 
 }  // namespace trochograph

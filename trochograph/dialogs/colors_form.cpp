@@ -26,9 +26,10 @@ constexpr ControlTemplate controls[] = {
 };
 
 // The components in box order.
-int* components(CurveParameters& s, int i)
+template <class Parameters>
+auto* components(Parameters& s, int i)
 {
-    int* const fields[] = {&s.rfore, &s.gfore, &s.bfore, &s.rback, &s.gback, &s.bback};
+    decltype(&s.rfore) const fields[] = {&s.rfore, &s.gfore, &s.bfore, &s.rback, &s.gback, &s.bback};
     return fields[i];
 }
 
@@ -40,7 +41,7 @@ const DialogTemplate ColorsForm::layout{
 ColorsForm::ColorsForm(const CurveParameters& parameters) : CurveForm(layout, parameters)
 {
     for (int id = firstComponent; id <= lastComponent; ++id)
-        show(id, decimalText(*components(edit_.parameters, id - firstComponent)));
+        show(id, decimalText(*components(parameters, id - firstComponent)));
     check(multicolorBox, parameters.multicolor == 1);
 }
 
@@ -50,20 +51,22 @@ std::vector<ColorFields> ColorsForm::colorFields() const
             {"Background", firstComponent + 3, firstComponent + 4, firstComponent + 5}};
 }
 
-FormResult ColorsForm::press(int id, const Confirm&)
+CurveReading ColorsForm::read(const Confirm&) const
 {
-    if (id == dialogCancel) return FormResult::ended(dialogCancel);
-    if (id != dialogOk) return FormResult::stays();
-    parameters().multicolor = checked(multicolorBox) ? 1 : 0;
+    CurveReading reading{CurveEdit{opened()}};
+    CurveParameters& p = reading.edit.parameters;
+    p.multicolor = checked(multicolorBox) ? 1 : 0;
     for (int box = firstComponent; box <= lastComponent; ++box) {
         const int value = readInt(entry(box));
-        if (!limits::colorComponent.contains(value)) return FormResult::fails(parameterError(colorRangeError));
-        *components(parameters(), box - firstComponent) = value;
+        if (!limits::colorComponent.contains(value)) {
+            reading.failed = parameterError(colorRangeError);
+            return reading;
+        }
+        *components(p, box - firstComponent) = value;
     }
-    CurveParameters& p = parameters();
     p.fore = rgb(p.rfore, p.gfore, p.bfore);
     p.back = rgb(p.rback, p.gback, p.bback);
-    return FormResult::ended(dialogOk);
+    return reading;
 }
 
 }  // namespace trochograph

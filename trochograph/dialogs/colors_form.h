@@ -2,8 +2,6 @@
 // and blue components, and whether the curve takes its colours from the palette.
 #pragma once
 
-#include <memory>
-
 #include "dialogs/curve_form.h"
 
 namespace trochograph {
@@ -11,13 +9,14 @@ namespace trochograph {
 class ColorsForm final : public CurveForm {
 public:
     explicit ColorsForm(const CurveParameters& parameters);
-    std::unique_ptr<CurveForm> reopened(const CurveParameters& p) const override { return std::make_unique<ColorsForm>(p); }
-    // OK stores the multicolour choice, then each component that passes, in order, until
-    // one is out of range; once all have passed, the two colours they make.
-    [[nodiscard]] FormResult press(int id, const Confirm& confirm) override;
     std::vector<ColorFields> colorFields() const override;
 
     static const DialogTemplate layout;
+
+private:
+    // OK stores the multicolour choice, then each component that passes, in order, until
+    // one is out of range; once all have passed, the two colours they make.
+    [[nodiscard]] CurveReading read(const Confirm& confirm) const override;
 };
 
 }  // namespace trochograph

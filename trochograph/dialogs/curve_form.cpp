@@ -24,16 +24,25 @@ std::string oneLine(const std::string& text)
 
 }  // namespace
 
+bool CurveForm::previewAnswer(const Message&) { return true; }
+
+FormResult CurveForm::press(int id, const Confirm& confirm)
+{
+    if (id == dialogCancel) return FormResult::ended(dialogCancel);
+    if (id != dialogOk) return FormResult::stays();
+    CurveReading reading = read(confirm);
+    edit_ = std::move(reading.edit);
+    if (reading.failed) return FormResult::fails(std::move(*reading.failed));
+    if (reading.declined) return FormResult::stays();
+    return FormResult::ended(dialogOk);
+}
+
 Result<CurveEdit> CurveForm::pendingEdit() const
 {
-    // A fresh form of the same kind, opened on the same parameters and showing the same
-    // values, presses OK: whatever OK stores along the way lands in the copy.
-    const std::unique_ptr<CurveForm> copy = reopened(opened_);
-    copy->copyControls(*this);
-    const FormResult result = copy->press(dialogOk, [](const Message&) { return true; });
-    if (result.error) return Error{ErrorCode::invalid, oneLine(result.error->text)};
-    if (result.end != dialogOk) return Error{ErrorCode::invalid, "OK would not take these values"};
-    return copy->edit();
+    CurveReading reading = read(previewAnswer);
+    if (reading.failed) return Error{ErrorCode::invalid, oneLine(reading.failed->text)};
+    if (reading.declined) return Error{ErrorCode::invalid, "OK would not take these values"};
+    return std::move(reading.edit);
 }
 
 }  // namespace trochograph

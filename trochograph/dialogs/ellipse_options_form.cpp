@@ -37,17 +37,17 @@ void EllipseOptionsForm::clicked(int id)
     if (id >= firstMethod && id <= lastMethod) enable(focusBox, focusApplies(id - firstMethod));
 }
 
-FormResult EllipseOptionsForm::press(int id, const Confirm&)
+CurveReading EllipseOptionsForm::read(const Confirm&) const
 {
-    if (id == dialogCancel) return FormResult::ended(dialogCancel);
-    if (id != dialogOk) return FormResult::stays();
+    CurveReading reading{CurveEdit{opened()}};
+    CurveEdit& e = reading.edit;
     // Read even when disabled: a tick made before choosing "d varies" still acts. The
     // focus is found from the moving radius as last computed, which the curve's progress
     // holds: the window does it.
-    edit_.focalDistance = checked(focusBox);
+    e.focalDistance = checked(focusBox);
     if (const int chosen = selected(firstMethod, lastMethod); chosen >= 0)
-        setRestarting(parameters().method, chosen - firstMethod);
-    return FormResult::ended(dialogOk);
+        setRestarting(e, e.parameters.method, chosen - firstMethod);
+    return reading;
 }
 
 }  // namespace trochograph

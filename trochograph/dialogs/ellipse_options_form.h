@@ -2,8 +2,6 @@
 // the pen at the ellipse's focus.
 #pragma once
 
-#include <memory>
-
 #include "dialogs/curve_form.h"
 
 namespace trochograph {
@@ -11,13 +9,12 @@ namespace trochograph {
 class EllipseOptionsForm final : public CurveForm {
 public:
     explicit EllipseOptionsForm(const CurveParameters& parameters);
-    std::unique_ptr<CurveForm> reopened(const CurveParameters& p) const override { return std::make_unique<EllipseOptionsForm>(p); }
-    [[nodiscard]] FormResult press(int id, const Confirm& confirm) override;
 
     static const DialogTemplate layout;
 
 private:
     void clicked(int id) override;
+    [[nodiscard]] CurveReading read(const Confirm& confirm) const override;
 };
 
 }  // namespace trochograph

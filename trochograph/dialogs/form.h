@@ -71,9 +71,6 @@ public:
     virtual std::vector<ColorFields> colorFields() const { return {}; }
 
 protected:
-    // Takes every control's text, tick and enabled state from `other`, a form of the same
-    // layout.
-    void copyControls(const Form& other) { controls_ = other.controls_; }
     void show(int id, std::string text);
     void check(int id, bool ticked);
     void enable(int id, bool on);

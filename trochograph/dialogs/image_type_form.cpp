@@ -1,6 +1,5 @@
 #include "dialogs/image_type_form.h"
 
-
 namespace trochograph {
 
 namespace {
@@ -40,17 +39,19 @@ void ImageTypeForm::clicked(int id)
     if (id >= firstType && id <= lastType) enable(ellipseBox, takesEllipse(id - firstType));
 }
 
-FormResult ImageTypeForm::press(int id, const Confirm&)
+CurveReading ImageTypeForm::read(const Confirm&) const
 {
-    if (id == dialogCancel) return FormResult::ended(dialogCancel);
-    if (id != dialogOk) return FormResult::stays();
-    CurveParameters& p = parameters();
-    // Another moving piece means another curve.
-    setRestarting(p.ellipse, checked(ellipseBox) ? 1 : 0);
-    if (const int chosen = selected(firstType, lastType); chosen >= 0) setRestarting(p.type, chosen - firstType);
+    CurveReading reading{CurveEdit{opened()}};
+    CurveEdit& e = reading.edit;
+    CurveParameters& p = e.parameters;
+    // Another moving piece sets the curve up again, from the angle it has reached.
+    const int ellipse = checked(ellipseBox) ? 1 : 0;
+    if (ellipse != p.ellipse) e.newCurve = true;
+    p.ellipse = ellipse;
+    if (const int chosen = selected(firstType, lastType); chosen >= 0) setRestarting(e, p.type, chosen - firstType);
     if (!takesEllipse(p.type)) p.ellipse = 0;
     if (p.type == rhodoneaIrrational && firstIrrationalRose_) p.kn[rhodoneaIrrational] = 21;
-    return FormResult::ended(dialogOk);
+    return reading;
 }
 
 }  // namespace trochograph

@@ -1,8 +1,6 @@
 // "Choose Image Type": the curve type and whether the moving piece is a simulated ellipse.
 #pragma once
 
-#include <memory>
-
 #include "dialogs/curve_form.h"
 
 namespace trochograph {
@@ -12,16 +10,12 @@ public:
     // `firstIrrationalRose`: the irrational rose hasn't been chosen yet in this run, so
     // choosing it now gives it 21 circuits.
     explicit ImageTypeForm(const CurveParameters& parameters, bool firstIrrationalRose = false);
-    std::unique_ptr<CurveForm> reopened(const CurveParameters& p) const override
-    {
-        return std::make_unique<ImageTypeForm>(p, firstIrrationalRose_);
-    }
-    [[nodiscard]] FormResult press(int id, const Confirm& confirm) override;
 
     static const DialogTemplate layout;
 
 private:
     void clicked(int id) override;
+    [[nodiscard]] CurveReading read(const Confirm& confirm) const override;
 
     bool firstIrrationalRose_;
 };

@@ -121,21 +121,19 @@ ParametersForm::ParametersForm(const CurveParameters& parameters) : CurveForm(la
     check(restoreBox, false);
 }
 
-FormResult ParametersForm::press(int id, const Confirm& confirm)
+CurveReading ParametersForm::read(const Confirm& confirm) const
 {
-    if (id == dialogOk) return ok(confirm);
-    if (id == dialogCancel) return FormResult::ended(dialogCancel);
-    return FormResult::stays();
-}
-
-FormResult ParametersForm::ok(const Confirm& confirm)
-{
-    CurveParameters& s = parameters();
+    CurveReading reading{CurveEdit{opened()}};
+    CurveEdit& e = reading.edit;
+    CurveParameters& s = e.parameters;
     const int t = s.type;
     // Disabled boxes are read and checked like the others.
     auto whole = [&](Row row) { return readInt(entry(boxOf(row))); };
     auto real = [&](Row row) { return readReal(entry(boxOf(row))); };
-    auto fail = [](RuleError e) { return FormResult::fails(parameterError(e)); };
+    auto fail = [&](RuleError error) {
+        reading.failed = parameterError(error);
+        return std::move(reading);
+    };
 
     // A new side stored here stays in force whatever follows: the window then builds a
     // canvas of that side, even if the user cancels after a later row failed.
@@ -157,7 +155,7 @@ FormResult ParametersForm::ok(const Confirm& confirm)
 
     const double factor = real(scale);
     if (!limits::scale.contains(factor)) return fail(scaleError);
-    setRestarting(s.scale[t], factor);
+    setRestarting(e, s.scale[t], factor);
 
     const double degrees = real(angle);
     if (!limits::offsetAngle.contains(degrees)) return fail(angleError);
@@ -171,16 +169,16 @@ FormResult ParametersForm::ok(const Confirm& confirm)
     const int knValue = whole(kn);
     if (const auto range = limits::kn(t); range && !range->contains(knValue))
         return fail(t == rhodoneaIrrational ? circuitError : petalError);
-    setRestarting(s.kn[t], knValue);
+    setRestarting(e, s.kn[t], knValue);
 
     const int kdValue = whole(kd);
     if (!limits::petalFactor.contains(kdValue)) return fail(petalError);
-    setRestarting(s.kd[t], kdValue);
+    setRestarting(e, s.kd[t], kdValue);
 
     const int minor = whole(en);
     if (!limits::axis.contains(minor)) return fail(axisError);
     const int major = whole(ed);
-    if (!limits::axis.contains(major) || major < minor) return fail(axisError);
+    if (!limits::axis.contains(major) || !limits::axesInOrder(minor, major)) return fail(axisError);
     s.en = minor;
     s.ed = major;
 
@@ -193,16 +191,18 @@ FormResult ParametersForm::ok(const Confirm& confirm)
     const bool mayLeave = (t == epitrochoid && d + Rtemp + rtemp > 99) ||
                           (t == hypotrochoid && d + std::abs(Rtemp - rtemp) > 99);
     if (mayLeave && !confirm({"Part(s) of curve may lie outside of\n   image borders. Proceed anyway ?", "Vell Varezuro",
-                              MessageIcon::warning, MessageButtons::yesNo, true}))
-        return FormResult::stays();
-    if (t == hypotrochoid && Rtemp == rtemp) return fail(equalRadiiError);
+                              MessageIcon::warning, MessageButtons::yesNo, true})) {
+        reading.declined = true;
+        return reading;
+    }
+    if (!limits::radiiDiffer(t, Rtemp, rtemp)) return fail(equalRadiiError);
 
     s.Rpct[t] = Rtemp;
     s.rpct[t] = rtemp;
     s.dpct[t] = dtemp;
-    edit_.radii = true;
-    edit_.restoreDefaults = checked(restoreBox);
-    return FormResult::ended(dialogOk);
+    e.radii = true;
+    e.restoreDefaults = checked(restoreBox);
+    return reading;
 }
 
 }  // namespace trochograph

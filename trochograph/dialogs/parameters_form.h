@@ -2,8 +2,6 @@
 // checked row by row when OK is pressed.
 #pragma once
 
-#include <memory>
-
 #include <array>
 
 #include "dialogs/curve_form.h"
@@ -22,17 +20,14 @@ Message parameterError(int error);
 class ParametersForm final : public CurveForm {
 public:
     explicit ParametersForm(const CurveParameters& parameters);
-    std::unique_ptr<CurveForm> reopened(const CurveParameters& p) const override { return std::make_unique<ParametersForm>(p); }
-
-    // OK checks the rows in order, storing each one that passes at once, so a failure
-    // leaves the rows before it in force; R, r and d are stored, and the defaults asked
-    // for, only when all pass.
-    [[nodiscard]] FormResult press(int id, const Confirm& confirm) override;
 
     static const DialogTemplate layout;
 
 private:
-    [[nodiscard]] FormResult ok(const Confirm& confirm);
+    // OK checks the rows in order, storing each one that passes at once, so a failure
+    // leaves the rows before it in force; R, r and d are stored, and the defaults asked
+    // for, only when all pass.
+    [[nodiscard]] CurveReading read(const Confirm& confirm) const override;
 };
 
 }  // namespace trochograph

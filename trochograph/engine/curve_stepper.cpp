@@ -62,8 +62,7 @@ void CurveStepper::setUp()
                 kn /= i;
                 kd /= i;
             }
-        const bool bothOdd = kn % 2 == 1 && kd % 2 == 1;
-        g.st[2] = bothOdd ? kd * pi : kd * twoPi;
+        g.st[2] = roseClosingHalfTurns(kn, kd) * pi;
         g.k = static_cast<double>(kn) / kd;
     } else {
         g.k = ki[std::clamp(truncToInt(p.kindex), 0, static_cast<int>(ki.size()) - 1)];

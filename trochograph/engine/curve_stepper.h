@@ -9,6 +9,10 @@
 
 namespace trochograph {
 
+// The angle after which the rose of k = kn / kd, in lowest terms, closes, in half turns:
+// kd when both are odd (each petal is drawn twice in a full turn), else 2 kd.
+constexpr int roseClosingHalfTurns(int kn, int kd) { return kn % 2 == 1 && kd % 2 == 1 ? kd : 2 * kd; }
+
 // What the stepper keeps between steps besides the curve's progress.
 struct StepperMemory {
     double R_plus_r = 0.0, R_minus_r = 0.0;

@@ -35,6 +35,11 @@ constexpr Range<int> kindex{0, static_cast<int>(ki.size()) - 1};
 // Bytes of the parameter text a PNG picture carries; ours take about 2 KiB.
 constexpr std::size_t parameterTextBytes = 16 * 1024;
 
+// The ellipse's minor axis is at most its major one.
+constexpr bool axesInOrder(int minor, int major) { return minor <= major; }
+// A hypotrochoid's circles differ in size: a circle can't roll inside one of its own size.
+constexpr bool radiiDiffer(int type, int R, int r) { return type != hypotrochoid || R != r; }
+
 // kn counts petals or circuits of the roses; the trochoids don't use it, so any value goes.
 constexpr std::optional<Range<int>> kn(int type)
 {

@@ -128,9 +128,8 @@ std::string Renderer::closureFigures() const
     if (p.type == epitrochoid || p.type == hypotrochoid)
         return "revolutions: " + decimalText(memory_.revolutions) + "\nrotations: " + decimalText(memory_.rotations);
     if (p.type == rhodoneaRational) {
-        const bool bothOdd = p.kn[2] % 2 == 1 && p.kd[2] % 2 == 1;
         return "kn: " + decimalText(p.kn[2]) + "\nkd: " + decimalText(p.kd[2]) + "\nk: " + fixedText(g.k, 10) +
-               "\ntotal radians: " + decimalText(bothOdd ? p.kd[2] : 2 * p.kd[2]) + " * PI";
+               "\ntotal radians: " + decimalText(roseClosingHalfTurns(p.kn[2], p.kd[2])) + " * PI";
     }
     return "k: " + fixedText(g.k, 10) + "\nkn: " + decimalText(p.kn[3]) +
            "\ntotal radians: " + decimalTextOrEmpty(2LL * p.kn[3]) + " * PI";

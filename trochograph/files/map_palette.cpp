@@ -5,6 +5,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "common/c_numbers.h"
+
 namespace trochograph {
 
 namespace {
@@ -18,44 +20,17 @@ constexpr const char* noNumbers = "does not start with three whole numbers (red 
 
 bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
 
-enum class Number { ok, missing, outOfRange };
-
-// Reads a decimal integer the way "%d" does: white space, an optional sign, digits.
-// Values beyond the int range are reported instead of wrapping.
-Number readInt(std::string_view line, std::size_t& pos, int& value)
-{
-    while (pos < line.size() && isSpace(line[pos])) ++pos;
-    bool negative = false;
-    if (pos < line.size() && (line[pos] == '+' || line[pos] == '-')) negative = line[pos++] == '-';
-    const std::size_t digitsStart = pos;
-    long long magnitude = 0;
-    bool tooBig = false;
-    for (; pos < line.size() && line[pos] >= '0' && line[pos] <= '9'; ++pos) {
-        if (!tooBig) magnitude = magnitude * 10 + (line[pos] - '0');
-        if (magnitude > static_cast<long long>(INT_MAX) + 1) tooBig = true;
-    }
-    if (pos == digitsStart) return Number::missing;
-    if (negative) magnitude = -magnitude;
-    if (tooBig || magnitude > INT_MAX || magnitude < INT_MIN) return Number::outOfRange;
-    value = static_cast<int>(magnitude);
-    return Number::ok;
-}
-
-// Accepts a line that starts with three numbers, or says what is wrong with it.
+// Accepts a line that starts with three numbers, read as "%d" reads them, or says what is
+// wrong with it. Values beyond the int range are reported instead of wrapping.
 Result<void> parseLine(std::string_view line, std::array<std::uint8_t, 3>& entry)
 {
-    std::size_t pos = 0;
     for (auto& channel : entry) {
-        int value = 0;
-        switch (readInt(line, pos, value)) {
-        case Number::missing:
-            return Error{ErrorCode::invalid, noNumbers};
-        case Number::outOfRange:
+        const std::optional<LeadingInt> number = leadingInt(line);
+        if (!number) return Error{ErrorCode::invalid, noNumbers};
+        if (number->value > INT_MAX || number->value < INT_MIN)
             return Error{ErrorCode::invalid, "has a number too large to read"};
-        case Number::ok:
-            channel = static_cast<std::uint8_t>(value & 0xFF);
-            break;
-        }
+        channel = static_cast<std::uint8_t>(number->value & 0xFF);
+        line.remove_prefix(number->length);
     }
     return {};
 }

@@ -213,7 +213,7 @@ Result<void> validateRlt(const RltRecord& r, const char* incrementName)
     if (auto e = checkInt("method", r.method, {actualEllipse, circleVaryingD}); !e) return e;
     if (auto e = checkInt("Rpct", r.Rpct, limits::radiusPercent); !e) return e;
     if (auto e = checkInt("rpct", r.rpct, limits::radiusPercent); !e) return e;
-    if (r.type == hypotrochoid && r.Rpct == r.rpct)
+    if (!limits::radiiDiffer(r.type, r.Rpct, r.rpct))
         return refused("hypotrochoid: R and r should not be equal (both are " + std::to_string(r.Rpct) + ")");
     if (!limits::distancePercent.contains(r.dpct))
         return refused("dpct is " + number(r.dpct) + "; it should be " + bound(limits::distancePercent.low) + " to " +
@@ -231,7 +231,7 @@ Result<void> validateRlt(const RltRecord& r, const char* incrementName)
     if (auto e = checkInt("kindex", r.kindex, limits::kindex); !e) return e;
     if (auto e = checkInt("en", r.en, limits::axis); !e) return e;
     if (auto e = checkInt("ed", r.ed, limits::axis); !e) return e;
-    if (r.en > r.ed)
+    if (!limits::axesInOrder(r.en, r.ed))
         return refused("en is " + std::to_string(r.en) + "; it should be at most ed, which is " + std::to_string(r.ed));
     if (!limits::rotation.contains(r.rottheta))
         return refused("rottheta is " + number(r.rottheta) + "; it should be at least " + bound(limits::rotation.low) +

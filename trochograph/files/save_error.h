@@ -1,23 +1,18 @@
-// The window's fixed texts for a failed save, one per saving ErrorCode (result.h); the
-// command line shows the Error's own message instead.
+// The window's text for a failed save: the fixed text of the failure's code, where saving
+// has one, then the one-line reason the failure carries, after the file's name.
 #pragma once
 
 #include <array>
-#include <cassert>
+#include <string>
 
 #include "common/result.h"
 
 namespace trochograph {
 
-// The text for code c (cannotCreate, noMemory or writeFailed) is saveerror[c - 1].
+// The fixed texts of cannotCreate, noMemory and writeFailed: saveerror[code - 1].
 extern const std::array<const char*, 3> saveerror;
 
-// Any other code is a programmer's error; it gets the last text rather than reading beyond.
-inline const char* saveErrorText(ErrorCode code)
-{
-    const auto index = static_cast<std::size_t>(code) - 1;
-    assert(index < saveerror.size());
-    return saveerror[index < saveerror.size() ? index : saveerror.size() - 1];
-}
+// E.g. "Error opening file.\n\npicture.tga: can't create the file: Permission denied".
+std::string saveErrorText(const std::string& fileName, const Error& error);
 
 }  // namespace trochograph

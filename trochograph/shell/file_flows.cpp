@@ -98,7 +98,7 @@ void FileFlows::saveImageAndParameters()
     const ImageChoice choice = chosenImage(*path, window_.chosenFilter());
     const Result<void> saved = window_.whileBusy([&] { return exportImage(engine_, choice, *path, smooth_); });
     // Without the image, no parameters.
-    if (!saved) return reportSaveError(saved.code());
+    if (!saved) return reportSaveError(*path, saved.error());
     inform("Image saved as " + title(*path));
     // The next Save Parameters dialog proposes the name the parameters got.
     const std::filesystem::path parameters = rltPathFor(*path);
@@ -112,7 +112,7 @@ void FileFlows::saveImageAndParameters()
 bool FileFlows::writeParameters(const std::filesystem::path& path)
 {
     if (auto saved = writeRlt(engine_.parameters(), path); !saved) {
-        reportSaveError(saved.code());
+        reportSaveError(path, saved.error());
         return false;
     }
     window_.rememberParameterFile(path);
@@ -173,7 +173,10 @@ void FileFlows::loadMapFile()
     }
 }
 
-void FileFlows::reportSaveError(ErrorCode code) { window_.showMessage(warning(saveErrorText(code), "Save file error")); }
+void FileFlows::reportSaveError(const std::filesystem::path& path, const Error& error)
+{
+    window_.showMessage(warning(saveErrorText(title(path), error), "Save file error"));
+}
 
 void FileFlows::inform(const std::string& text, const char* caption)
 {

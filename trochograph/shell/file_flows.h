@@ -50,7 +50,7 @@ private:
     void load(const std::filesystem::path& path);
     // False when the parameters could not be written (the user has been told).
     bool writeParameters(const std::filesystem::path& path);
-    void reportSaveError(ErrorCode code);
+    void reportSaveError(const std::filesystem::path& path, const Error& error);
     void inform(const std::string& text, const char* caption = "Vell Varezuro");
 
     Engine& engine_;

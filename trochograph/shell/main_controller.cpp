@@ -26,8 +26,12 @@ std::optional<int> MainController::step()
 {
     if (idle()) return std::nullopt;
     const StepRequest request = engine_.step();
-    if (request.closureFigures) inform(engine_.closureFigures());
-    return request.waitMs;
+    if (!request.closureFigures) return request.waitMs;
+    // The figures come between the set-up and its first segment, which follows once they
+    // were seen, whatever the user did meanwhile: a pause then holds after that segment.
+    inform(engine_.closureFigures());
+    engine_.drawSteps(1);
+    return engine_.parameters().speed;
 }
 
 void MainController::command(int id)

@@ -26,7 +26,7 @@ public:
 
     // One step of what is being drawn, and the pause the window should make before the
     // next one; nothing while nothing is drawn. The closure figures of the debug display
-    // are shown here, between the set-up and the first segment.
+    // are shown here, between the set-up and the first segment, which the same step draws.
     std::optional<int> step();
 
     // A menu command, an accelerator key's command or a posted one.

@@ -37,14 +37,15 @@ TEST(ImageTypeForm, OkSetsTypeAndEllipseAndRestartsOnAChange)
         int type, ellipse;  // before
         int click[2];       // controls clicked, 0 for none
         int wantType, wantEllipse;
-        bool restart;
+        bool restart;   // another type: the curve starts again
+        bool newCurve;  // the ellipse box changed: a new set-up, from the angle reached
     } cases[] = {
-        {0, 0, {0, 0}, 0, 0, false},  // nothing changed
-        {3, 0, {0, 0}, 3, 0, false},
-        {0, 0, {230, 0}, 0, 1, true},    // another moving piece
-        {0, 1, {223, 0}, 3, 0, true},    // a rose never keeps the ellipse
-        {1, 0, {230, 222}, 2, 0, true},  // ticked, then disabled by a rose
-        {2, 0, {221, 0}, 1, 0, true},
+        {0, 0, {0, 0}, 0, 0, false, false},  // nothing changed
+        {3, 0, {0, 0}, 3, 0, false, false},
+        {0, 0, {230, 0}, 0, 1, false, true},    // only the moving piece
+        {0, 1, {223, 0}, 3, 0, true, false},    // a rose never keeps the ellipse
+        {1, 0, {230, 222}, 2, 0, true, true},   // ticked, then disabled by a rose
+        {2, 0, {221, 0}, 1, 0, true, false},
     };
     for (const auto& c : cases) {
         CurveParameters p;
@@ -59,6 +60,7 @@ TEST(ImageTypeForm, OkSetsTypeAndEllipseAndRestartsOnAChange)
         EXPECT_EQ(edit.parameters.type, c.wantType) << c.type << " " << c.click[0];
         EXPECT_EQ(edit.parameters.ellipse, c.wantEllipse) << c.type << " " << c.click[0];
         EXPECT_EQ(edit.restart, c.restart) << c.type << " " << c.click[0];
+        EXPECT_EQ(edit.newCurve, c.newCurve) << c.type << " " << c.click[0];
     }
 }
 

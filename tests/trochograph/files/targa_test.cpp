@@ -122,9 +122,12 @@ TEST(Targa, WriterCodesAndMessages)
     EXPECT_EQ(test::readBytes(dir / "a.tga"), encode(s));
     EXPECT_EQ(dir.entries(), std::vector<std::string>{"a.tga"});
 
-    EXPECT_STREQ(saveErrorText(ErrorCode::cannotCreate), "Error opening file.");
-    EXPECT_STREQ(saveErrorText(ErrorCode::noMemory), "Not enough memory to buffer image lines.");
-    EXPECT_STREQ(saveErrorText(ErrorCode::writeFailed), "Error writing to file.");
+    // The window's text: the fixed one of a saving code, then the failure's own reason.
+    EXPECT_EQ(saveErrorText("a.tga", refused.error()),
+              "Error writing to file.\n\na.tga: a Targa picture must be 1 to 65535 pixels wide and high");
+    EXPECT_EQ(saveErrorText("a.tga", {ErrorCode::cannotCreate, ""}), "Error opening file.");
+    EXPECT_EQ(saveErrorText("a.tga", {ErrorCode::noMemory, ""}), "Not enough memory to buffer image lines.");
+    EXPECT_EQ(saveErrorText("a.tga", {ErrorCode::invalid, "no"}), "The file was not saved.\n\na.tga: no");
 }
 
 }  // namespace

@@ -72,7 +72,10 @@ TEST_F(FileFlowsTest, AFailedImageSaveWritesNoParameters)
 {
     choose(dir / "missing" / "x.tga");
     files.saveImageAndParameters();
-    EXPECT_EQ(window.messages, std::vector<Message>{ownedWarning("Error opening file.", "Save file error")});
+    // The fixed text, then the reason the failure carries.
+    EXPECT_EQ(window.messages, std::vector<Message>{ownedWarning(
+                                   "Error opening file.\n\nx.tga: can't create the file: No such file or directory",
+                                   "Save file error")});
     EXPECT_TRUE(dir.entries().empty());
 }
 
@@ -102,7 +105,7 @@ TEST_F(FileFlowsTest, SavedParametersLoadBackAndARefusedFileChangesNothing)
 
     choose(dir / "nowhere" / "p.rlt");
     files.saveParameters();
-    EXPECT_EQ(window.messages.back(), ownedWarning("Error opening file.", "Save file error"));
+    EXPECT_EQ(window.messages.back().text.substr(0, 27), "Error opening file.\n\np.rlt:");
 }
 
 // A PNG picture loads like a .rlt file; one drawn on a canvas of another side brings a new

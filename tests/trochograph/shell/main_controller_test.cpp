@@ -171,12 +171,22 @@ TEST_F(MainControllerTest, StepsPassThePauseOnAndShowTheClosureFigures)
     s.flags.debug = 1;
     s.params.speed = 17;
     controller.command(cmdRender);
-    EXPECT_EQ(controller.step(), 0);
+    // The figures come after the set-up, and the first segment after the figures; a pause
+    // while they are shown holds the curve after that segment.
+    host.whileAsked = [&] {
+        EXPECT_EQ(s.progress.theta, 0.0);
+        controller.keyDown(KeyPress::pause);
+    };
+    EXPECT_EQ(controller.step(), 17);
     EXPECT_EQ(host.messages.back(), (Message{"revolutions: 1\nrotations: 4", "Vell Varezuro"}));
-    EXPECT_EQ(s.progress.theta, 0.0);
+    EXPECT_DOUBLE_EQ(s.progress.theta, s.params.increment);
+    EXPECT_EQ(controller.step(), std::nullopt);
+    EXPECT_TRUE(controller.concludable());
+    host.whileAsked = nullptr;
+    controller.command(cmdRender);
     EXPECT_EQ(controller.step(), 17);
     EXPECT_EQ(host.messages.size(), 1u);
-    EXPECT_GT(s.progress.theta, 0.0);
+    EXPECT_DOUBLE_EQ(s.progress.theta, 2 * s.params.increment);
 }
 
 TEST_F(MainControllerTest, ImageTypeChainsTheKAndEllipseDialogs)

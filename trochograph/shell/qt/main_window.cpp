@@ -137,7 +137,7 @@ MainWindow::MainWindow(const ScreenSize& screen)
     buildAccelerators();
     // The drawing waits while a box or dialog asks the user something, as it would if the
     // box were shown between two steps.
-    steps_->held = [] { return QApplication::activeModalWidget() != nullptr; };
+    steps_->held = [] { return QApplication::activeModalWidget() != nullptr || standaloneBoxOpen(); };
     steps_->afterTurn = [this] { afterInput(); };
     const Rect frame = mainWindowFrame(screen);
     resize(frame.right - frame.left, frame.bottom - frame.top);
