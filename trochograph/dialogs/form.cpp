@@ -95,19 +95,26 @@ void Form::enable(int id, bool on)
     if (c) c->enabled = on;
 }
 
-void Form::select(int id)
+std::vector<int> Form::radioGroup(int id) const
 {
-    // The group is the run of radio buttons around `id` in the layout.
     const auto& controls = layout_.controls;
     for (std::size_t i = 0; i < controls.size(); ++i) {
         if (controls[i].id != id || controls[i].kind != ControlKind::radio) continue;
         std::size_t first = i, last = i;
         while (first > 0 && controls[first - 1].kind == ControlKind::radio) --first;
         while (last + 1 < controls.size() && controls[last + 1].kind == ControlKind::radio) ++last;
-        for (std::size_t j = first; j <= last; ++j) check(controls[j].id, j == i);
-        return;
+        std::vector<int> group;
+        for (std::size_t j = first; j <= last; ++j) group.push_back(controls[j].id);
+        return group;
     }
-    assert(false && "select() takes a radio button of the form");
+    return {};
+}
+
+void Form::select(int id)
+{
+    const std::vector<int> group = radioGroup(id);
+    assert(!group.empty() && "select() takes a radio button of the form");
+    for (const int member : group) check(member, member == id);
 }
 
 int Form::selected(int first, int last) const

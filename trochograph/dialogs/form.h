@@ -65,6 +65,10 @@ public:
     // (and clears the others of its group) or toggles a check box, then the form reacts.
     void type(int id, std::string text);
     void click(int id);
+    // The radio buttons of the group `id` belongs to, in layout order: the run of radio
+    // buttons around it. Empty when `id` is no radio button.
+    std::vector<int> radioGroup(int id) const;
+
     // A push button, or button 2 for the keyboard's cancel key.
     [[nodiscard]] virtual FormResult press(int id, const Confirm& confirm) = 0;
     // The colours the form's edit boxes hold, if any.

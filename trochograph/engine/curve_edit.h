@@ -14,6 +14,7 @@ struct CurveEdit {
     bool radii = false;            // R, r and d were stored: a paused curve goes on with them
     bool focalDistance = false;    // d is to become the ellipse's focal distance
     bool restoreDefaults = false;  // the current type's built-in values replace the stored ones
+    friend bool operator==(const CurveEdit&, const CurveEdit&) = default;
 };
 
 // In this order: the parameters, through `takeParameters` (the window's engine builds a

@@ -1,10 +1,20 @@
 // The three forms of radio buttons: Image Type, Ellipse Options and the choice of k.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <functional>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "dialogs/choose_k_form.h"
+#include "dialogs/colors_form.h"
 #include "dialogs/ellipse_options_form.h"
 #include "dialogs/forms.h"
 #include "dialogs/image_type_form.h"
+#include "dialogs/parameters_form.h"
+#include "engine/curve_edit.h"
 #include "form_driver.h"
 
 namespace trochograph::test {
@@ -145,6 +155,64 @@ TEST(PageForms, HelpPagesEndOnBothButtonsTheFormulaPageOnlyOnClose)
     EXPECT_EQ(driver.press(dialogOk).end, dialogOk);
     EXPECT_FALSE(driver.press(dialogCancel).end);
     EXPECT_EQ(makeForm(1000, p), nullptr);
+}
+
+// The preview's edit is the one OK leaves, the questions on the way answered as the
+// preview answers them; values OK refuses give the preview the rule OK reports.
+TEST(CurveForms, ThePreviewReadsTheValuesAsOkDoes)
+{
+    using Values = std::vector<std::pair<int, std::string>>;
+    const struct {
+        const char* name;
+        std::function<std::unique_ptr<CurveForm>(const CurveParameters&)> open;
+        Values typed;
+        std::vector<int> clicks;
+    } cases[] = {
+        {"first irrational rose", [](const CurveParameters& p) { return std::make_unique<ImageTypeForm>(p, true); }, {},
+         {223}},
+        {"ellipse box alone", [](const CurveParameters& p) { return std::make_unique<ImageTypeForm>(p); }, {}, {230}},
+        {"ellipse method and focus", [](const CurveParameters& p) { return std::make_unique<EllipseOptionsForm>(p); },
+         {}, {321, 330}},
+        {"k", [](const CurveParameters& p) { return std::make_unique<ChooseKForm>(p); }, {}, {427}},
+        {"side, R past the border, defaults", [](const CurveParameters& p) { return std::make_unique<ParametersForm>(p); },
+         {{510, "320"}, {520, "90"}, {535, "2"}}, {595}},
+        {"a row refused after a stored one",
+         [](const CurveParameters& p) { return std::make_unique<ParametersForm>(p); }, {{510, "320"}, {545, "11"}}, {}},
+        {"colours", [](const CurveParameters& p) { return std::make_unique<ColorsForm>(p); }, {{635, "255"}}, {640}},
+        {"a colour refused", [](const CurveParameters& p) { return std::make_unique<ColorsForm>(p); }, {{631, "256"}}, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        CurveParameters p;
+        p.ellipse = 1;
+        const std::unique_ptr<CurveForm> form = c.open(p);
+        for (const auto& [id, text] : c.typed) form->type(id, text);
+        for (const int id : c.clicks) form->click(id);
+        const Result<CurveEdit> preview = form->pendingEdit();
+        const FormResult ok = form->press(dialogOk, CurveForm::previewAnswer);
+        ASSERT_EQ(preview.ok(), ok.end == dialogOk);
+        if (preview)
+            EXPECT_TRUE(*preview == form->edit());
+        else
+            EXPECT_EQ(preview.message(), FormDriver::error(ok));
+    }
+}
+
+// Before any curve was set up, "Set d to focal distance" takes the moving radius the
+// type's r percentage gives, as a user sees it in the Parameters dialog, rather than a
+// radius of 0, which would put d at 0.
+TEST(EllipseOptionsForm, FocalDistanceBeforeAnyCurveUsesTheRadiusOfItsPercentage)
+{
+    CurveState s;
+    s.params.en = 3;
+    s.params.ed = 4;
+    EllipseOptionsForm form(s.params);
+    form.click(330);
+    ASSERT_EQ(FormDriver{form}.ok().end, dialogOk);
+    applyEdit(s, form.edit(), RestoreValues::capture(s), [&](const CurveParameters& edited) { s.params = edited; });
+    const double r = s.params.pixels(s.params.rpct[epitrochoid]);
+    EXPECT_GT(r, 0.0);
+    EXPECT_DOUBLE_EQ(s.params.dpct[epitrochoid], std::sqrt(r * r - 0.5625 * r * r) * 100 / s.params.halfres());
 }
 
 }  // namespace

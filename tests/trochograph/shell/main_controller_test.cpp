@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <cmath>
 #include <cstring>
 #include <tuple>
@@ -187,6 +189,24 @@ TEST_F(MainControllerTest, StepsPassThePauseOnAndShowTheClosureFigures)
     EXPECT_EQ(controller.step(), 17);
     EXPECT_EQ(host.messages.size(), 1u);
     EXPECT_DOUBLE_EQ(s.progress.theta, 2 * s.params.increment);
+}
+
+// The ellipse box alone sets the curve up again from the angle it reached: F8 then still
+// draws the fixed circle of the curve drawn so far.
+TEST_F(MainControllerTest, TheEllipseBoxAloneKeepsThePausedAngle)
+{
+    startRendering();
+    for (int i = 0; i < 30; ++i) engine.step();
+    controller.keyDown(KeyPress::pause);
+    const double theta = s.progress.theta;
+    host.scripts[dialogImageType] = user({}, {230});
+    controller.command(cmdImageType);
+    EXPECT_EQ(s.params.ellipse, 1);
+    EXPECT_EQ(s.flags.newcurve, 1);
+    EXPECT_EQ(s.progress.theta, theta);
+    controller.command(cmdAnimate);
+    EXPECT_TRUE(std::find(engine.canvas().pixels().begin(), engine.canvas().pixels().end(),
+                          circle_colors::fixedCircle) != engine.canvas().pixels().end());
 }
 
 TEST_F(MainControllerTest, ImageTypeChainsTheKAndEllipseDialogs)

@@ -6,6 +6,7 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -344,15 +345,12 @@ QWidget* FormDialog::makeControl(const ControlTemplate& control, int index)
         const bool radio = control.kind == ControlKind::radio;
         QAbstractButton* button = radio ? static_cast<QAbstractButton*>(new QRadioButton(text, this))
                                         : new QCheckBox(text, this);
-        // Radio buttons are exclusive by the form, not by Qt, so that every one of them is
-        // a tab stop of its own.
+        // Radio buttons are exclusive by the form, not by Qt; the dialog gives them the keys
+        // a group takes on every desktop.
         button->setAutoExclusive(false);
         button->setObjectName(controlName(radio ? "radio" : "check", id));
-        connect(button, &QAbstractButton::clicked, this, [this, id] {
-            form_.click(id);
-            refreshStates();
-            valuesChanged();
-        });
+        if (radio) button->installEventFilter(this);
+        connect(button, &QAbstractButton::clicked, this, [this, id] { clickControl(id); });
         widget = button;
         break;
     }
@@ -394,6 +392,13 @@ QWidget* FormDialog::makeControl(const ControlTemplate& control, int index)
     return widget;
 }
 
+void FormDialog::clickControl(int id)
+{
+    form_.click(id);
+    refreshStates();
+    valuesChanged();
+}
+
 void FormDialog::refreshStates()
 {
     for (const ControlTemplate& control : form_.layout().controls) {
@@ -404,7 +409,38 @@ void FormDialog::refreshStates()
             static_cast<QAbstractButton*>(widget)->setChecked(form_.checked(control.id));
         else if (control.kind == ControlKind::label)
             static_cast<QLabel*>(widget)->setText(QString::fromStdString(form_.text(control.id)));
+        if (control.kind != ControlKind::radio) continue;
+        // The group's tab stop: its ticked button, or its first when none is ticked.
+        const std::vector<int> group = form_.radioGroup(control.id);
+        const auto ticked = std::find_if(group.begin(), group.end(), [&](int id) { return form_.checked(id); });
+        const bool stop = ticked == group.end() ? control.id == group.front() : control.id == *ticked;
+        widget->setFocusPolicy(stop ? Qt::StrongFocus : Qt::ClickFocus);
     }
+}
+
+int FormDialog::radioNeighbour(int id, int step) const
+{
+    const std::vector<int> group = form_.radioGroup(id);
+    const auto size = static_cast<int>(group.size());
+    const int at = static_cast<int>(std::find(group.begin(), group.end(), id) - group.begin());
+    for (int i = 1; i < size; ++i) {
+        const int other = group[static_cast<std::size_t>(((at + step * i) % size + size) % size)];
+        if (form_.enabled(other)) return other;
+    }
+    return id;
+}
+
+bool FormDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    const int step = key == Qt::Key_Down || key == Qt::Key_Right ? 1 : key == Qt::Key_Up || key == Qt::Key_Left ? -1 : 0;
+    const auto it = std::find_if(controls_.begin(), controls_.end(), [&](const auto& c) { return c.second == watched; });
+    if (step == 0 || it == controls_.end()) return QDialog::eventFilter(watched, event);
+    const int chosen = radioNeighbour(it->first, step);
+    controls_.at(chosen)->setFocus(Qt::TabFocusReason);
+    if (!form_.checked(chosen)) clickControl(chosen);
+    return true;
 }
 
 void FormDialog::press(int id)

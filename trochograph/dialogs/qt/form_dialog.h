@@ -31,6 +31,8 @@ protected:
     // The keyboard's cancel key and the close box press button 2.
     void reject() override;
     void paintEvent(QPaintEvent* event) override;
+    // The arrow keys on a radio button choose its neighbour in the group.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void build(CurvePreview* preview);
@@ -47,8 +49,14 @@ private:
     void scrollPage(const QSize& content, const QSize& room, int gap);
     QWidget* makeControl(const ControlTemplate& control, int index);
     void press(int id);
-    // Shows the form's ticks and enabled states; texts are the user's once shown.
+    // A click on a radio button or check box, from the mouse or the keyboard.
+    void clickControl(int id);
+    // Shows the form's ticks and enabled states; texts are the user's once shown. Tab
+    // enters a group of radio buttons at its ticked one.
     void refreshStates();
+    // The radio button `step` places (1 or -1) from `id` in its group, past disabled ones
+    // and round its ends; `id` itself when none other is enabled.
+    int radioNeighbour(int id, int step) const;
     // Tells the preview and the colour swatches that the values may have changed.
     void valuesChanged();
     // A swatch beside the frame of each colour's three boxes (`gap` from it, `width`

@@ -133,24 +133,70 @@ private slots:
     void tabVisitsEveryControlInLayoutOrder()
     {
         OpenDialog d(dialogImageType);
-        const QStringList order = {"button2", "radio220", "radio221", "radio222", "radio223", "check230", "button1"};
+        // A group of radio buttons is one stop, at its ticked button.
+        const QStringList order = {"button2", "radio220", "check230", "button1", "button2"};
         for (const QString& next : order) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget()->objectName(), next);
         }
-        // Space on a radio button chooses it, and the form reacts.
-        for (int i = 0; i < 4; ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget()->objectName(), QString("radio222"));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        // Space on a radio button chooses it, and the form reacts; so does a click.
+        click(d.dialog.get(), "radio222");
         QVERIFY(d.get<QRadioButton>("radio222")->isChecked());
         QVERIFY(!d.get<QRadioButton>("radio220")->isChecked());
         QVERIFY(!d.get<QCheckBox>("check230")->isEnabled());
-        click(d.dialog.get(), "radio221");
+        d.get<QRadioButton>("radio221")->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
         QVERIFY(d.get<QCheckBox>("check230")->isEnabled());
         QVERIFY(!d.get<QRadioButton>("radio222")->isChecked());
         // A second click on the ticked button leaves it ticked.
         click(d.dialog.get(), "radio221");
         QVERIFY(d.get<QRadioButton>("radio221")->isChecked());
+    }
+
+    // Keyboard only: Tab enters each group at its ticked button, and the arrow keys choose
+    // the next or the previous one, round the ends, the form reacting to each choice.
+    void radioGroupsAnswerTheArrowKeys_data()
+    {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<int>("start");  // the type, method or index the dialog opens on
+        QTest::addColumn<QString>("ticked");
+        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<QStringList>("chosen");
+        QTest::newRow("image type") << int(dialogImageType) << 3 << "radio223"
+                                    << QList<int>{Qt::Key_Down, Qt::Key_Right, Qt::Key_Up}
+                                    << QStringList{"radio220", "radio221", "radio220"};
+        QTest::newRow("ellipse method") << int(dialogEllipseOptions) << 1 << "radio321"
+                                        << QList<int>{Qt::Key_Down, Qt::Key_Down, Qt::Key_Left}
+                                        << QStringList{"radio322", "radio320", "radio322"};
+        QTest::newRow("irrational k") << int(dialogChooseK) << 4 << "radio424" << QList<int>{Qt::Key_Up, Qt::Key_Up}
+                                      << QStringList{"radio423", "radio422"};
+    }
+    void radioGroupsAnswerTheArrowKeys()
+    {
+        QFETCH(int, id);
+        QFETCH(int, start);
+        QFETCH(QString, ticked);
+        QFETCH(QList<int>, keys);
+        QFETCH(QStringList, chosen);
+        OpenDialog d(id, [&](CurveParameters& p) {
+            p.ellipse = 1;
+            p.type = id == dialogImageType ? start : 0;
+            p.method = id == dialogEllipseOptions ? start : 0;
+            p.kindex = id == dialogChooseK ? start : 0;
+        });
+        while (!QApplication::focusWidget()->inherits("QRadioButton"))
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), ticked);
+        for (qsizetype i = 0; i < keys.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(keys[i]));
+            QCOMPARE(QApplication::focusWidget()->objectName(), chosen[i]);
+            QVERIFY(d.get<QRadioButton>(qPrintable(chosen[i]))->isChecked());
+        }
+        // The form followed: OK stores the last choice.
+        click(d.dialog.get(), "button1");
+        const CurveParameters& e = d.edited();
+        const int last = chosen.back().mid(5).toInt() % 10;
+        QCOMPARE(id == dialogImageType ? e.type : id == dialogEllipseOptions ? e.method : int(e.kindex), last);
     }
 
     void typingAndReturnReachTheForm()

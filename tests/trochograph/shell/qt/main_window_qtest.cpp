@@ -430,6 +430,37 @@ private slots:
                 QCOMPARE(shown.pixel(x, y), canvas.pixel(x, y));
     }
 
+    // The closure figures' box stands alone: the window takes a Pause meanwhile, and the
+    // drawing waits for the box, then draws the first segment and holds.
+    void aPauseWhileTheClosureFiguresShowHoldsAfterTheFirstSegment()
+    {
+        Program p;
+        QVERIFY(p.app->start());
+        p.stopIntro();
+        {
+            ModalScript note;
+            QTest::keyClick(&p.window(), Qt::Key_D);
+            QCOMPARE(note.seen, QStringList{"Debugging display turned on."});
+        }
+        p.window().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&p.window()));
+        bool paused = false;
+        ModalScript figures({[&](QWidget* box) {
+            QCOMPARE(p.state().progress.theta, 0.0);
+            QTest::keyClick(&p.window(), Qt::Key_Pause);
+            paused = p.state().flags.okroulette == 0;
+            QTest::qWait(50);  // the drawing, held by the box, draws nothing meanwhile
+            QCOMPARE(p.state().progress.theta, 0.0);
+            static_cast<QMessageBox*>(box)->accept();
+        }});
+        QTest::keyClick(&p.window(), Qt::Key_R);
+        QVERIFY(p.runUntil([&] { return figures.done() && !test::waitingWindow(); }));
+        QVERIFY(paused);
+        p.settle();
+        QCOMPARE(p.state().progress.theta, p.state().params.increment);
+        QVERIFY(p.window().controller().concludable());
+    }
+
     void pauseKeyPausesAndRResumes()
     {
         Program p;

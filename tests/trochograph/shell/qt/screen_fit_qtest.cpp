@@ -107,11 +107,11 @@ private slots:
             QVERIFY2(prose->height() >= prose->heightForWidth(prose->width()), qPrintable(prose->objectName()));
         }
         // Whether or not the page scrolls, Tab goes round the controls in layout order
-        // (and a scrolled page).
+        // (and a scrolled page), a group of radio buttons at its ticked one.
         QWidget* focus = QApplication::focusWidget();
         for (const ControlTemplate& c : form->layout().controls) {
-            const bool takesFocus = c.kind == ControlKind::button || c.kind == ControlKind::radio ||
-                                    c.kind == ControlKind::checkBox || c.kind == ControlKind::edit;
+            const bool takesFocus = c.kind == ControlKind::button || c.kind == ControlKind::checkBox ||
+                                    c.kind == ControlKind::edit || (c.kind == ControlKind::radio && form->checked(c.id));
             if (!takesFocus || !form->enabled(c.id)) continue;
             QVERIFY(focus);
             QVERIFY2(focus->objectName().endsWith(QString::number(c.id)), qPrintable(focus->objectName()));
