@@ -5,8 +5,8 @@
 
 #include <limits>
 
-#include "trochograph/engine/engine_probe.h"
 #include "files/svg_export.h"
+#include "trochograph/engine/engine_probe.h"
 
 namespace trochograph::bench {
 namespace {

@@ -8,8 +8,8 @@
 
 #include <filesystem>
 
-#include "trochograph/engine/engine_probe.h"
 #include "files/video_writer.h"
+#include "trochograph/engine/engine_probe.h"
 
 namespace trochograph::bench {
 namespace {

@@ -11,8 +11,8 @@
 #include <string_view>
 #include <vector>
 
-#include "dialogs/dialog_template.h"
 #include "common/message.h"
+#include "dialogs/dialog_template.h"
 
 namespace trochograph {
 

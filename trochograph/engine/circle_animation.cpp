@@ -6,8 +6,8 @@
 #include "common/trunc_int.h"
 #include "engine/curve_state.h"
 #include "engine/drawing_record.h"
-#include "engine/visible_area.h"
 #include "engine/rotate.h"
+#include "engine/visible_area.h"
 
 namespace trochograph {
 

@@ -6,13 +6,13 @@
 #include <memory>
 #include <new>
 
+#include "common/terminal_progress.h"
 #include "engine/engine.h"
 #include "files/map_palette.h"
 #include "files/video_writer.h"
 #include "shell/curve_film.h"
 #include "shell/image_export.h"
 #include "shell/parameter_loading.h"
-#include "common/terminal_progress.h"
 
 namespace trochograph {
 

@@ -10,11 +10,11 @@
 #include <optional>
 #include <string>
 
+#include "common/message.h"
 #include "common/progress.h"
 #include "common/result.h"
 #include "dialogs/dialog_template.h"
 #include "dialogs/form.h"
-#include "common/message.h"
 #include "shell/file_dialogs.h"
 
 namespace trochograph {

@@ -7,8 +7,8 @@
 
 #include <limits>
 
-#include "trochograph/engine/engine_probe.h"
 #include "scratch_dir.h"
+#include "trochograph/engine/engine_probe.h"
 #include "trochograph/files/film_reader.h"
 
 namespace trochograph::test {

@@ -14,9 +14,9 @@
 #include "files/png_export.h"
 #include "files/rlt_file.h"
 #include "scratch_dir.h"
-#include "trochograph/engine/engine_probe.h"
 #include "shell/commands.h"
 #include "shell/palette_preview.h"
+#include "trochograph/engine/engine_probe.h"
 
 namespace trochograph::test {
 namespace {

@@ -19,12 +19,12 @@
 #include <algorithm>
 #include <limits>
 
-#include "dialogs/curve_form.h"
-#include "dialogs/qt/page_width.h"
-#include "dialogs/qt/preview_view.h"
 #include "common/qt/message_box.h"
 #include "common/qt/window_frame.h"
 #include "common/window_fit.h"
+#include "dialogs/curve_form.h"
+#include "dialogs/qt/page_width.h"
+#include "dialogs/qt/preview_view.h"
 
 namespace trochograph {
 

@@ -5,12 +5,12 @@
 #include <QScreen>
 #include <optional>
 
+#include "common/qt/message_box.h"
 #include "engine/engine.h"
 #include "shell/file_flows.h"
 #include "shell/parameter_loading.h"
 #include "shell/qt/canvas_view.h"
 #include "shell/qt/main_window.h"
-#include "common/qt/message_box.h"
 #include "shell/qt/picture_window.h"
 
 namespace trochograph {

@@ -12,22 +12,21 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QWindow>
-#include <exception>
 #include <new>
 #include <thread>
 
+#include "common/qt/message_box.h"
 #include "common/qt/step_timer.h"
+#include "common/qt/window_frame.h"
+#include "common/window_fit.h"
 #include "dialogs/qt/form_dialog.h"
 #include "shell/commands.h"
 #include "shell/file_flows.h"
 #include "shell/qt/canvas_view.h"
 #include "shell/qt/file_dialog.h"
-#include "common/qt/message_box.h"
 #include "shell/qt/picture_window.h"
 #include "shell/qt/recent_files_settings.h"
 #include "shell/qt/wait_cursor.h"
-#include "common/qt/window_frame.h"
-#include "common/window_fit.h"
 
 namespace trochograph {
 
