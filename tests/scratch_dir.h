@@ -1,11 +1,13 @@
 // A fresh directory per test, removed afterwards, for the tests that touch the disk.
 #pragma once
 
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <random>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace trochograph::test {
@@ -57,6 +59,16 @@ inline std::string readText(const std::filesystem::path& p)
 inline void writeBytes(const std::filesystem::path& p, const std::string& bytes)
 {
     std::ofstream(p, std::ios::binary) << bytes;
+}
+
+// Whether `folder`'s file system makes unnamed files (O_TMPFILE), which the programs save
+// through where it can: then a file being written shows no name in its folder.
+inline bool unnamedFilesWork(const std::filesystem::path& folder)
+{
+    const int fd = ::open(folder.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
+    if (fd < 0) return false;
+    ::close(fd);
+    return true;
 }
 
 }  // namespace trochograph::test
