@@ -7,6 +7,8 @@
 #include <iterator>
 #include <random>
 #include <string>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 #include <vector>
 
@@ -70,5 +72,22 @@ inline bool unnamedFilesWork(const std::filesystem::path& folder)
     ::close(fd);
     return true;
 }
+
+// A character device for links in tests to lead to: a node of its own with the null
+// device's numbers where the user may make one (root), so that a save that wrongly replaced
+// it would harm nothing; else /dev/null, which such a user can't replace.
+class ScratchDevice {
+public:
+    ScratchDevice()
+    {
+        const std::filesystem::path node = dir_ / "null";
+        if (::mknod(node.c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0) path_ = node;
+    }
+    const std::filesystem::path& path() const { return path_; }
+
+private:
+    ScratchDir dir_;
+    std::filesystem::path path_ = "/dev/null";
+};
 
 }  // namespace trochograph::test

@@ -68,7 +68,8 @@ TEST(SaveFile, FailuresToCreateSayWhy)
     ScratchDir dir;
     std::filesystem::create_directory(dir / "folder");
     ASSERT_EQ(::mkfifo((dir / "fifo.png").c_str(), 0644), 0);
-    std::filesystem::create_symlink("/dev/null", dir / "null.tga");
+    const test::ScratchDevice device;
+    std::filesystem::create_symlink(device.path(), dir / "null.tga");
     std::filesystem::create_symlink("fifo.png", dir / "to-fifo");
     std::filesystem::create_symlink(dir / "to-fifo", dir / "to-link.rlt");
     // A link of /proc leads to a pipe that has no name to find it by, as /dev/stdout may.
@@ -79,7 +80,7 @@ TEST(SaveFile, FailuresToCreateSayWhy)
         {dir / "folder", "can't create the file: Is a directory"},
         {dir / (std::string(256, 'n') + ".tga"), "can't create the file: File name too long"},
         {dir / "fifo.png", "can't save over a FIFO, only over a regular file"},
-        {dir / "null.tga", "can't save over a character device (/dev/null), only over a regular file"},
+        {dir / "null.tga", "can't save over a character device (" + device.path().string() + "), only over a regular file"},
         {dir / "to-link.rlt", "can't save over a FIFO (" + (dir / "fifo.png").string() + "), only over a regular file"},
         {"/proc/self/fd/" + std::to_string(pipe[1]), "can't save over a FIFO, only over a regular file"},
     };
@@ -96,7 +97,7 @@ TEST(SaveFile, FailuresToCreateSayWhy)
     EXPECT_EQ(entries, (std::vector<std::string>{"fifo.png", "folder", "null.tga", "to-fifo", "to-link.rlt"}));
     struct stat st {};
     EXPECT_TRUE(::lstat((dir / "fifo.png").c_str(), &st) == 0 && S_ISFIFO(st.st_mode));
-    EXPECT_TRUE(::stat("/dev/null", &st) == 0 && S_ISCHR(st.st_mode));
+    EXPECT_TRUE(::stat(device.path().c_str(), &st) == 0 && S_ISCHR(st.st_mode));
 }
 
 TEST(SaveFile, AReadOnlyPlaceSaysWhy)

@@ -227,7 +227,8 @@ TEST(VideoWriter, RefusalsLeaveNoFile)
     ScratchDir dir;
     std::filesystem::create_directory(dir / "folder.gif");
     ASSERT_EQ(::mkfifo((dir / "fifo.mp4").c_str(), 0644), 0);
-    std::filesystem::create_symlink("/dev/null", dir / "null.webm");
+    const test::ScratchDevice device;
+    std::filesystem::create_symlink(device.path(), dir / "null.webm");
     struct Case {
         std::string name;
         VideoKind kind;
@@ -249,7 +250,7 @@ TEST(VideoWriter, RefusalsLeaveNoFile)
         {"folder.gif", VideoKind::gif, 64, 25, ErrorCode::cannotCreate, "can't create the file: Is a directory"},
         {"fifo.mp4", VideoKind::mp4, 64, 25, ErrorCode::cannotCreate, "can't save over a FIFO, only over a regular file"},
         {"null.webm", VideoKind::webm, 64, 25, ErrorCode::cannotCreate,
-         "can't save over a character device (/dev/null), only over a regular file"},
+         "can't save over a character device (" + device.path().string() + "), only over a regular file"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.message);
@@ -267,7 +268,7 @@ TEST(VideoWriter, RefusalsLeaveNoFile)
         for (const char* name : {"a.gif", "a.mp4", "a.webm"}) EXPECT_EQ(test::readText(dir / name), "old");
     }
     EXPECT_EQ(std::filesystem::status(dir / "fifo.mp4").type(), std::filesystem::file_type::fifo);
-    EXPECT_EQ(std::filesystem::status("/dev/null").type(), std::filesystem::file_type::character);
+    EXPECT_EQ(std::filesystem::status(device.path()).type(), std::filesystem::file_type::character);
 }
 
 // Abandoned without finish(), or ended by a wrong frame, a film leaves the old file as it
