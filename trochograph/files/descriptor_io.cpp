@@ -17,8 +17,8 @@ struct Position {
     std::int64_t at = 0;
 };
 
-// Large enough that a frame takes a few writes: the file protocol's 32 KiB made 1080p films
-// no faster.
+// With 32 KiB, as FFmpeg's file protocol buffers, writing through the descriptor was
+// slower (bench/video_bench.cpp's filmBytes); with 256 KiB it is as fast as that protocol.
 constexpr int bufferSize = 256 * 1024;
 
 int readPacket(void* opaque, std::uint8_t* buffer, int size)
