@@ -68,7 +68,9 @@ Result<int> TemporaryFile::create(const std::filesystem::path& target)
     errno = 0;
     folder_ = ::open(folderPath_.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
     if (folder_ < 0) return cannotCreate(lastError());
-    if (naming_ == Naming::unnamedWherePossible) {
+    // An unnamed file is linked through /proc in the end; without it (a bare chroot) the
+    // save would fail only once everything was written.
+    if (naming_ == Naming::unnamedWherePossible && ::access("/proc/self/fd", F_OK) == 0) {
         errno = 0;
         fd_ = ::openat(folder_, ".", O_TMPFILE | O_RDWR | O_CLOEXEC, 0666);
         if (fd_ < 0 && !noUnnamedFiles(lastError())) {
