@@ -15,10 +15,9 @@ extern "C" {
 #include <cstring>
 #include <optional>
 #include <string>
-#include <system_error>
-#include <unistd.h>
 
 #include "common/palette.h"
+#include "files/descriptor_io.h"
 #include "files/gif_palette.h"
 #include "files/temporary_file.h"
 
@@ -98,7 +97,7 @@ public:
 
 private:
     Result<void> openEncoder(const AVCodec* encoder);
-    Result<void> openMuxer(const std::string& url);
+    Result<void> openMuxer();
     Result<void> addYuv(const Surface& frame, int times);
     Result<void> addGif(const Surface& frame, int times);
     // One GIF frame from `start` to `end`, in centiseconds.
@@ -115,6 +114,7 @@ private:
     int side_;
     int fps_;
     TemporaryFile temp_;
+    int fd_ = -1;  // temp_'s, which the muxer writes and reads back through
     AVFormatContext* format_ = nullptr;
     AVStream* stream_ = nullptr;
     AVCodecContext* codec_ = nullptr;
@@ -141,22 +141,18 @@ Result<void> FfmpegFilm::open(const std::filesystem::path& path)
     if (!encoder)
         return Error{ErrorCode::cannotCreate, std::string("the installed FFmpeg has no ") + encoding_.codec +
                                                   " encoder (" + encoding_.encoder + ")"};
-    const int fd = temp_.create(path);
-    if (fd < 0)
-        return Error{ErrorCode::cannotCreate, "can't create the file: " + std::generic_category().message(temp_.error())};
-    // FFmpeg opens the file itself: the MP4 muxer reads it back to move its index first.
-    ::close(fd);
-    // "file:" keeps a colon in a folder's name from being taken for a protocol.
-    const std::string url = "file:" + temp_.path().string();
-
-    if (const int error = avformat_alloc_output_context2(&format_, nullptr, encoding_.muxer, url.c_str()); error < 0)
+    const Result<int> fd = temp_.create(path);
+    if (!fd) return fd.error();
+    fd_ = *fd;
+    // The name is only a label: the muxer writes through the descriptor.
+    if (const int error = avformat_alloc_output_context2(&format_, nullptr, encoding_.muxer, path.c_str()); error < 0)
         return fail(avFailure(ErrorCode::cannotCreate, "can't start the film", error));
     stream_ = avformat_new_stream(format_, nullptr);
     frame_ = av_frame_alloc();
     packet_ = av_packet_alloc();
     if (!stream_ || !frame_ || !packet_) return fail(avFailure(ErrorCode::noMemory, "", AVERROR(ENOMEM)));
     if (Result<void> opened = openEncoder(encoder); !opened) return opened;
-    return openMuxer(url);
+    return openMuxer();
 }
 
 Result<void> FfmpegFilm::openEncoder(const AVCodec* encoder)
@@ -210,14 +206,13 @@ Result<void> FfmpegFilm::openEncoder(const AVCodec* encoder)
     return {};
 }
 
-Result<void> FfmpegFilm::openMuxer(const std::string& url)
+Result<void> FfmpegFilm::openMuxer()
 {
     stream_->time_base = codec_->time_base;
     stream_->avg_frame_rate = codec_->framerate;
     if (const int error = avcodec_parameters_from_context(stream_->codecpar, codec_); error < 0)
         return fail(avFailure(ErrorCode::cannotCreate, "can't start the film", error));
-    if (const int error = avio_open(&format_->pb, url.c_str(), AVIO_FLAG_WRITE); error < 0)
-        return fail(avFailure(ErrorCode::cannotCreate, "can't create the file", error));
+    if (!writeFormatTo(format_, &fd_)) return fail(avFailure(ErrorCode::noMemory, "", AVERROR(ENOMEM)));
     AVDictionary* options = dictionaryOf(encoding_.muxerOptions);
     const int error = avformat_write_header(format_, &options);
     av_dict_free(&options);
@@ -327,12 +322,10 @@ Result<void> FfmpegFilm::finish()
     if (const int error = av_write_trailer(format_); error < 0)
         return fail(avFailure(ErrorCode::writeFailed, "can't write the file", error));
     // Closing writes what is still buffered; a full disk may only show here.
-    if (const int error = avio_closep(&format_->pb); error < 0)
+    if (const int error = closeDescriptorIo(&format_->pb); error < 0)
         return fail(avFailure(ErrorCode::writeFailed, "can't write the file", error));
     close();
-    if (!temp_.replaceTarget())
-        return fail(
-            {ErrorCode::writeFailed, "can't replace the file: " + std::generic_category().message(temp_.error())});
+    if (Result<void> replaced = temp_.replaceTarget(); !replaced) return fail(replaced.error());
     finished_ = true;
     return {};
 }
@@ -350,7 +343,7 @@ void FfmpegFilm::close()
     if (format_) {
         // The GIF muxer keeps the last packet until its trailer, and frees it only there.
         if (kind_ == VideoKind::gif && headerWritten_ && !trailerWritten_) (void)av_write_trailer(format_);
-        if (format_->pb) (void)avio_closep(&format_->pb);
+        (void)closeDescriptorIo(&format_->pb);
         avformat_free_context(format_);
         format_ = nullptr;
         stream_ = nullptr;

@@ -4,7 +4,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstring>
-#include <system_error>
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace trochograph {
@@ -12,22 +12,23 @@ namespace trochograph {
 namespace {
 
 // A slot goes free -> claimed (being filled, the handler skips it) -> ready (the handler
-// removes its path) -> free. Only lock-free atomics are safe to read in a handler.
+// removes its file) -> free. Only lock-free atomics are safe to read in a handler.
 enum SlotState : int { slotFree, slotClaimed, slotReady };
 static_assert(std::atomic<int>::is_always_lock_free);
 
 struct Slot {
     std::atomic<int> state{slotFree};
-    char path[temporaryPathCapacity];
+    int folder = -1;
+    char name[temporaryNameCapacity + 1];
 };
 
 Slot slots[temporaryFileSlots];
 
-// Only async-signal-safe calls in here: unlink, sigaction, raise.
+// Only async-signal-safe calls in here: unlinkat, sigaction, raise.
 extern "C" void removeTemporaryFilesAndDie(int signal)
 {
     for (Slot& slot : slots)
-        if (slot.state.load(std::memory_order_acquire) == slotReady) ::unlink(slot.path);
+        if (slot.state.load(std::memory_order_acquire) == slotReady) ::unlinkat(slot.folder, slot.name, 0);
     struct sigaction fallback {};
     fallback.sa_handler = SIG_DFL;
     sigemptyset(&fallback.sa_mask);
@@ -61,16 +62,15 @@ void removeTemporaryFilesOnInterrupt()
     (void)installed;
 }
 
-int registerTemporaryFile(const std::filesystem::path& path)
+int registerTemporaryFile(int folder, std::string_view name)
 {
-    std::error_code ec;
-    const std::filesystem::path absolute = std::filesystem::absolute(path, ec);
-    const std::string& text = ec ? path.native() : absolute.native();
-    if (text.size() >= temporaryPathCapacity) return -1;
+    if (name.size() > temporaryNameCapacity) return -1;
     for (int i = 0; i < temporaryFileSlots; ++i) {
         int expected = slotFree;
         if (!slots[i].state.compare_exchange_strong(expected, slotClaimed, std::memory_order_acquire)) continue;
-        std::memcpy(slots[i].path, text.c_str(), text.size() + 1);
+        slots[i].folder = folder;
+        std::memcpy(slots[i].name, name.data(), name.size());
+        slots[i].name[name.size()] = '\0';
         slots[i].state.store(slotReady, std::memory_order_release);
         return i;
     }

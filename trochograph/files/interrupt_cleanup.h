@@ -1,13 +1,18 @@
 // Removing the temporary files of unfinished saves when SIGINT or SIGTERM ends the program,
-// so that an interrupted save of a large picture leaves nothing behind.
+// so that an interrupted save of a large picture leaves nothing behind. Only files that
+// have a name need it: an unnamed temporary file (temporary_file.h) goes with the process,
+// however it ends.
 //
-// Open file sinks register their temporary paths in a fixed table that a signal handler
-// can read without locks or allocation. The handler removes every registered file, restores
-// the signal's default action and raises it again, so the program still ends as it would
-// have without the handler.
+// Temporary files are registered as their name in a folder the saver holds open, in a fixed
+// table that a signal handler can read without locks or allocation: however long the
+// folder's path, and wherever the program has changed directory to, the name is removed
+// where it was made. The handler removes every registered file, restores the signal's
+// default action and raises it again, so the program still ends as it would have without
+// the handler.
 #pragma once
 
-#include <filesystem>
+#include <cstddef>
+#include <string_view>
 
 namespace trochograph {
 
@@ -16,15 +21,16 @@ namespace trochograph {
 // nothing.
 void removeTemporaryFilesOnInterrupt();
 
-// How many temporary files can be registered at once, and the longest path (in bytes) that
-// fits. A file that doesn't fit is still written, but not removed on a signal.
+// How many temporary files can be registered at once, and the longest name (in bytes, a
+// file system's own limit) that fits. A file that doesn't fit is still written, but not
+// removed on a signal.
 inline constexpr int temporaryFileSlots = 16;
-inline constexpr std::size_t temporaryPathCapacity = 4096;
+inline constexpr std::size_t temporaryNameCapacity = 255;
 
-// Registers a path for removal on a signal; returns the slot, or -1 when the table is full
-// or the path too long. The path is made absolute so that a change of directory doesn't
-// redirect the removal.
-int registerTemporaryFile(const std::filesystem::path& path);
+// Registers the file `name` in the folder open as `folder` for removal on a signal; the
+// folder must stay open until the slot is freed. Returns the slot, or -1 when the table is
+// full or the name too long.
+int registerTemporaryFile(int folder, std::string_view name);
 
 // Frees a slot from registerTemporaryFile; -1 is ignored.
 void unregisterTemporaryFile(int slot);

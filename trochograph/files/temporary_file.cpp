@@ -5,14 +5,13 @@
 #include <chrono>
 #include <cstdint>
 #include <fcntl.h>
-#include <optional>
 #include <random>
-#include <string>
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
 
 #include "files/interrupt_cleanup.h"
+#include "files/save_target.h"
 
 namespace trochograph {
 
@@ -34,7 +33,7 @@ std::uint64_t randomBits()
 }
 
 // A short name of its own, so that a target name near the length limit still gets one.
-std::filesystem::path temporaryName()
+std::string temporaryName()
 {
     static constexpr char hex[] = "0123456789abcdef";
     std::string name = ".trochograph-";
@@ -43,101 +42,136 @@ std::filesystem::path temporaryName()
     return name + ".tmp";
 }
 
-struct Target {
-    std::filesystem::path path;    // links followed
-    std::optional<mode_t> mode;    // the permission bits of an existing file
-    int error = 0;                 // why there can be no file at `path`
-};
-
-// The file that writing to `target` would change: symbolic links are followed to the end of
-// their chain, as opening the name for writing would. The name is looked up now, so that a
-// name too long or a path through a plain file is refused before anything is written.
-Target resolve(const std::filesystem::path& target)
-{
-    constexpr int maxLinks = 40;  // the kernel's own limit on a chain of links
-    if (target.empty()) return {target, std::nullopt, ENOENT};
-    std::filesystem::path p = target;
-    for (int link = 0; link <= maxLinks; ++link) {
-        struct stat st {};
-        if (::lstat(p.c_str(), &st) != 0) {
-            // No file yet (or a dangling link's target): a new file is made there.
-            if (errno == ENOENT) return {p, std::nullopt, 0};
-            return {p, std::nullopt, errno};
-        }
-        if (S_ISDIR(st.st_mode)) return {p, std::nullopt, EISDIR};
-        if (!S_ISLNK(st.st_mode)) return {p, st.st_mode & 07777, 0};
-        std::error_code ec;
-        const std::filesystem::path next = std::filesystem::read_symlink(p, ec);
-        if (ec) return {p, std::nullopt, ec.value()};
-        p = next.is_absolute() ? next : p.parent_path() / next;
-    }
-    return {p, std::nullopt, ELOOP};
-}
+// How many fresh names are tried when each is already taken.
+constexpr int nameAttempts = 16;
 
 // errno after a failed call, or a general I/O error when the call left it unset.
 int lastError() { return errno != 0 ? errno : EIO; }
 
+// What open says when the file system or the kernel makes no unnamed files.
+bool noUnnamedFiles(int error) { return error == EOPNOTSUPP || error == EISDIR || error == EINVAL; }
+
+Error cannotReplace(int error)
+{
+    return {ErrorCode::writeFailed, "can't replace the file: " + std::generic_category().message(error)};
+}
+
 }  // namespace
 
-int TemporaryFile::create(const std::filesystem::path& target)
+Result<int> TemporaryFile::create(const std::filesystem::path& target)
 {
     discard();
-    error_ = 0;
-    const Target resolved = resolve(target);
-    if (resolved.error != 0) {
-        error_ = resolved.error;
-        return -1;
-    }
-    target_ = resolved.path;
-    const std::filesystem::path dir = target_.parent_path();
-    // Exclusive creation never opens an existing file; on a clash try another name. The
-    // name is registered before the file exists, so that no moment leaves it unregistered.
-    for (int attempt = 0; attempt < 16; ++attempt) {
-        std::filesystem::path candidate = dir / temporaryName();
-        slot_ = registerTemporaryFile(candidate);
+    const Result<SaveTarget> resolved = resolveSaveTarget(target);
+    if (!resolved) return resolved.error();
+    folderPath_ = resolved->path.has_parent_path() ? resolved->path.parent_path() : std::filesystem::path(".");
+    targetName_ = resolved->path.filename().string();
+    errno = 0;
+    folder_ = ::open(folderPath_.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    if (folder_ < 0) return cannotCreate(lastError());
+    // An unnamed file is linked through /proc in the end; without it (a bare chroot) the
+    // save would fail only once everything was written.
+    if (naming_ == Naming::unnamedWherePossible && ::access("/proc/self/fd", F_OK) == 0) {
         errno = 0;
-        const int fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        const int openError = lastError();
-        if (fd >= 0) {
-            // A failure here keeps the umask's mode, which is no reason to refuse the save.
-            if (resolved.mode) (void)::fchmod(fd, *resolved.mode);
-            path_ = std::move(candidate);
-            return fd;
+        fd_ = ::openat(folder_, ".", O_TMPFILE | O_RDWR | O_CLOEXEC, 0666);
+        if (fd_ < 0 && !noUnnamedFiles(lastError())) {
+            const int error = lastError();
+            discard();
+            return cannotCreate(error);
+        }
+    }
+    if (fd_ < 0) {
+        if (Result<int> named = createNamed(); !named) {
+            discard();
+            return named.error();
+        }
+    }
+    // A failure here keeps the umask's mode, which is no reason to refuse the save.
+    if (resolved->mode) (void)::fchmod(fd_, *resolved->mode);
+    return fd_;
+}
+
+Result<int> TemporaryFile::createNamed()
+{
+    // Exclusive creation never opens an existing file, nor follows a link; on a clash try
+    // another name. The name is registered before the file exists, so that no moment
+    // leaves it unregistered.
+    for (int attempt = 0; attempt < nameAttempts; ++attempt) {
+        std::string name = temporaryName();
+        slot_ = registerTemporaryFile(folder_, name);
+        errno = 0;
+        fd_ = ::openat(folder_, name.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        const int error = lastError();
+        if (fd_ >= 0) {
+            name_ = std::move(name);
+            return fd_;
         }
         unregisterTemporaryFile(slot_);
         slot_ = -1;
-        if (openError != EEXIST) {
-            error_ = openError;
-            return -1;
-        }
+        if (error != EEXIST) return cannotCreate(error);
     }
-    error_ = EEXIST;
-    return -1;
+    return cannotCreate(EEXIST);
 }
 
-bool TemporaryFile::replaceTarget()
+Result<void> TemporaryFile::linkFreshName(std::string& linked)
 {
-    if (path_.empty()) return false;
-    errno = 0;
-    if (::rename(path_.c_str(), target_.c_str()) != 0) {
-        error_ = lastError();
-        return false;
+    // Linking can't replace a file, so the file gets a fresh name that the rename then puts
+    // in the target's place at once. That name is registered like a named file's.
+    const std::string self = "/proc/self/fd/" + std::to_string(fd_);
+    for (int attempt = 0; attempt < nameAttempts; ++attempt) {
+        std::string name = temporaryName();
+        slot_ = registerTemporaryFile(folder_, name);
+        errno = 0;
+        int done = ::linkat(AT_FDCWD, self.c_str(), folder_, name.c_str(), AT_SYMLINK_FOLLOW);
+        // Without /proc, the descriptor itself, where the process may link one.
+        if (done != 0 && errno == ENOENT) done = ::linkat(fd_, "", folder_, name.c_str(), AT_EMPTY_PATH);
+        const int error = lastError();
+        if (done == 0) {
+            linked = std::move(name);
+            return {};
+        }
+        unregisterTemporaryFile(slot_);
+        slot_ = -1;
+        if (error != EEXIST) return cannotReplace(error);
     }
+    return cannotReplace(EEXIST);
+}
+
+Result<void> TemporaryFile::replaceTarget()
+{
+    if (fd_ < 0) return cannotReplace(EBADF);
+    if (Result<void> replaceable = stillReplaceable(folder_, targetName_); !replaceable) return replaceable;
+    if (name_.empty())
+        if (Result<void> linked = linkFreshName(name_); !linked) return linked;
+    errno = 0;
+    if (::renameat(folder_, name_.c_str(), folder_, targetName_.c_str()) != 0) return cannotReplace(lastError());
     // Renamed: the temporary name is the target's now and must not be removed.
-    unregisterTemporaryFile(slot_);
-    slot_ = -1;
-    path_.clear();
-    return true;
+    name_.clear();
+    discard();
+    return {};
 }
 
 void TemporaryFile::discard()
 {
-    if (!path_.empty()) {
-        ::unlink(path_.c_str());
-        path_.clear();
+    if (fd_ >= 0) {
+        ::close(fd_);
+        fd_ = -1;
     }
+    if (!name_.empty()) {
+        ::unlinkat(folder_, name_.c_str(), 0);
+        name_.clear();
+    }
+    // Freed before the folder closes, so the signal handler never uses a closed descriptor.
     unregisterTemporaryFile(slot_);
     slot_ = -1;
+    if (folder_ >= 0) {
+        ::close(folder_);
+        folder_ = -1;
+    }
+}
+
+std::filesystem::path TemporaryFile::path() const
+{
+    return name_.empty() ? std::filesystem::path() : folderPath_ / name_;
 }
 
 }  // namespace trochograph

@@ -1,9 +1,9 @@
 // Films of a drawing: MP4 (H.264 in yuv420p, moov atom first, for browsers and phones),
 // WebM (VP9) or GIF (each frame in its own colours, exact when a frame holds at most 256),
 // written frame by frame as they come, none kept, through FFmpeg's libraries. The file is
-// written as a temporary file beside the target, registered for removal should SIGINT or
-// SIGTERM end the program, and renamed over the target only by finish(): a failure, a
-// cancel or an interrupt leaves no file and keeps an old one.
+// a temporary file beside the target (temporary_file.h), written and read back through its
+// descriptor alone, and put in the target's place only by finish(): a failure, a cancel or
+// an interrupt leaves no file and keeps an old one.
 #pragma once
 
 #include <filesystem>
@@ -35,7 +35,8 @@ public:
     // Opens the encoder and the temporary file for square frames of `side` pixels shown
     // `fps` times a second. Refuses, in one line: an odd side for MP4 or WebM, a side
     // outside minFilmSide..maxFilmSide, fps outside minFps..maxFps, an encoder missing
-    // from the installed libraries (naming it), a file that can't be created.
+    // from the installed libraries (naming it), a file that can't be created or a target
+    // that is not a regular file (save_target.h).
     [[nodiscard]] static Result<std::unique_ptr<VideoWriter>> open(const std::filesystem::path& path, VideoKind kind,
                                                                    int side, int fps);
     // Without a successful finish(), removes the temporary file; the target is untouched.

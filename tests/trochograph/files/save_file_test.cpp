@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <optional>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "files/png_export.h"
@@ -59,15 +60,29 @@ TEST(SaveFile, AFullDiskFailsAndKeepsTheOldFile)
     }
 }
 
-// One line each, with the system's reason, for the command line.
+// One line each, with the system's reason, for the command line. Only a regular file is
+// saved over: a FIFO or a device, named or reached through links, stays as it was, and a
+// reader waiting on the FIFO is not given a file in its place.
 TEST(SaveFile, FailuresToCreateSayWhy)
 {
     ScratchDir dir;
     std::filesystem::create_directory(dir / "folder");
+    ASSERT_EQ(::mkfifo((dir / "fifo.png").c_str(), 0644), 0);
+    const test::ScratchDevice device;
+    std::filesystem::create_symlink(device.path(), dir / "null.tga");
+    std::filesystem::create_symlink("fifo.png", dir / "to-fifo");
+    std::filesystem::create_symlink(dir / "to-fifo", dir / "to-link.rlt");
+    // A link of /proc leads to a pipe that has no name to find it by, as /dev/stdout may.
+    int pipe[2];
+    ASSERT_EQ(::pipe(pipe), 0);
     const std::pair<std::filesystem::path, std::string> cases[] = {
         {dir / "missing" / "a.tga", "can't create the file: No such file or directory"},
         {dir / "folder", "can't create the file: Is a directory"},
         {dir / (std::string(256, 'n') + ".tga"), "can't create the file: File name too long"},
+        {dir / "fifo.png", "can't save over a FIFO, only over a regular file"},
+        {dir / "null.tga", "can't save over a character device (" + device.path().string() + "), only over a regular file"},
+        {dir / "to-link.rlt", "can't save over a FIFO (" + (dir / "fifo.png").string() + "), only over a regular file"},
+        {"/proc/self/fd/" + std::to_string(pipe[1]), "can't save over a FIFO, only over a regular file"},
     };
     for (const auto& [path, message] : cases) {
         const Result<void> saved = saveFile(path, [](ByteSink&) { return Result<void>(); });
@@ -75,7 +90,14 @@ TEST(SaveFile, FailuresToCreateSayWhy)
         EXPECT_EQ(saved.code(), ErrorCode::cannotCreate);
         EXPECT_EQ(saved.message(), message);
     }
-    EXPECT_EQ(dir.entries(), std::vector<std::string>{"folder"});
+    ::close(pipe[0]);
+    ::close(pipe[1]);
+    auto entries = dir.entries();
+    std::sort(entries.begin(), entries.end());
+    EXPECT_EQ(entries, (std::vector<std::string>{"fifo.png", "folder", "null.tga", "to-fifo", "to-link.rlt"}));
+    struct stat st {};
+    EXPECT_TRUE(::lstat((dir / "fifo.png").c_str(), &st) == 0 && S_ISFIFO(st.st_mode));
+    EXPECT_TRUE(::stat(device.path().c_str(), &st) == 0 && S_ISCHR(st.st_mode));
 }
 
 TEST(SaveFile, AReadOnlyPlaceSaysWhy)

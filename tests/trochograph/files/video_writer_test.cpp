@@ -219,7 +219,8 @@ TEST(VideoWriter, Mp4AndWebmFramesLengthAndPicture)
     }
 }
 
-// Refused before anything is written: no file, and an old one keeps its bytes.
+// Refused before anything is written: no file, and an old one keeps its bytes. (A FIFO or a
+// device as the output: render_cli_test.)
 TEST(VideoWriter, RefusalsLeaveNoFile)
 {
     ScratchDir dir;
@@ -261,7 +262,8 @@ TEST(VideoWriter, RefusalsLeaveNoFile)
 }
 
 // Abandoned without finish(), or ended by a wrong frame, a film leaves the old file as it
-// was and no temporary file; while it is written there is just the one hidden file more.
+// was and no temporary file; while it is written there is no file more where the file
+// system makes unnamed files, and just the one hidden file more elsewhere.
 TEST(VideoWriter, AbandonedOrFailedFilmsKeepTheOldFile)
 {
     for (const auto& [kind, name] : {std::pair{VideoKind::mp4, "f.mp4"}, std::pair{VideoKind::webm, "f.webm"},
@@ -274,7 +276,7 @@ TEST(VideoWriter, AbandonedOrFailedFilmsKeepTheOldFile)
             ASSERT_TRUE(writer);
             ASSERT_TRUE(writer->addFrame(curve(64, 30)));
             ASSERT_TRUE(writer->addFrame(curve(64, 60), 2));
-            EXPECT_EQ(dir.entries().size(), 2u);
+            EXPECT_EQ(dir.entries().size(), test::unnamedFilesWork(dir.path()) ? 1u : 2u);
         }
         EXPECT_EQ(dir.entries(), std::vector<std::string>{name});
         EXPECT_EQ(test::readText(dir / name), "old");

@@ -180,33 +180,81 @@ TEST(RenderCommand, FailedWritesPrintOneLineWithTheReason)
     EXPECT_EQ(entries, (std::vector<std::string>{"filler", "old.png"}));
 }
 
-// SIGTERM while the largest canvas is being written: the program dies of the signal, the
-// old picture stays and the temporary file of about 276 MB goes. The kill is sent the
-// moment the temporary file is created, as inotify reports it.
-TEST(RenderCommand, AnInterruptedSaveLeavesNoTemporaryFile)
+// Killed while the file is being written, the program dies of the signal, the old file
+// stays and nothing else is left: SIGTERM while the largest canvas is written (a temporary
+// file of about 276 MB), and SIGKILL, which no handler sees, while a film is, where the file
+// system makes unnamed files. The kill is sent at the first write into the folder, as
+// inotify reports it.
+TEST(RenderCommand, AKilledSaveLeavesNoTemporaryFile)
+{
+    const std::tuple<int, const char*, std::vector<const char*>> cases[] = {
+        {SIGTERM, "big.tga", {"--size", "9600"}},
+        {SIGKILL, "long.mp4", {"--size", "1000", "--duration", "600"}},
+    };
+    for (const auto& [signal, name, options] : cases) {
+        SCOPED_TRACE(name);
+        ScratchDir dir;
+        if (signal == SIGKILL && !unnamedFilesWork(dir.path())) GTEST_SKIP() << "this file system makes no unnamed files";
+        writeBytes(dir / name, "old");
+        const int watch = inotify_init1(IN_CLOEXEC);
+        ASSERT_GE(watch, 0);
+        ASSERT_GE(inotify_add_watch(watch, dir.path().c_str(), IN_MODIFY), 0);
+
+        const std::string out = (dir / name).string();
+        std::vector<const char*> argv = {TROCHOGRAPH_BINARY, "--render", "--output", out.c_str()};
+        argv.insert(argv.end(), options.begin(), options.end());
+        argv.push_back(nullptr);
+        pid_t pid = -1;
+        ASSERT_EQ(posix_spawn(&pid, TROCHOGRAPH_BINARY, nullptr, nullptr, const_cast<char**>(argv.data()), environ), 0);
+        // The time-out only keeps a broken program from hanging the test.
+        pollfd ready{watch, POLLIN, 0};
+        const bool writing = poll(&ready, 1, 300'000) == 1;
+        kill(pid, signal);
+        int status = 0;
+        waitpid(pid, &status, 0);
+        close(watch);
+        ASSERT_TRUE(writing) << "nothing was written";
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << status;
+        EXPECT_EQ(dir.entries(), std::vector<std::string>{name});
+        EXPECT_EQ(readText(dir / name), "old");
+    }
+}
+
+// Only a regular file is saved over, picture or film: a FIFO named as the output is not
+// replaced (nor opened, which would block), a link to a device is not followed onto it, nor
+// is a link that another user planted in a sticky folder anyone may write to. One line
+// says so, and each stays as it was.
+TEST(RenderCommand, RefusesOutputsThatAreNotRegularFiles)
 {
     ScratchDir dir;
-    writeBytes(dir / "big.tga", "old");
-    const int watch = inotify_init1(IN_CLOEXEC);
-    ASSERT_GE(watch, 0);
-    ASSERT_GE(inotify_add_watch(watch, dir.path().c_str(), IN_CREATE), 0);
+    for (const char* fifo : {"fifo.png", "fifo.mp4"}) ASSERT_EQ(mkfifo((dir / fifo).c_str(), 0644), 0);
+    const ScratchDevice device;
+    for (const char* link : {"null.tga", "null.gif"}) std::filesystem::create_symlink(device.path(), dir / link);
+    // A link of another user's in a shared folder, to a file of the user's.
+    std::filesystem::create_directory(dir / "shared");
+    chmod((dir / "shared").c_str(), 01777);
+    writeBytes(dir / "victim", "old");
+    std::filesystem::create_symlink(dir / "victim", dir / "shared" / "planted.png");
+    const bool foreignLink = lchown((dir / "shared" / "planted.png").c_str(), 54321, -1) == 0;
 
-    const std::string out = (dir / "big.tga").string();
-    const char* argv[] = {TROCHOGRAPH_BINARY, "--render", "--size", "9600", "--output", out.c_str(), nullptr};
-    pid_t pid = -1;
-    ASSERT_EQ(posix_spawn(&pid, TROCHOGRAPH_BINARY, nullptr, nullptr, const_cast<char**>(argv), environ), 0);
-    // The time-out only keeps a broken program from hanging the test.
-    pollfd ready{watch, POLLIN, 0};
-    const bool created = poll(&ready, 1, 300'000) == 1;
-    kill(pid, SIGTERM);
-    int status = 0;
-    waitpid(pid, &status, 0);
-    close(watch);
-    ASSERT_TRUE(created) << "no temporary file appeared";
-    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM) << status;
-    EXPECT_EQ(dir.entries(), std::vector<std::string>{"big.tga"});
-    const auto old = readBytes(dir / "big.tga");
-    EXPECT_EQ(std::string(old.begin(), old.end()), "old");
+    const std::string fifo = "can't save over a FIFO, only over a regular file";
+    const std::string null = "can't save over a character device (" + device.path().string() + "), only over a regular file";
+    std::vector<std::pair<std::filesystem::path, std::string>> cases = {
+        {dir / "fifo.png", fifo}, {dir / "fifo.mp4", fifo}, {dir / "null.tga", null}, {dir / "null.gif", null}};
+    if (foreignLink)
+        cases.emplace_back(dir / "shared" / "planted.png",
+                           "can't follow a link that another user owns in a sticky folder anyone may write to");
+    for (const auto& [out, message] : cases) {
+        const ProgramRun run = runProgram("--render --size 100 --output " + quoted(out));
+        EXPECT_EQ(run.exitCode, 1) << run.output;
+        EXPECT_EQ(run.output, "trochograph: " + out.string() + ": " + message + "\n");
+    }
+    for (const char* name : {"fifo.png", "fifo.mp4"})
+        EXPECT_EQ(std::filesystem::symlink_status(dir / name).type(), std::filesystem::file_type::fifo);
+    EXPECT_EQ(std::filesystem::status(device.path()).type(), std::filesystem::file_type::character);
+    EXPECT_EQ(readText(dir / "victim"), "old");
+    EXPECT_EQ(dir.entries().size(), 6u);
+    if (!foreignLink) GTEST_SKIP() << "a link of another user needs root to make; the rest was checked";
 }
 
 // A PNG the program wrote carries its curve: drawn again from it, it is the same file, at
