@@ -14,6 +14,8 @@ MessageAnswer showMessageBox(QWidget* owner, const Message& message)
     QMessageBox box(icon, QString::fromStdString(message.caption), QString::fromStdString(message.text),
                     yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
                     message.owned ? owner : nullptr);
+    // File names are shown as they are: "<b>" in a name is not bold type.
+    box.setTextFormat(Qt::PlainText);
     // Boxes without an owner still stop the whole program until they are answered.
     box.setWindowModality(Qt::ApplicationModal);
     const int answer = box.exec();
