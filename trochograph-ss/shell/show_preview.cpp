@@ -68,11 +68,14 @@ Result<void> renderPreview(const PreviewOptions& options)
     if (output->film) {
         try {
             TerminalProgress bar(std::filesystem::path(options.output).filename().string());
-            const Result<void> filmed = filmPreset(options.preset, options.size, options.fps, options.output,
-                                                   [&](double done) {
-                                                       bar.show(done);
-                                                       return true;
-                                                   });
+            // Measuring the progress costs a drawing of the preset: only for a bar.
+            ProgressReport report;
+            if (bar.wanted())
+                report = [&](double done) {
+                    bar.show(done);
+                    return true;
+                };
+            const Result<void> filmed = filmPreset(options.preset, options.size, options.fps, options.output, report);
             if (!filmed) return Error{filmed.code(), options.output + ": " + filmed.message()};
             return {};
         } catch (const std::bad_alloc&) {
