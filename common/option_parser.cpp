@@ -38,7 +38,7 @@ Result<OptionValue> readValue(const OptionRule& rule, std::string_view spelling,
     case OptionKind::path: return OptionValue(text);
     case OptionKind::custom: {
         const auto v = rule.reader(text, spelling);
-        if (!v) return Error{ErrorCode::invalid, v.message()};
+        if (!v) return Error{ErrorCode::badValue, v.message()};
         return OptionValue(*v);
     }
     case OptionKind::flag:
@@ -62,7 +62,7 @@ std::string bareNoun(const std::string& what)
 
 Error refusedValue(const OptionRule& rule, std::string_view spelling, std::string_view text)
 {
-    return {ErrorCode::invalid,
+    return {ErrorCode::badValue,
             std::string(spelling) + " takes " + takesPhrase(rule) + ", not '" + std::string(text) + "'"};
 }
 
@@ -77,6 +77,7 @@ Result<std::vector<OptionSetting>> readOptions(std::string_view command, const s
     const std::string_view commandWord = command.substr(command.rfind(' ') + 1);
 
     std::vector<OptionSetting> settings;
+    std::vector<const std::string*> spellingGiven(rules.size(), nullptr);
     std::size_t positionals = 0;
     bool optionsEnded = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -102,6 +103,12 @@ Result<std::vector<OptionSetting>> readOptions(std::string_view command, const s
             continue;
         }
         const OptionRule& rule = *rules[entry];
+        // Twice would leave one of the two unheard, whichever the reading kept.
+        if (const std::string* first = spellingGiven[entry]) {
+            if (*first == arg) return usage(arg + " is given twice");
+            return usage(arg + " is given twice, the first time as " + *first);
+        }
+        spellingGiven[entry] = &arg;
         switch (rule.kind) {
         case OptionKind::answer: settings.push_back({entry, true}); return settings;
         case OptionKind::flag: settings.push_back({entry, true}); continue;
@@ -112,6 +119,8 @@ Result<std::vector<OptionSetting>> readOptions(std::string_view command, const s
         default: break;
         }
         if (i + 1 >= args.size()) return usage(arg + " needs " + rule.what);
+        if (rule.kind == OptionKind::path && args[i + 1].empty())
+            return Error{ErrorCode::badValue, arg + ": the name is empty"};
         auto value = readValue(rule, arg, args[++i]);
         if (!value) return value.error();
         settings.push_back({entry, std::move(*value)});
@@ -121,9 +130,8 @@ Result<std::vector<OptionSetting>> readOptions(std::string_view command, const s
 
     for (std::size_t entry = 0; entry < rules.size(); ++entry) {
         const OptionRule& rule = *rules[entry];
-        // An empty file name is as good as none.
         const bool given = std::any_of(settings.begin(), settings.end(), [&](const OptionSetting& s) {
-            return s.entry == entry && s.value != OptionValue(std::string());
+            return s.entry == entry;
         });
         if (!rule.mandatory || given) continue;
         if (rule.positional()) return usage(std::string(commandWord) + " needs " + rule.what);

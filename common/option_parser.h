@@ -19,7 +19,7 @@ enum class OptionKind {
     answer,  // no value, and the arguments after it are not read: --help, --version
     whole,   // a whole number within the entry's range
     real,    // a finite number within the entry's range
-    path,    // a file name; an empty one counts as none for a mandatory option
+    path,    // a file name, not empty
     custom,  // a value that the entry's reader reads and checks
     rest,    // the first argument only: the arguments after it, unread, for another table
 };
@@ -49,7 +49,8 @@ struct OptionSetting {
 };
 
 // Arguments are options and their values, "--" (after which every argument is positional)
-// and at most one positional argument if an entry takes it. A number is exactly digits,
+// and at most one positional argument if an entry takes it. Each option comes once, under
+// any of its spellings. A number is exactly digits,
 // with a '-' in front for a negative one and, for a real, a point and an exponent: no
 // white space, no '+', nothing after it. `command` is the usage's first words.
 Result<std::vector<OptionSetting>> readOptions(std::string_view command, const std::vector<const OptionRule*>& rules,

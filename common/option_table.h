@@ -183,8 +183,8 @@ struct OptionTable {
 };
 
 // Reads `args`, the arguments after the command's words, into `record` over its defaults.
-// Errors are one line: ErrorCode::usage when the line's shape is wrong (an unknown option,
-// a missing value or argument), ErrorCode::invalid when a value is refused.
+// Errors are one line: ErrorCode::usage when the line's shape is wrong (an unknown or
+// repeated option, a missing value or argument), ErrorCode::badValue when a value is refused.
 template <class T>
 Result<T> parseOptions(const OptionTable<T>& table, const std::vector<std::string>& args, T record = {})
 {

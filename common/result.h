@@ -16,10 +16,13 @@ enum class ErrorCode : int {
     // Loading: the file could not be opened or read; it was read but its contents are refused.
     cannotOpen,
     invalid,
-    // A command line, or a value given on it, is refused.
+    // A command line of the wrong shape is refused: an unknown option, a missing or
+    // repeated one, options that don't go together.
     usage,
     // The user stopped long work; nothing to report.
     cancelled,
+    // A value given on the command line is refused: out of range, unreadable, or empty.
+    badValue,
 };
 
 // One line, without the file's name ("can't create the file: No such file or directory"):

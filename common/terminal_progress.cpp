@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "common/error_line.h"
+
 namespace trochograph {
 
 namespace {
@@ -14,8 +16,8 @@ constexpr int barWidth = 30;
 
 }  // namespace
 
-TerminalProgress::TerminalProgress(std::string what)
-    : what_(std::move(what)), start_(std::chrono::steady_clock::now()), terminal_(isatty(STDERR_FILENO) == 1)
+TerminalProgress::TerminalProgress(const std::string& what)
+    : what_(escapedControls(what)), start_(std::chrono::steady_clock::now()), terminal_(isatty(STDERR_FILENO) == 1)
 {
 }
 

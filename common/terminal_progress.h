@@ -9,8 +9,9 @@ namespace trochograph {
 
 class TerminalProgress {
 public:
-    // `what` names the work on the bar's line, as "rose.mp4".
-    explicit TerminalProgress(std::string what);
+    // `what` names the work on the bar's line, as "rose.mp4"; its control characters are
+    // shown as escapes, so that a name can't move the cursor or retitle the terminal.
+    explicit TerminalProgress(const std::string& what);
     // Ends the bar's line, if one was drawn.
     ~TerminalProgress();
     TerminalProgress(const TerminalProgress&) = delete;

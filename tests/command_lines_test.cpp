@@ -1,5 +1,6 @@
 // The command lines of both programs, read by the one option parser: what each accepts, and
-// the one-line reason, with its kind, for what each refuses.
+// the one-line reason, with its kind (a line of the wrong shape, or a value refused), for
+// what each refuses.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,6 +9,7 @@
 
 #include "common/option_table.h"
 #include "run_program.h"
+#include "scratch_dir.h"
 #include "shell/command_line.h"
 #include "shell/render_options.h"
 #include "shell/show_command_line.h"
@@ -24,7 +26,8 @@ template <class T>
 std::string told(const Result<T>& r, std::string (*tell)(const T&))
 {
     if (r) return tell(*r);
-    return (r.code() == ErrorCode::usage ? "usage: " : "invalid: ") + r.message();
+    const char* kind = r.code() == ErrorCode::usage ? "usage: " : r.code() == ErrorCode::badValue ? "value: " : "other: ";
+    return kind + r.message();
 }
 
 std::string join(const Args& args)
@@ -142,29 +145,42 @@ TEST(CommandLines, AcceptAndRefuseAlike)
         {render, {"--help"}, "output= help"},
         {render, {"--output", "a.tga", "-h", "--bogus"}, "output=a.tga help"},
         {render, {}, "usage: --output is missing"},
-        {render, {"--output", ""}, "usage: --output is missing"},
+        {render, {"--output", ""}, "value: --output: the name is empty"},
+        {render, {"--output", "a.png", "--params", ""}, "value: --params: the name is empty"},
+        {render, {"--output", "a.png", "--output", ""}, "usage: --output is given twice"},
+        {render, {"--output", "a.png", "--animate", "--size", "100", "--animate"}, "usage: --animate is given twice"},
+        {render, {"--output", "a.bmp"},
+         "value: a.bmp: the output must end in .tga, .png or .svg, or .mp4, .webm or .gif for a film"},
+        {render, {"--output", "b/.png"}, "value: b/.png: the output needs a name before .png"},
+        {render, {"--output", ".MP4"}, "value: .MP4: the output needs a name before .mp4"},
+        {render, {"--output", "a.png", "--fps", "30"}, "usage: --fps and --duration are for films (.mp4, .webm, .gif)"},
+        {render, {"--output", "a.svg", "--antialias"}, "usage: --antialias paints .png pictures, not a.svg"},
+        {render, {"--output", "a.mp4", "--size", "2160"}, "output=a.mp4 size=2160"},
+        {render, {"--output", "a.mp4", "--size", "2162"}, "value: --size 2162: a film is at most 2160 pixels a side"},
+        {render, {"--output", "a.webm", "--size", "101"}, "value: --size 101: MP4 and WebM need an even side"},
+        {render, {"--output", "a.gif", "--size", "101"}, "output=a.gif size=101"},
         {render, {"--output"}, "usage: --output needs a file name"},
         {render, {"--output", "a.tga", "--size"}, "usage: --size needs a whole number"},
         {render, {"--output", "a.tga", "--colour", "red"}, "usage: unknown option '--colour'"},
         {render, {"--output", "a.tga", "extra"}, "usage: unexpected argument 'extra'"},
-        {render, {"--output", "a.png", "--antialias", "--size", "16385"}, "invalid: " + sizeRange + "'16385'"},
-        {render, {"--output", "a.tga", "--size", "99"}, "invalid: " + sizeRange + "'99'"},
-        {render, {"--output", "a.tga", "--size", "9601"}, "invalid: " + sizeRange + "'9601'"},
-        {render, {"--output", "a.tga", "--size", "640px"}, "invalid: " + sizeRange + "'640px'"},
-        {render, {"--output", "a.tga", "--size", " +100"}, "invalid: " + sizeRange + "' +100'"},
-        {render, {"--output", "a.tga", "--size", "+100"}, "invalid: " + sizeRange + "'+100'"},
-        {render, {"--output", "a.tga", "--size", "1e3"}, "invalid: " + sizeRange + "'1e3'"},
-        {render, {"--output", "a.tga", "--line-width", "0"}, "invalid: --line-width" + wholeFrom + "1 to 5, not '0'"},
-        {render, {"--output", "a.tga", "--rounding", "11"}, "invalid: --rounding" + wholeFrom + "0 to 10, not '11'"},
-        {render, {"--output", "a.tga", "--scale", "5.01"}, "invalid: --scale" + scaleRange + "'5.01'"},
+        {render, {"--output", "a.png", "--antialias", "--size", "16385"}, "value: " + sizeRange + "'16385'"},
+        {render, {"--output", "a.tga", "--size", "99"}, "value: " + sizeRange + "'99'"},
+        {render, {"--output", "a.tga", "--size", "9601"}, "value: " + sizeRange + "'9601'"},
+        {render, {"--output", "a.tga", "--size", "640px"}, "value: " + sizeRange + "'640px'"},
+        {render, {"--output", "a.tga", "--size", " +100"}, "value: " + sizeRange + "' +100'"},
+        {render, {"--output", "a.tga", "--size", "+100"}, "value: " + sizeRange + "'+100'"},
+        {render, {"--output", "a.tga", "--size", "1e3"}, "value: " + sizeRange + "'1e3'"},
+        {render, {"--output", "a.tga", "--line-width", "0"}, "value: --line-width" + wholeFrom + "1 to 5, not '0'"},
+        {render, {"--output", "a.tga", "--rounding", "11"}, "value: --rounding" + wholeFrom + "0 to 10, not '11'"},
+        {render, {"--output", "a.tga", "--scale", "5.01"}, "value: --scale" + scaleRange + "'5.01'"},
         {render, {"--output", "a.mp4", "--fps", "24", "--duration", "2.5"}, "output=a.mp4 fps=24 seconds=2.5"},
-        {render, {"--output", "a.gif", "--fps", "61"}, "invalid: --fps" + wholeFrom + "1 to 60, not '61'"},
+        {render, {"--output", "a.gif", "--fps", "61"}, "value: --fps" + wholeFrom + "1 to 60, not '61'"},
         {render, {"--output", "a.gif", "--duration", "0"},
-         "invalid: --duration takes a number from 1.0 to 600.0, not '0'"},
+         "value: --duration takes a number from 1.0 to 600.0, not '0'"},
         {render, {"--output", "a.gif", "--duration", "1e9"},
-         "invalid: --duration takes a number from 1.0 to 600.0, not '1e9'"},
-        {render, {"--output", "a.tga", "--scale", "nan"}, "invalid: --scale" + scaleRange + "'nan'"},
-        {render, {"--output", "a.tga", "--scale", "1,5"}, "invalid: --scale" + scaleRange + "'1,5'"},
+         "value: --duration takes a number from 1.0 to 600.0, not '1e9'"},
+        {render, {"--output", "a.tga", "--scale", "nan"}, "value: --scale" + scaleRange + "'nan'"},
+        {render, {"--output", "a.tga", "--scale", "1,5"}, "value: --scale" + scaleRange + "'1,5'"},
         // trochograph-ss: the show, or the hack in the window -window-id names, else
         // XSCREENSAVER_WINDOW, else the root window; a set but empty variable counts as unset.
         {show, {}, "show"},
@@ -187,25 +203,26 @@ TEST(CommandLines, AcceptAndRefuseAlike)
         {show, {"--delay", "1000", "-root"}, "hack root delay=1000"},
         {show, {"-delay", "20"}, "hack window=153 delay=20", "0x99"},
         {show, {"-delay", "5"}, "usage: -delay is for the screensaver hack: give -root or -window-id as well"},
-        {show, {"-root", "-delay", "1001"}, "invalid: -delay" + badDelay + "'1001'"},
-        {show, {"-root", "--delay", "-1"}, "invalid: --delay" + badDelay + "'-1'"},
-        {show, {"-root", "-delay", "5ms"}, "invalid: -delay" + badDelay + "'5ms'"},
-        {show, {"-root", "-delay", "+5"}, "invalid: -delay" + badDelay + "'+5'"},
+        {show, {"-root", "-delay", "1001"}, "value: -delay" + badDelay + "'1001'"},
+        {show, {"-root", "--delay", "-1"}, "value: --delay" + badDelay + "'-1'"},
+        {show, {"-root", "-delay", "5ms"}, "value: -delay" + badDelay + "'5ms'"},
+        {show, {"-root", "-delay", "+5"}, "value: -delay" + badDelay + "'+5'"},
         {show, {"-root", "-delay"}, "usage: -delay needs a number of milliseconds"},
         {show, {"-window-id"}, "usage: -window-id needs a window id"},
-        {show, {"-window-id", ""}, "invalid: -window-id" + badId + "''"},
-        {show, {"-window-id", "12abc"}, "invalid: -window-id" + badId + "'12abc'"},
-        {show, {"-window-id", " 12"}, "invalid: -window-id" + badId + "' 12'"},
-        {show, {"-window-id", "0x"}, "invalid: -window-id" + badId + "'0x'"},
-        {show, {"-window-id", "-5"}, "invalid: -window-id takes a window id, not the negative '-5'"},
-        {show, {"-window-id", "0"}, "invalid: -window-id takes a window id, not 0, which is no window"},
-        {show, {"--window-id", "0x0"}, "invalid: --window-id takes a window id, not 0, which is no window"},
-        {show, {"-window-id", "4294967296"}, "invalid: -window-id: '4294967296' is too large for a window id"},
-        {show, {"-window-id", "0x100000000"}, "invalid: -window-id: '0x100000000' is too large for a window id"},
-        {show, {"-root"}, "invalid: XSCREENSAVER_WINDOW" + badId + "'junk'", "junk"},
-        {show, {}, "invalid: XSCREENSAVER_WINDOW takes a window id, not 0, which is no window", "0"},
+        {show, {"-window-id", ""}, "value: -window-id" + badId + "''"},
+        {show, {"-window-id", "12abc"}, "value: -window-id" + badId + "'12abc'"},
+        {show, {"-window-id", " 12"}, "value: -window-id" + badId + "' 12'"},
+        {show, {"-window-id", "0x"}, "value: -window-id" + badId + "'0x'"},
+        {show, {"-window-id", "-5"}, "value: -window-id takes a window id, not the negative '-5'"},
+        {show, {"-window-id", "0"}, "value: -window-id takes a window id, not 0, which is no window"},
+        {show, {"--window-id", "0x0"}, "value: --window-id takes a window id, not 0, which is no window"},
+        {show, {"-window-id", "4294967296"}, "value: -window-id: '4294967296' is too large for a window id"},
+        {show, {"-window-id", "0x100000000"}, "value: -window-id: '0x100000000' is too large for a window id"},
+        {show, {"-root"}, "value: XSCREENSAVER_WINDOW" + badId + "'junk'", "junk"},
+        {show, {}, "value: XSCREENSAVER_WINDOW takes a window id, not 0, which is no window", "0"},
         {show, {"-bogus"}, "usage: unknown option '-bogus'"},
         {show, {"-root", "---root"}, "usage: unknown option '---root'"},
+        {show, {"-root", "-delay", "1", "--delay", "2"}, "usage: --delay is given twice, the first time as -delay"},
         {show, {"-root", "--render", "3"}, "usage: --render goes first, before any other argument"},
         // trochograph-ss --render.
         {preview, {"2", "--output", "a.tga"}, "preset=2 output=a.tga size=1080"},
@@ -217,17 +234,24 @@ TEST(CommandLines, AcceptAndRefuseAlike)
         {preview, {"3"}, "usage: --output is missing"},
         {preview, {"3", "4", "--output", "a.tga"}, "usage: one preset number at a time, not 2"},
         {preview, {"3", "--output", "a.tga", "--speed", "2"}, "usage: unknown option '--speed'"},
-        {preview, {"29", "--output", "a.tga"}, "invalid: --render takes a preset number from 0 to 28, not '29'"},
-        {preview, {"-1", "--output", "a.tga"}, "invalid: --render takes a preset number from 0 to 28, not '-1'"},
-        {preview, {" +2", "--output", "a.tga"}, "invalid: --render takes a preset number from 0 to 28, not ' +2'"},
-        {preview, {"x", "--output", "a.tga"}, "invalid: --render takes a preset number from 0 to 28, not 'x'"},
-        {preview, {"3", "--output", "a.tga", "--size", "99"}, "invalid: --size" + wholeFrom + "100 to 9600, not '99'"},
-        {preview, {"3", "--output", "a.tga", "--size", " +1"}, "invalid: --size" + wholeFrom + "100 to 9600, not ' +1'"},
+        {preview, {"29", "--output", "a.tga"}, "value: --render takes a preset number from 0 to 28, not '29'"},
+        {preview, {"-1", "--output", "a.tga"}, "value: --render takes a preset number from 0 to 28, not '-1'"},
+        {preview, {" +2", "--output", "a.tga"}, "value: --render takes a preset number from 0 to 28, not ' +2'"},
+        {preview, {"x", "--output", "a.tga"}, "value: --render takes a preset number from 0 to 28, not 'x'"},
+        {preview, {"3", "--output", "a.tga", "--size", "99"}, "value: --size" + wholeFrom + "100 to 9600, not '99'"},
+        {preview, {"3", "--output", "a.tga", "--size", " +1"}, "value: --size" + wholeFrom + "100 to 9600, not ' +1'"},
         {preview, {"3", "--output", "x.bmp"},
-         "invalid: x.bmp: the output must end in .tga or .png, or .mp4, .webm or .gif for a film"},
+         "value: x.bmp: the output must end in .tga or .png, or .mp4, .webm or .gif for a film"},
         {preview, {"3", "--output", "a.webm", "--fps", "12"}, "preset=3 output=a.webm size=1080 fps=12"},
         {preview, {"3", "--output", "a.png", "--fps", "12"}, "usage: --fps is for films (.mp4, .webm, .gif)"},
-        {preview, {"3", "--output", "a.gif", "--fps", "0"}, "invalid: --fps" + wholeFrom + "1 to 60, not '0'"},
+        {preview, {"3", "--output", "a.gif", "--fps", "0"}, "value: --fps" + wholeFrom + "1 to 60, not '0'"},
+        {preview, {"3", "--output", ".gif"}, "value: .gif: the output needs a name before .gif"},
+        {preview, {"3", "--output", ".svg"},
+         "value: .svg: the output must end in .tga or .png, or .mp4, .webm or .gif for a film"},
+        {preview, {"3", "--output", "a.tga", "--size", "200", "--size", "300"}, "usage: --size is given twice"},
+        {preview, {"3", "--output", "a.mp4"}, "preset=3 output=a.mp4 size=1080"},
+        {preview, {"3", "--output", "a.mp4", "--size", "3000"}, "value: --size 3000: a film is at most 2160 pixels a side"},
+        {preview, {"3", "--output", "a.webm", "--size", "999"}, "value: --size 999: MP4 and WebM need an even side"},
     };
     const char* parsers[] = {"trochograph", "trochograph --render", "trochograph-ss", "trochograph-ss --render"};
     for (const Case& c : cases) {
@@ -307,6 +331,49 @@ TEST(CommandLines, ProgramAnswersOnTheRightStream)
     EXPECT_EQ(value.exitCode, 2);
     EXPECT_EQ(value.output,
               "trochograph: --size takes a whole number from 100 to 9600 (16384 with --antialias), not ' +100'\n");
+}
+#endif
+
+#ifdef TROCHOGRAPH_BINARY
+// Both programs exit as their manual pages say: 2 for a command line they refuse, whether
+// the parser or a later check finds the fault, 1 when the work itself fails; each with one
+// line.
+TEST(CommandLines, ExitCodesFollowTheManuals)
+{
+    ScratchDir dir;
+    const std::string program = TROCHOGRAPH_BINARY, show = TROCHOGRAPH_SS_BINARY;
+    // A picture drawn at an odd side brings that side to a film made from it.
+    ASSERT_EQ(runCommand(program, "--render --size 101 --output " + quoted(dir / "odd.png")).exitCode, 0);
+    const std::string picture = " --output " + quoted(dir / "p.png");
+    const std::string film = " --output " + quoted(dir / "f.mp4");
+    const struct {
+        std::string command;
+        int exitCode;
+        std::string line;
+    } cases[] = {
+        {program + " --bogus", 2, "unknown option '--bogus'"},
+        {program + " --render" + picture + " --fps 30", 2, "--fps and --duration are for films"},
+        {show + " --render 3" + picture + " --fps 30", 2, "--fps is for films"},
+        {program + " --render" + film + " --size 3000", 2, "a film is at most 2160 pixels a side"},
+        {show + " --render 3" + film + " --size 3000", 2, "a film is at most 2160 pixels a side"},
+        {program + " --render" + film + " --params " + quoted(dir / "odd.png"), 2,
+         "odd.png gives a side of 101 pixels, and MP4 and WebM need an even side: give --size"},
+        {program + " --render" + picture + " --output " + quoted(dir / "q.png"), 2, "--output is given twice"},
+        {show + " --render 3 --output ''", 2, "--output: the name is empty"},
+        {show + " -root -delay 2000", 2, "-delay takes a number of milliseconds"},
+        {program + " --render" + picture + " --params " + quoted(dir / "missing.rlt"), 1,
+         "missing.rlt: Error opening RLT file"},
+        {show + " --render 3 --output " + quoted(dir / "nowhere" / "p.png"), 1, "can't create the file"},
+    };
+    for (const auto& c : cases) {
+        const ProgramRun run = runCommand(c.command, "", Capture::stderrOnly);
+        EXPECT_EQ(run.exitCode, c.exitCode) << c.command << "\n" << run.output;
+        EXPECT_NE(run.output.find(c.line), std::string::npos) << c.command << "\n" << run.output;
+        // The usage follows an unknown option, else the line stands alone.
+        if (c.line.starts_with("unknown")) continue;
+        EXPECT_EQ(std::count(run.output.begin(), run.output.end(), '\n'), 1) << c.command << "\n" << run.output;
+    }
+    EXPECT_EQ(dir.entries(), std::vector<std::string>{"odd.png"});
 }
 #endif
 

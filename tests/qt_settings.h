@@ -2,6 +2,7 @@
 // so that no test reads or changes the user's settings.
 #pragma once
 
+#include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -11,6 +12,9 @@ class ScratchSettings {
 public:
     ScratchSettings()
     {
+        // The window finds its settings file in XDG_CONFIG_HOME; the tests read it back
+        // through QSettings.
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder_.path()));
         for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
             for (const QSettings::Scope scope : {QSettings::UserScope, QSettings::SystemScope})
                 QSettings::setPath(format, scope, folder_.path());

@@ -22,19 +22,13 @@ int runPreview(const std::vector<std::string>& args)
 {
     using namespace trochograph;
     const Result<PreviewOptions> parsed = parsePreviewOptions(args);
-    if (!parsed) {
-        trochograph::printErrorLine("trochograph-ss", parsed.message());
-        return 2;
-    }
+    if (!parsed) return reportFailure("trochograph-ss", parsed.error());
     if (parsed->help) {
         std::fputs(previewUsage().c_str(), stdout);
         return 0;
     }
-    if (const Result<void> rendered = renderPreview(*parsed); !rendered) {
-        trochograph::printErrorLine("trochograph-ss", rendered.message());
-        return 1;
-    }
-    return 0;
+    const Result<void> rendered = renderPreview(*parsed);
+    return rendered ? 0 : reportFailure("trochograph-ss", rendered.error());
 }
 
 }  // namespace
@@ -45,9 +39,9 @@ int main(int argc, char** argv)
     const auto parsed = trochograph::parseShowCommandLine({argv + 1, argv + argc}, std::getenv("XSCREENSAVER_WINDOW"));
     if (!parsed) {
         // The usage follows a line of the wrong shape, not a refused value.
-        trochograph::printErrorLine("trochograph-ss", parsed.message());
+        const int code = trochograph::reportFailure("trochograph-ss", parsed.error());
         if (parsed.code() == trochograph::ErrorCode::usage) std::fputs(trochograph::showUsage().c_str(), stderr);
-        return 2;
+        return code;
     }
     const ShowCommand& command = *parsed;
     switch (command.kind) {

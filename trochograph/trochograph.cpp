@@ -22,21 +22,14 @@ int runHeadless(const std::vector<std::string>& args)
     using namespace trochograph;
     const Result<RenderOptions> parsed = parseRenderOptions(args);
     // One line naming the problem; the usage is one --help away.
-    if (!parsed) {
-        trochograph::printErrorLine("trochograph", parsed.message());
-        return 2;
-    }
+    if (!parsed) return reportFailure("trochograph", parsed.error());
     if (parsed->help) {
         std::fputs(renderUsage().c_str(), stdout);
         return 0;
     }
     QtSmoothPainter smooth;
     const Result<void> outcome = renderHeadless(*parsed, &smooth);
-    if (!outcome) {
-        trochograph::printErrorLine("trochograph", outcome.message());
-        return 1;
-    }
-    return 0;
+    return outcome ? 0 : reportFailure("trochograph", outcome.error());
 }
 
 }  // namespace
@@ -49,9 +42,9 @@ int main(int argc, char** argv)
     const auto parsed = trochograph::parseCommandLine({argv + 1, argv + argc});
     if (!parsed) {
         // The usage follows a line of the wrong shape, not a refused value.
-        trochograph::printErrorLine("trochograph", parsed.message());
+        const int code = trochograph::reportFailure("trochograph", parsed.error());
         if (parsed.code() == trochograph::ErrorCode::usage) std::fputs(trochograph::programUsage().c_str(), stderr);
-        return 2;
+        return code;
     }
     const ProgramCommand& command = *parsed;
     switch (command.kind) {

@@ -23,6 +23,8 @@ MessageAnswer showMessageBox(QWidget* owner, const Message& message)
     QMessageBox box(icon, QString::fromStdString(message.caption), QString::fromStdString(message.text),
                     yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
                     message.owned ? owner : nullptr);
+    // File names are shown as they are: "<b>" in a name is not bold type.
+    box.setTextFormat(Qt::PlainText);
     int answer = 0;
     if (message.owned && owner) {
         box.setWindowModality(Qt::WindowModal);

@@ -69,7 +69,7 @@ Result<long long> readWindowId(std::string_view text, std::string_view source)
         problem = name + " takes a window id, not 0, which is no window";
     else
         return static_cast<long long>(id);
-    return Error{ErrorCode::invalid, problem};
+    return Error{ErrorCode::badValue, problem};
 }
 
 std::string showUsage() { return usageText(showTable()); }

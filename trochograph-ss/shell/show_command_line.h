@@ -32,7 +32,7 @@ struct ShowCommand {
 // `args` are the arguments after the program name; `screensaverWindow` is the value of
 // XSCREENSAVER_WINDOW, null (or empty) when it isn't set. XScreenSaver sets it to the
 // window its hacks draw into, and passes -root. A refused line has ErrorCode::usage when
-// its shape is wrong, and the usage should follow the message; ErrorCode::invalid when a
+// its shape is wrong, and the usage should follow the message; ErrorCode::badValue when a
 // value is refused.
 Result<ShowCommand> parseShowCommandLine(const std::vector<std::string>& args, const char* screensaverWindow);
 

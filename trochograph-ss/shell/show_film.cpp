@@ -6,6 +6,7 @@
 #include "files/video_writer.h"
 #include "show/headless_show_platform.h"
 #include "show/show.h"
+#include "show/show_preview_render.h"
 #include "show/show_state.h"
 
 namespace trochograph {
@@ -38,20 +39,20 @@ Result<void> filmPreset(int preset, int side, int fps, const std::filesystem::pa
     if (!opened) return opened.error();
     VideoWriter& writer = **opened;
 
+    // The show doesn't know its length ahead: the points of a drawing of its own tell how
+    // far the film has come, counted only when someone listens.
+    const double points = progress ? static_cast<double>(std::max(1LL, presetPoints(preset, side))) : 1;
     Surface screen(side, side, 0);
     HeadlessShowPlatform platform(screen);
     Show show(platform, side, side);
     show.startAt(preset, preset % colorCount);
-    const int drawings = preset == turnedPreset ? 5 : 1;
     const double frameMs = 1000.0 / fps;
     double clock = 0, nextFrame = frameMs;
-    int ended = 0;
-    ShowWait previous = ShowWait::none;
-    // As renderPreset: a curve has ended when the first wait after its last point comes.
-    while (ended < drawings) {
+    long long drawn = 0;
+    for (PresetEnd end(preset); !end.reached();) {
         const int wait = show.step();
-        if (previous == ShowWait::point && show.lastWait() != ShowWait::point) ++ended;
-        previous = show.lastWait();
+        end.after(show.lastWait());
+        if (show.lastWait() == ShowWait::point) ++drawn;
         clock += filmedMilliseconds(show.lastWait(), wait);
         int due = 0;
         while (clock >= nextFrame) {
@@ -60,8 +61,7 @@ Result<void> filmPreset(int preset, int side, int fps, const std::filesystem::pa
         }
         if (due == 0) continue;
         if (Result<void> added = writer.addFrame(screen, due); !added) return added;
-        // The show doesn't know its length ahead; the curves drawn tell how far it is.
-        if (progress && !progress(static_cast<double>(ended) / drawings))
+        if (progress && !progress(std::min(1.0, static_cast<double>(drawn) / points)))
             return Error{ErrorCode::cancelled, "the film was stopped"};
     }
     if (Result<void> held = writer.addFrame(screen, fps); !held) return held;

@@ -6,8 +6,7 @@
 #include "common/canvas_limits.h"
 #include "common/option_table.h"
 #include "common/terminal_progress.h"
-#include "files/picture_formats.h"
-#include "files/video_writer.h"
+#include "files/output_rules.h"
 #include "shell/show_film.h"
 #include "show/show_preview_render.h"
 #include "show/show_state.h"
@@ -44,8 +43,6 @@ const OptionTable<PreviewOptions>& previewTable()
     return table;
 }
 
-Error failure(std::string message) { return {ErrorCode::usage, std::move(message)}; }
-
 }  // namespace
 
 std::string previewUsage() { return usageText(previewTable()); }
@@ -54,25 +51,31 @@ Result<PreviewOptions> parsePreviewOptions(const std::vector<std::string>& args)
 {
     auto parsed = parseOptions(previewTable(), args);
     if (!parsed || parsed->help) return parsed;
-    const bool film = videoKindOf(parsed->output).has_value();
     // The show keeps no record of its curves to draw them from.
-    if (!film && !pictureFormatOf(parsed->output, false))
-        return Error{ErrorCode::invalid, parsed->output + ": " + pictureNameRule(parsed->output, false) +
-                                             ", or .mp4, .webm or .gif for a film"};
-    if (!film && parsed->fpsGiven) return Error{ErrorCode::usage, "--fps is for films (.mp4, .webm, .gif)"};
+    const Result<OutputChoice> output = outputChoiceOf(parsed->output, false);
+    if (!output) return output.error();
+    if (!output->film && parsed->fpsGiven) return Error{ErrorCode::usage, "--fps is for films (.mp4, .webm, .gif)"};
+    if (output->film)
+        if (const auto problem = filmSideProblem(*output->film, parsed->size))
+            return Error{ErrorCode::badValue, "--size " + std::to_string(parsed->size) + ": " + *problem};
     return parsed;
 }
 
 Result<void> renderPreview(const PreviewOptions& options)
 {
-    if (videoKindOf(options.output)) {
+    const Result<OutputChoice> output = outputChoiceOf(options.output, false);
+    if (!output) return output.error();
+    if (output->film) {
         try {
             TerminalProgress bar(std::filesystem::path(options.output).filename().string());
-            const Result<void> filmed = filmPreset(options.preset, options.size, options.fps, options.output,
-                                                   [&](double done) {
-                                                       bar.show(done);
-                                                       return true;
-                                                   });
+            // Measuring the progress costs a drawing of the preset: only for a bar.
+            ProgressReport report;
+            if (bar.wanted())
+                report = [&](double done) {
+                    bar.show(done);
+                    return true;
+                };
+            const Result<void> filmed = filmPreset(options.preset, options.size, options.fps, options.output, report);
             if (!filmed) return Error{filmed.code(), options.output + ": " + filmed.message()};
             return {};
         } catch (const std::bad_alloc&) {
@@ -80,8 +83,7 @@ Result<void> renderPreview(const PreviewOptions& options)
                                                   std::to_string(options.size) + " film"};
         }
     }
-    const PictureFormat* format = pictureFormatOf(options.output, false);
-    if (!format) return failure(options.output + ": " + pictureNameRule(options.output, false));
+    const PictureFormat* format = output->picture;
     try {
         const Surface canvas = renderPreset(options.preset, options.size);
         if (auto saved = format->write({canvas}, options.output); !saved)

@@ -18,6 +18,7 @@ extern "C" {
 
 #include "common/palette.h"
 #include "files/descriptor_io.h"
+#include "files/encoder_messages.h"
 #include "files/gif_palette.h"
 #include "files/temporary_file.h"
 
@@ -58,18 +59,7 @@ const Encoding& encodingOf(VideoKind kind)
     return gif;
 }
 
-std::string avText(int error)
-{
-    char text[AV_ERROR_MAX_STRING_SIZE] = {};
-    av_strerror(error, text, sizeof text);
-    return text;
-}
-
-Error avFailure(ErrorCode code, const std::string& what, int error)
-{
-    if (error == AVERROR(ENOMEM)) return {ErrorCode::noMemory, "not enough memory to write the film"};
-    return {code, what + ": " + avText(error)};
-}
+Error avFailure(ErrorCode code, const std::string& what, int error) { return encoderFailure(code, what, error); }
 
 // "key=value:key=value" as a dictionary FFmpeg takes.
 AVDictionary* dictionaryOf(const char* options)
@@ -223,6 +213,7 @@ Result<void> FfmpegFilm::openMuxer()
 
 Result<void> FfmpegFilm::addFrame(const Surface& frame, int times)
 {
+    const HeldEncoderMessages held;
     if (failure_) return *failure_;
     if (finished_) return Error{ErrorCode::writeFailed, "the film is finished"};
     if (frame.width() != side_ || frame.height() != side_)
@@ -308,6 +299,7 @@ Result<void> FfmpegFilm::send(const AVFrame* frame)
 
 Result<void> FfmpegFilm::finish()
 {
+    const HeldEncoderMessages held;
     if (failure_) return *failure_;
     if (finished_) return Error{ErrorCode::writeFailed, "the film is finished"};
     if (frames_ == 0) return fail({ErrorCode::writeFailed, "a film needs at least one frame"});
@@ -361,8 +353,8 @@ void FfmpegFilm::close()
 
 Result<std::unique_ptr<VideoWriter>> openFfmpegFilm(const std::filesystem::path& path, VideoKind kind, int side, int fps)
 {
-    // FFmpeg's own messages would come on top of the one line the caller shows.
-    av_log_set_level(AV_LOG_QUIET);
+    // The encoders' own messages would come on top of the one line the caller shows.
+    const HeldEncoderMessages held;
     auto film = std::make_unique<FfmpegFilm>(kind, side, fps);
     if (Result<void> opened = film->open(path); !opened) return opened.error();
     return std::unique_ptr<VideoWriter>(std::move(film));

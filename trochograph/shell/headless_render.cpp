@@ -9,7 +9,7 @@
 #include "common/terminal_progress.h"
 #include "engine/engine.h"
 #include "files/map_palette.h"
-#include "files/video_writer.h"
+#include "files/output_rules.h"
 #include "shell/curve_film.h"
 #include "shell/image_export.h"
 #include "shell/parameter_loading.h"
@@ -17,17 +17,6 @@
 namespace trochograph {
 
 namespace {
-
-Error refused(std::string message) { return {ErrorCode::usage, std::move(message)}; }
-
-// What the output's name must be, when it names neither a picture nor a film.
-std::string outputNameRule(const std::filesystem::path& output)
-{
-    const std::string name = output.filename().string();
-    if (videoKindOf("x" + name) && !name.empty() && name.find('.', 1) == std::string::npos)
-        return "the output needs a name before " + name;
-    return pictureNameRule(output) + ", or .mp4, .webm or .gif for a film";
-}
 
 // Draws the engine's whole curve, telling `progress` the share drawn when it wants to hear.
 void drawTellingProgress(Engine& engine, const std::function<void(double)>& progress, bool wanted)
@@ -49,17 +38,15 @@ Error about(const std::string& name, const Error& error) { return {error.code, n
 
 Result<void> renderHeadless(const RenderOptions& options, SmoothPainter* smooth)
 {
+    // The options were checked as they were read; the output asks for one of the two.
     const std::filesystem::path output = options.output;
-    const PictureFormat* format = pictureFormatOf(output);
-    const std::optional<VideoKind> film = videoKindOf(output);
-    if (!format && !film) return refused(output.string() + ": " + outputNameRule(output));
-    if (!film && options.filmTimingGiven)
-        return refused(output.string() + ": --fps and --duration are for films (.mp4, .webm, .gif)");
+    const Result<OutputChoice> asked = outputChoiceOf(output);
+    if (!asked) return asked.error();
+    const PictureFormat* format = asked->picture;
+    const std::optional<VideoKind> film = asked->film;
     ImageChoice choice{format};
     if (options.antialias) {
-        if (!format || format->kind != PictureKind::png)
-            return refused(output.string() + ": --antialias paints .png pictures");
-        if (!smooth) return refused("--antialias: this program can't paint smooth pictures");
+        if (!smooth) return Error{ErrorCode::usage, "--antialias: this program can't paint smooth pictures"};
         choice.smooth = true;
     }
 
@@ -93,6 +80,11 @@ Result<void> renderHeadless(const RenderOptions& options, SmoothPainter* smooth)
         engine->setAnimate(options.animate);
 
         if (film) {
+            // Without --size, a PNG picture's side may be more than a film takes.
+            const int side = engine->parameters().res;
+            if (const auto problem = filmSideProblem(*film, side); problem && options.params)
+                return Error{ErrorCode::usage, *options.params + " gives a side of " + std::to_string(side) +
+                                                   " pixels, and " + *problem + ": give --size"};
             TerminalProgress bar(output.filename().string());
             const Result<void> filmed =
                 filmCurve(engine->state(), output, {options.fps, options.seconds}, [&](double done) {

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <system_error>
 
+#include "common/error_line.h"
+
 namespace trochograph {
 
 std::filesystem::path listedPath(const std::filesystem::path& file)
@@ -48,7 +50,10 @@ bool RecentFiles::dropMissing()
 
 std::string recentEntryText(std::size_t index, const std::filesystem::path& file)
 {
-    return std::to_string(index + 1) + "  " + file.filename().string() + "  (" + file.parent_path().string() + ")";
+    // A menu takes a tab for the start of a shortcut, and the list may come from a settings
+    // file anyone could have written.
+    const auto shown = [](const std::filesystem::path& part) { return escapedControls(part.string(), Tabs::escaped); };
+    return std::to_string(index + 1) + "  " + shown(file.filename()) + "  (" + shown(file.parent_path()) + ")";
 }
 
 }  // namespace trochograph

@@ -39,7 +39,8 @@ std::filesystem::path listedPath(const std::filesystem::path& file);
 bool fileIsThere(const std::filesystem::path& file);
 
 // The text of the list's entry `index` (0 for the most recent): its number from 1, then the
-// file's name and, in parentheses, its folder: "1  rose.rlt  (/home/ana/curves)".
+// file's name and, in parentheses, its folder: "1  rose.rlt  (/home/ana/curves)", with
+// control characters and tabs written as escapes ("\t").
 std::string recentEntryText(std::size_t index, const std::filesystem::path& file);
 
 }  // namespace trochograph

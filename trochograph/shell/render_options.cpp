@@ -3,7 +3,7 @@
 #include "common/c_numbers.h"
 #include "common/option_table.h"
 #include "engine/parameter_limits.h"
-#include "files/video_writer.h"
+#include "files/output_rules.h"
 #include "shell/curve_film.h"
 
 namespace trochograph {
@@ -64,8 +64,19 @@ Result<RenderOptions> parseRenderOptions(const std::vector<std::string>& args)
 {
     auto parsed = parseOptions(renderTable(), args);
     if (!parsed || parsed->help) return parsed;
-    if (!parsed->antialias && !limits::resolution.contains(parsed->size))
-        return refusedValue(renderTable().option("--size"), "--size", decimalText(parsed->size));
+    const RenderOptions& o = *parsed;
+    const Result<OutputChoice> output = outputChoiceOf(o.output);
+    if (!output) return output.error();
+    if (!output->film && o.filmTimingGiven)
+        return Error{ErrorCode::usage, "--fps and --duration are for films (.mp4, .webm, .gif)"};
+    if (o.antialias && (!output->picture || output->picture->kind != PictureKind::png))
+        return Error{ErrorCode::usage, "--antialias paints .png pictures, not " + o.output};
+    if (!o.antialias && !limits::resolution.contains(o.size))
+        return refusedValue(renderTable().option("--size"), "--size", decimalText(o.size));
+    // A side a PNG parameter picture brings is checked once it is read.
+    if (output->film && o.sizeGiven)
+        if (const auto problem = filmSideProblem(*output->film, o.size))
+            return Error{ErrorCode::badValue, "--size " + decimalText(o.size) + ": " + *problem};
     return parsed;
 }
 

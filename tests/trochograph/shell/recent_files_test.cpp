@@ -71,6 +71,8 @@ TEST(RecentFiles, EntriesShowNumberNameAndFolder)
 {
     EXPECT_EQ(recentEntryText(0, "/home/ana/curves/rose.rlt"), "1  rose.rlt  (/home/ana/curves)");
     EXPECT_EQ(recentEntryText(7, "/star & moon.png"), "8  star & moon.png  (/)");
+    // A tab would start the entry's shortcut text; a line end would break it.
+    EXPECT_EQ(recentEntryText(2, "/a\tb/<b>c\nd\te.rlt"), "3  <b>c\\nd\\te.rlt  (/a\\tb)");
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "shell/qt/background_job.h"
 
+#include <QLabel>
 #include <QProgressDialog>
 #include <new>
 
@@ -16,6 +17,10 @@ BackgroundJob::BackgroundJob(QWidget* owner, const std::string& title, Work work
       done_(std::move(done))
 {
     progress_->setObjectName(QStringLiteral("progress"));
+    // The title names the film's file, shown as it is rather than as rich text.
+    auto* label = new QLabel(QString::fromStdString(title));
+    label->setTextFormat(Qt::PlainText);
+    progress_->setLabel(label);
     progress_->setWindowTitle(QString::fromStdString(title));
     progress_->setWindowModality(Qt::NonModal);
     progress_->setAutoClose(false);

@@ -26,6 +26,7 @@
 #include "shell/qt/file_dialog.h"
 #include "shell/qt/picture_window.h"
 #include "shell/qt/recent_files_settings.h"
+#include "shell/settings_file.h"
 #include "shell/qt/wait_cursor.h"
 
 namespace trochograph {
@@ -114,11 +115,15 @@ MainWindow::MainWindow(const ScreenSize& screen)
       engine_(std::make_unique<Engine>(view_->surface())),
       controller_(std::make_unique<MainController>(*engine_, *port_)),
       files_(std::make_unique<FileFlows>(*engine_, *port_, startFolder(), &smooth_)),
-      recent_(readRecentFiles()),
       steps_(new StepTimer([this] { return closing_ ? std::nullopt : controller_->step(); }, this))
 {
-    // Files that have gone since the last run leave the list without a word.
-    if (recent_.dropMissing()) writeRecentFiles(recent_);
+    if (Result<RecentFiles> kept = settings_.read(); kept) {
+        recent_ = std::move(*kept);
+        // Files that have gone since the last run leave the list without a word.
+        if (recent_.dropMissing()) keepRecentFiles();
+    } else {
+        stopKeepingRecentFiles(kept.error());
+    }
     controller_->setFileCommands(files_.get());
     setWindowTitle("Vell Varezuro");
     setWindowIcon(QIcon(":/pictures/icon.png"));
@@ -217,14 +222,29 @@ void MainWindow::rememberParameterFile(const std::filesystem::path& file)
 {
     recent_.add(file);
     recentFilesChanged();
-    writeRecentFiles(recent_);
+    keepRecentFiles();
 }
 
 void MainWindow::forgetParameterFile(const std::filesystem::path& file)
 {
     if (!recent_.remove(file)) return;
     recentFilesChanged();
-    writeRecentFiles(recent_);
+    keepRecentFiles();
+}
+
+void MainWindow::keepRecentFiles()
+{
+    if (!settingsUsable_) return;
+    if (Result<void> written = settings_.write(recent_); !written) stopKeepingRecentFiles(written.error());
+}
+
+void MainWindow::stopKeepingRecentFiles(const Error& why)
+{
+    // Said once: the settings file isn't tried again in this run.
+    settingsUsable_ = false;
+    QMetaObject::invokeMethod(
+        this, [this, message = recentFilesNotKept(why.message)] { showMessageBox(this, message); },
+        Qt::QueuedConnection);
 }
 
 void MainWindow::recentFilesChanged()

@@ -11,6 +11,7 @@
 #include "engine/engine.h"
 #include "shell/main_controller.h"
 #include "shell/qt/background_job.h"
+#include "shell/qt/recent_files_settings.h"
 #include "shell/qt/smooth_painter_qt.h"
 #include "shell/recent_files.h"
 #include "shell/startup.h"
@@ -78,6 +79,10 @@ private:
     void buildRecentFilesMenu(QMenu* fileMenu, const QString& title);
     // The submenu shows the list as it is now.
     void recentFilesChanged();
+    // The settings file keeps the list as it is now, unless it failed before.
+    void keepRecentFiles();
+    // The settings file is left alone from now on, and a box says why once the window is up.
+    void stopKeepingRecentFiles(const Error& why);
     void buildAccelerators();
     void runCommand(int command);
     // The client area shows the canvas again at 1:1, grey beyond it: all of it, or `area`.
@@ -98,6 +103,8 @@ private:
     std::unique_ptr<FileFlows> files_;
     std::map<int, QAction*> actions_;
     RecentFiles recent_;
+    RecentFilesSettings settings_;
+    bool settingsUsable_ = true;
     QMenu* recentMenu_ = nullptr;
     std::unique_ptr<BackgroundJob> job_;
     // One entry for each place of the list, shown while the list reaches it, and "(none)".

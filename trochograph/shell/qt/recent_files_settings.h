@@ -1,14 +1,28 @@
-// The list of recent parameter files in the program's settings file
-// (~/.config/trochograph/trochograph.conf on Linux), as the list of names "recent/files".
-// A settings file that can't be read gives an empty list; one that can't be written loses
-// the change, and nothing else.
+// The list of recent parameter files in the program's settings file, as the list of names
+// "recent/files". Reading and writing never hold the window up for long: the file and its
+// lock must be plain files or missing (settings_file.h), and the lock is waited for a
+// moment at most. Whatever goes wrong comes back as one line, and the file is left as it was.
 #pragma once
 
+#include <filesystem>
+
+#include "common/result.h"
 #include "shell/recent_files.h"
 
 namespace trochograph {
 
-RecentFiles readRecentFiles();
-void writeRecentFiles(const RecentFiles& recent);
+class RecentFilesSettings {
+public:
+    // The user's settings file: ~/.config/trochograph/trochograph.conf, the folder following
+    // XDG_CONFIG_HOME when it is set.
+    RecentFilesSettings();
+    explicit RecentFilesSettings(std::filesystem::path file) : file_(std::move(file)) {}
+
+    Result<RecentFiles> read() const;
+    Result<void> write(const RecentFiles& recent) const;
+
+private:
+    std::filesystem::path file_;
+};
 
 }  // namespace trochograph

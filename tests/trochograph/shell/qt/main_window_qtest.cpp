@@ -5,7 +5,9 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QLineEdit>
+#include <QLockFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -17,6 +19,8 @@
 #include <cstdio>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <sys/stat.h>
 
 #include "engine/parameter_limits.h"
 #include "files/parameter_text.h"
@@ -403,6 +407,86 @@ private slots:
         }
         QCOMPARE(shownRecentFiles(p.window()), QStringList{entry(1, "rose.rlt", dir.path())});
         QCOMPARE(keptRecentFiles(), QStringList{QString::fromStdString((dir / "rose.rlt").string())});
+    }
+
+    // A settings file or lock that would keep reading or locking waiting for ever is left
+    // alone: the window comes up, says once why the list can't be kept, and keeps the list
+    // until it closes.
+    void unusableSettingsAreToldOnceAndNotWaitedFor_data()
+    {
+        QTest::addColumn<QString>("made");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("lock folder") << "lock folder" << "trochograph.conf.lock is a folder, not a file";
+        QTest::newRow("settings pipe") << "settings pipe" << "trochograph.conf is a named pipe, not a file";
+        QTest::newRow("lock held") << "lock held" << "trochograph.conf.lock stays locked by another program";
+    }
+    void unusableSettingsAreToldOnceAndNotWaitedFor()
+    {
+        QFETCH(QString, made);
+        QFETCH(QString, told);
+        keepRecentFiles({});
+        const std::filesystem::path file = QSettings("trochograph", "trochograph").fileName().toStdString();
+        const std::filesystem::path lock = file.string() + ".lock";
+        test::ScratchDir dir;
+        QVERIFY(writeRlt(roseOfSeven(), dir / "rose.rlt"));
+        std::optional<QLockFile> held;
+        if (made == "lock folder") {
+            QVERIFY(std::filesystem::create_directory(lock));
+        } else if (made == "settings pipe") {
+            std::filesystem::remove(file);
+            QCOMPARE(mkfifo(file.c_str(), 0600), 0);
+        } else {
+            held.emplace(QString::fromStdString(lock.string()));
+            QVERIFY(held->lock());
+        }
+        {
+            ModalScript script;
+            // The file the window starts with heads the list, which the window tries to keep.
+            Program p((dir / "rose.rlt").string());
+            QVERIFY(p.app->start());
+            QVERIFY(p.runUntil([&] { return !script.seen.isEmpty(); }));
+            p.window().rememberParameterFile(dir / "gone.rlt");
+            p.window().forgetParameterFile(dir / "gone.rlt");
+            p.settle();
+            QCOMPARE(script.seen.size(), 1);
+            QVERIFY2(script.seen[0].contains(told), qPrintable(script.seen[0]));
+            QCOMPARE(shownRecentFiles(p.window()), QStringList{entry(1, "rose.rlt", dir.path())});
+        }
+        held.reset();
+        std::filesystem::remove(made == "lock folder" ? lock : file);
+    }
+
+    // Names are shown as they are: a box shows "<b>" rather than bold type, and a tab in a
+    // menu entry doesn't start a shortcut text.
+    void fileNamesAreShownAsTheyAre()
+    {
+        test::ScratchDir dir;
+        keepRecentFiles({});
+        const std::filesystem::path bold = dir / "<b>bold\tname.rlt";
+        QVERIFY(writeRlt(roseOfSeven(), bold));
+        Program p;
+        QVERIFY(p.app->start());
+        p.stopIntro();
+        p.window().rememberParameterFile(bold);
+        QCOMPARE(shownRecentFiles(p.window()), QStringList{entry(1, "<b>bold\\tname.rlt", dir.path())});
+        Qt::TextFormat format = Qt::RichText;
+        {
+            ModalScript script({[&](QWidget* box) {
+                format = static_cast<QMessageBox*>(box)->textFormat();
+                static_cast<QMessageBox*>(box)->accept();
+            }});
+            p.window().recentMenu()->actions()[0]->trigger();
+            QCOMPARE(script.seen, QStringList{"Parameter file  <b>bold\tname.rlt  loaded."});
+        }
+        QCOMPARE(format, Qt::PlainText);
+        // The progress window of a film names its file as it is too.
+        p.window().runInBackground(
+            "Saving <b>bold.gif", [](const ProgressReport&) -> Result<void> { return {}; }, [](const Result<void>&) {});
+        const auto* label = p.window().backgroundJob()->progressWindow()->findChild<QLabel*>();
+        QVERIFY(label);
+        QCOMPARE(label->text(), QString("Saving <b>bold.gif"));
+        QCOMPARE(label->textFormat(), Qt::PlainText);
+        QVERIFY(p.runUntil([&] { return p.window().backgroundJob()->finished(); }));
     }
 
     void curveIsDrawnEndToEndFromTheRKey()

@@ -1,0 +1,55 @@
+#include "shell/settings_file.h"
+
+#include <cerrno>
+#include <sys/stat.h>
+#include <system_error>
+
+namespace trochograph {
+
+namespace {
+
+// What a path holds that isn't a plain file, as the message names it.
+const char* kindOf(mode_t mode)
+{
+    if (S_ISDIR(mode)) return "a folder";
+    if (S_ISFIFO(mode)) return "a named pipe";
+    if (S_ISSOCK(mode)) return "a socket";
+    if (S_ISCHR(mode) || S_ISBLK(mode)) return "a device";
+    if (S_ISLNK(mode)) return "a symbolic link";
+    return "something other than a file";
+}
+
+// `statPath` is stat or lstat.
+Result<void> checkPlainOrMissing(const std::filesystem::path& path, int (*statPath)(const char*, struct stat*))
+{
+    struct stat st {};
+    if (statPath(path.c_str(), &st) != 0) {
+        if (errno == ENOENT) return {};
+        return Error{ErrorCode::cannotOpen, path.string() + ": " + std::generic_category().message(errno)};
+    }
+    if (!S_ISREG(st.st_mode))
+        return Error{ErrorCode::invalid, path.string() + " is " + kindOf(st.st_mode) + ", not a file"};
+    if (static_cast<std::uintmax_t>(st.st_size) > largestSettingsFile)
+        return Error{ErrorCode::invalid, path.string() + " is too large for a settings file"};
+    return {};
+}
+
+}  // namespace
+
+std::filesystem::path settingsLockFile(const std::filesystem::path& file) { return file.string() + ".lock"; }
+
+Result<void> checkSettingsFile(const std::filesystem::path& file)
+{
+    if (Result<void> checked = checkPlainOrMissing(file, ::stat); !checked) return checked;
+    // The lock is made afresh each time and never through a link.
+    return checkPlainOrMissing(settingsLockFile(file), ::lstat);
+}
+
+Message recentFilesNotKept(const std::string& reason)
+{
+    return {"The list of recent parameter files can't be kept in the settings file: " + reason +
+                ".\n\nThe program goes on, and forgets the list when it ends.",
+            "Vell Varezuro", MessageIcon::warning};
+}
+
+}  // namespace trochograph
