@@ -13,6 +13,7 @@ packages=(
   locales-all        # a decimal-comma locale for the tests of number formatting
   libx11-dev         # the show drawing into a screensaver's window
   xvfb xauth         # an X server for the tests of the screensaver mode
+  weston qt6-wayland # the windows' tests once more as clients of a Wayland compositor
   # the checks of the installed tree and the package
   desktop-file-utils appstream libxml2-utils shared-mime-info xdg-utils libfile-mimeinfo-perl
   mandoc dpkg-dev file
