@@ -66,10 +66,13 @@ inline QImage onScreen(QWidget& widget)
     return shown.toImage().convertToFormat(QImage::Format_ARGB32);
 }
 
+// Timers wait meanwhile, so that no step draws anything that the check after it doesn't
+// expect: the flags for handling events in the functions below.
+inline constexpr auto queuedEventsOnly = QEventLoop::AllEvents | QEventLoop::X11ExcludeTimers;
+
 // Under Wayland a window paints only once the compositor has shown its last frame. Asks
 // each shown window for an update and handles events until every one has had it, which
 // comes after the update it was waiting for, if any: what it drew is then in its buffer.
-// Timers wait meanwhile, so that no step draws anything the frame doesn't show.
 inline void waitForFrames()
 {
     class UpdateWatch : public QObject {
@@ -90,7 +93,7 @@ inline void waitForFrames()
     QElapsedTimer clock;
     clock.start();
     while (!watch.waiting.empty() && clock.elapsed() < 5000) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::X11ExcludeTimers);
+        QCoreApplication::processEvents(queuedEventsOnly);
         QThread::usleep(200);  // no busy wait for the compositor
     }
 }
@@ -100,10 +103,10 @@ inline void waitForFrames()
 // the next frame too).
 inline void handleQueuedEvents()
 {
-    for (int round = 0; round < 4; ++round) QCoreApplication::processEvents();
+    for (int round = 0; round < 4; ++round) QCoreApplication::processEvents(queuedEventsOnly);
     if (!onWayland()) return;
     waitForFrames();
-    for (int round = 0; round < 4; ++round) QCoreApplication::processEvents();
+    for (int round = 0; round < 4; ++round) QCoreApplication::processEvents(queuedEventsOnly);
 }
 
 inline QRgb qtColor(Colorref c) { return qRgb(redOf(c), greenOf(c), blueOf(c)); }
