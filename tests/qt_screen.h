@@ -36,7 +36,7 @@ inline QImage inBackingStore(QWidget& widget)
 {
     QWidget* window = widget.window();
     QBackingStore* store = window->backingStore();
-    if (!store) return {};
+    if (!store || store->size().isEmpty()) return {};  // nothing painted yet
     store->beginPaint(QRegion());
     const auto* buffer = dynamic_cast<const QImage*>(store->paintDevice());
     const double ratio = window->devicePixelRatioF();
@@ -70,11 +70,25 @@ inline QImage onScreen(QWidget& widget)
 // expect: the flags for handling events in the functions below.
 inline constexpr auto queuedEventsOnly = QEventLoop::AllEvents | QEventLoop::X11ExcludeTimers;
 
-// Under Wayland a window paints only once the compositor has shown its last frame. Asks
-// each shown window for an update and handles events until every one has had it, which
-// comes after the update it was waiting for, if any: what it drew is then in its buffer.
+// Under Wayland a window is shown only once the compositor has configured it, and paints
+// only once the compositor has shown its last frame. Waits for each visible window to be
+// shown, then asks each for an update and handles events until every one has had it,
+// which comes after the update it was waiting for, if any: what it drew is then in its
+// buffer.
 inline void waitForFrames()
 {
+    QElapsedTimer clock;
+    clock.start();
+    const auto allExposed = [] {
+        for (QWindow* window : QGuiApplication::topLevelWindows())
+            if (window->isVisible() && !window->isExposed()) return false;
+        return true;
+    };
+    while (!allExposed() && clock.elapsed() < 5000) {
+        QCoreApplication::processEvents(queuedEventsOnly);
+        QThread::usleep(200);  // no busy wait for the compositor
+    }
+
     class UpdateWatch : public QObject {
     public:
         std::set<QObject*> waiting;
@@ -90,8 +104,7 @@ inline void waitForFrames()
         watch.waiting.insert(window);
         window->requestUpdate();
     }
-    QElapsedTimer clock;
-    clock.start();
+    clock.restart();
     while (!watch.waiting.empty() && clock.elapsed() < 5000) {
         QCoreApplication::processEvents(queuedEventsOnly);
         QThread::usleep(200);  // no busy wait for the compositor
