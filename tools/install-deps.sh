@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs; does nothing when all are present.
+#   tools/install-deps.sh        what the build and the tests need
+#   tools/install-deps.sh fuzz   that, and clang with libFuzzer for `make fuzz`
 set -euo pipefail
 
 packages=(
@@ -13,10 +15,17 @@ packages=(
   locales-all        # a decimal-comma locale for the tests of number formatting
   libx11-dev         # the show drawing into a screensaver's window
   xvfb xauth         # an X server for the tests of the screensaver mode
+  weston qt6-wayland # the windows' tests once more as clients of a Wayland compositor
   # the checks of the installed tree and the package
   desktop-file-utils appstream libxml2-utils shared-mime-info xdg-utils libfile-mimeinfo-perl
   mandoc dpkg-dev file
 )
+if [ "${1:-}" = fuzz ]; then
+  packages+=(clang libclang-rt-14-dev)
+elif [ $# -gt 0 ]; then
+  echo "usage: tools/install-deps.sh [fuzz]" >&2
+  exit 2
+fi
 
 missing=()
 for p in "${packages[@]}"; do

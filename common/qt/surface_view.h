@@ -39,6 +39,11 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // A surface looks the same with the keyboard or without. QWidget would repaint all of
+    // it whenever the keyboard comes or goes (a box opening over the window takes it), and
+    // a repaint the drawing didn't ask for is taken for one the window system asked for.
+    void focusInEvent(QFocusEvent*) override {}
+    void focusOutEvent(QFocusEvent*) override {}
 
 private:
     // Something was drawn since the last showing: one repaint is asked for.

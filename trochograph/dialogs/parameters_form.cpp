@@ -10,7 +10,7 @@
 
 namespace trochograph {
 
-const std::array<const char*, 13> paramnames = {
+constexpr std::array<const char*, 13> paramnames = {
     "image resolution ( pixels )",
     "line width ( pixels )",
     "R: fixed circle radius ( 5 - 100 % )",

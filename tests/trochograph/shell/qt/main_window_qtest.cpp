@@ -28,6 +28,7 @@
 #include "files/rlt_file.h"
 #include "qt_modal.h"
 #include "qt_program.h"
+#include "qt_screen.h"
 #include "qt_settings.h"
 #include "scratch_dir.h"
 #include "shell/commands.h"
@@ -35,6 +36,7 @@
 #include "shell/qt/canvas_view.h"
 #include "shell/qt/main_window.h"
 #include "shell/qt/picture_window.h"
+#include "shell/qt/wait_cursor.h"
 #include "trochograph/engine/engine_probe.h"
 
 using namespace trochograph;
@@ -78,13 +80,13 @@ private slots:
     void startUpShowsTheOpeningPictureAloneThenTheWindow()
     {
         Program p;
-        QVERIFY(p.app->start());
+        QVERIFY(p.start());
         QCOMPARE(p.pictures.size(), std::size_t{1});
         QCOMPARE(QString::fromStdString(p.pictures[0].first), QString("opening"));
         QVERIFY(!p.pictures[0].second);
         QVERIFY(p.window().isVisible());
         QCOMPARE(p.window().windowTitle(), QString("Vell Varezuro"));
-        QCOMPARE(p.window().pos(), QPoint(0, 0));
+        if (!test::onWayland()) QCOMPARE(p.window().pos(), QPoint(0, 0));
         // The intro runs first.
         QCOMPARE(p.state().flags.okintro, 1);
         QVERIFY(p.runUntil([&] { return p.state().progress.theta > 0.1; }));
@@ -104,7 +106,7 @@ private slots:
         quoted.insert(quoted.begin(), '"');
         quoted.push_back('"');
         Program p(quoted);
-        QVERIFY(p.app->start());
+        QVERIFY(p.start());
         QCOMPARE(p.state().params.type, 2);
         QCOMPARE(p.state().params.kn[2], 7);
         // The restore values stay the built-in ones.
@@ -127,7 +129,7 @@ private slots:
         drawn.res = 250;
         QVERIFY(writePng(Surface(2, 2), dir / "rose.png", parameterText(drawn)));
         Program p((dir / "rose.png").string());
-        QVERIFY(p.app->start());
+        QVERIFY(p.start());
         QCOMPARE(p.state().params.kn[2], 7);
         QCOMPARE(p.window().engine().canvas().width(), 250);
         QCOMPARE(p.state().params.crpalette[5], Colorref{0x00010203});
@@ -143,7 +145,7 @@ private slots:
         test::writeBytes(dir / "damaged.rlt", "not a parameter file");
         Program p((dir / "damaged.rlt").string());
         ModalScript script;
-        QVERIFY(p.app->start());
+        QVERIFY(p.app->start());  // no keys follow: the box may keep the keyboard
         QVERIFY(p.runUntil([&] { return !script.seen.isEmpty(); }));
         QCOMPARE(script.seen, QStringList{"Error opening RLT file"});
         QCOMPARE(script.captions, QStringList{"RLT file error"});
@@ -154,7 +156,7 @@ private slots:
     {
         test::ScratchDir dir;
         Program p;
-        QVERIFY(p.app->start());
+        QVERIFY(p.start());
         p.state().params.speed = 0;
         p.stopIntro();
         auto draw = [&] {
@@ -171,8 +173,7 @@ private slots:
             };
         };
         auto command = [&](Qt::Key key) {
-            p.window().activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(&p.window()));
+            QVERIFY(p.activate());
             QTest::keyClick(&p.window(), key);
         };
         draw();
@@ -206,12 +207,11 @@ private slots:
     {
         test::ScratchDir dir;
         Program p;
-        QVERIFY(p.app->start());
+        QVERIFY(p.start());
         p.state().params.speed = 0;
         p.stopIntro();
         auto command = [&](Qt::Key key) {
-            p.window().activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(&p.window()));
+            QVERIFY(p.activate());
             QTest::keyClick(&p.window(), key);
         };
         auto saveAs = [&](int filter, const std::filesystem::path& path) {
@@ -268,7 +268,7 @@ private slots:
     {
         test::ScratchDir dir;
         Program p;
-        QVERIFY(p.app->start());
+        QVERIFY(p.start());
         p.stopIntro();
         // Chooses `path` in the file dialog; the film starts beside a window still in use.
         auto save = [&](const std::filesystem::path& path) {
@@ -305,7 +305,7 @@ private slots:
     void menuHasTheTextsAndCommandsOfTheTable()
     {
         Program p;
-        QVERIFY(p.app->start());
+        QVERIFY(p.start());
         const QList<QAction*> bar = p.window().menuBar()->actions();
         const auto table = mainMenu();
         QCOMPARE(bar.size(), static_cast<qsizetype>(table.size()));
@@ -350,14 +350,14 @@ private slots:
         keepRecentFiles({});
         {
             Program p;
-            QVERIFY(p.app->start());
+            QVERIFY(p.start());
             QCOMPARE(shownRecentFiles(p.window()), QStringList{"(none) [disabled]"});
         }
         for (const char* name : {"a.rlt", "b.rlt", "c.rlt", "d&e.rlt"}) QVERIFY(writeRlt(CurveParameters{}, dir / name));
         keepRecentFiles({QString::fromStdString((dir / "b.rlt").string()), QString::fromStdString((dir / "gone.rlt").string())});
         {
             Program p((dir / "a.rlt").string());
-            QVERIFY(p.app->start());
+            QVERIFY(p.start());
             p.window().rememberParameterFile(dir / "c.rlt");
             p.window().rememberParameterFile(dir / "d&e.rlt");
             QCOMPARE(shownRecentFiles(p.window()),
@@ -366,7 +366,7 @@ private slots:
         }
         std::filesystem::remove(dir / "c.rlt");
         Program next;
-        QVERIFY(next.app->start());
+        QVERIFY(next.start());
         QCOMPARE(shownRecentFiles(next.window()),
                  (QStringList{entry(1, "d&&e.rlt", dir.path()), entry(2, "a.rlt", dir.path()),
                               entry(3, "b.rlt", dir.path())}));
@@ -384,7 +384,7 @@ private slots:
         QVERIFY(writeRlt(CurveParameters{}, dir / "gone.rlt"));
         keepRecentFiles({});
         Program p;
-        QVERIFY(p.app->start());
+        QVERIFY(p.start());
         p.stopIntro();
         p.window().rememberParameterFile(dir / "rose.rlt");
         p.window().rememberParameterFile(dir / "gone.rlt");
@@ -492,7 +492,7 @@ private slots:
     void curveIsDrawnEndToEndFromTheRKey()
     {
         Program p;
-        QVERIFY(p.app->start());
+        QVERIFY(p.start());
         p.state().params.speed = 0;
         QTest::keyClick(&p.window(), Qt::Key_R);
         QCOMPARE(p.state().flags.okroulette, 0);  // R is refused during the intro
@@ -500,7 +500,8 @@ private slots:
 
         QTest::keyClick(&p.window(), Qt::Key_R);
         QCOMPARE(p.state().flags.okroulette, 1);
-        QCOMPARE(p.window().view().cursor().shape(), Qt::WaitCursor);
+        QCOMPARE(p.window().view().cursor().shape(), waitCursor().shape());
+        QCOMPARE(p.window().view().cursor().pixmap().toImage(), waitCursor().pixmap().toImage());
         QVERIFY(p.runUntil([&] { return p.state().flags.okroulette == 0; }));
         QCOMPARE(p.window().view().cursor().shape(), Qt::CrossCursor);
 
@@ -548,7 +549,7 @@ private slots:
     void pauseKeyPausesAndRResumes()
     {
         Program p;
-        QVERIFY(p.app->start());
+        QVERIFY(p.start());
         // Slow enough to be caught mid-curve: at speed 0 a curve ends within one run of steps.
         p.state().params.speed = speedDelay(9);
         p.stopIntro();
@@ -572,8 +573,7 @@ private slots:
         QTest::keyClick(&p.window(), Qt::Key_C);
         QCOMPARE(closer.seen.size(), 1);
         QVERIFY(closer.seen[0].startsWith("Rendering of the current curve is concluded."));
-        p.window().activateWindow();  // the box had the keyboard
-        QVERIFY(QTest::qWaitForWindowActive(&p.window()));
+        QVERIFY(p.activate());  // the box had the keyboard
         QTest::keyClick(&p.window(), Qt::Key_Escape);  // ...and accepted when idle
         QVERIFY(p.window().closing());
     }
@@ -600,14 +600,13 @@ private slots:
         QFETCH(int, key);
         QFETCH(QString, opens);
         Program p;
-        QVERIFY(p.app->start());
+        QVERIFY(p.start());
         p.stopIntro();
         ModalScript closer;
         QTest::keyClick(&p.window(), static_cast<Qt::Key>(key));
         QCOMPARE(closer.seen, opens.isEmpty() ? QStringList{} : QStringList{opens});
         // With Shift the key is not an accelerator.
-        p.window().activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&p.window()));
+        QVERIFY(p.activate());
         QTest::keyClick(&p.window(), static_cast<Qt::Key>(key), Qt::ShiftModifier);
         QCOMPARE(closer.seen.size(), opens.isEmpty() ? 0 : 1);
     }
@@ -615,7 +614,7 @@ private slots:
     void debugKeyAnswersWithAMessageBox()
     {
         Program p;
-        QVERIFY(p.app->start());
+        QVERIFY(p.start());
         ModalScript closer;
         QTest::keyClick(&p.window(), Qt::Key_D);
         QCOMPARE(closer.captions, QStringList{"Vell Varezuro"});
@@ -626,7 +625,7 @@ private slots:
     void aboutWindowClosesAtAKeyAndFreesTheMainWindow()
     {
         Program p;
-        QVERIFY(p.app->start());
+        QVERIFY(p.start());
         p.stopIntro();
         QTest::keyClick(&p.window(), Qt::Key_F4);
         PictureWindow* about = p.window().aboutWindow();
@@ -643,7 +642,7 @@ private slots:
     void windowAnswersWhileItDrawsSlowly()
     {
         Program p;
-        QVERIFY(p.app->start());
+        QVERIFY(p.start());
         p.stopIntro();
         p.state().params.speed = speedDelay(1);
         QTest::keyClick(&p.window(), Qt::Key_R);
@@ -676,7 +675,7 @@ private slots:
     void imageTypeLeadsToTheKDialogAndOnceToEllipseOptions()
     {
         Program p;
-        QVERIFY(p.app->start());
+        QVERIFY(p.start());
         p.stopIntro();
         using test::click;
         {
@@ -699,8 +698,7 @@ private slots:
                 if (!d->findChild<QAbstractButton*>("check230")->isChecked()) click(d, "check230");
                 click(d, "button1");
             }});
-            p.window().activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(&p.window()));
+            QVERIFY(p.activate());
             QTest::keyClick(&p.window(), Qt::Key_F5);
             QVERIFY(p.runUntil([&] { return trochoid.done() && !QApplication::activeModalWidget(); }));
             p.settle();
@@ -712,7 +710,7 @@ private slots:
     void helpPagesLeadToEachOtherUntilClosed()
     {
         Program p;
-        QVERIFY(p.app->start());
+        QVERIFY(p.start());
         p.stopIntro();
         using test::click;
         ModalScript script({[](QWidget* d) { click(d, "button1"); },   // Next
@@ -728,7 +726,7 @@ private slots:
     void parametersWithANewResolutionRebuildTheCanvas()
     {
         Program p;
-        QVERIFY(p.app->start());
+        QVERIFY(p.start());
         p.stopIntro();
         {
             ModalScript script({[](QWidget* d) {
@@ -748,8 +746,7 @@ private slots:
         // With the restore box ticked, the current type's defaults come back after OK.
         p.state().params.Rpct[0] = 50;
         ModalScript restore({[](QWidget* d) { test::click(d, "check595"); test::click(d, "button1"); }});
-        p.window().activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&p.window()));
+        QVERIFY(p.activate());
         QTest::keyClick(&p.window(), Qt::Key_F7);
         QCOMPARE(p.state().params.Rpct[0], 44);
     }
@@ -757,7 +754,7 @@ private slots:
     void colorsWithANewBackgroundStartANewPicture()
     {
         Program p;
-        QVERIFY(p.app->start());
+        QVERIFY(p.start());
         p.stopIntro();
         p.state().flags.firstloop = 0;
         ModalScript script({[](QWidget* d) {
@@ -776,7 +773,7 @@ private slots:
     void anExposedWindowIsPaintedFromTheCanvas()
     {
         Program p;
-        QVERIFY(p.app->start());
+        QVERIFY(p.start());
         p.stopIntro();
         p.settle();
         Surface& shown = p.window().view().surface();
@@ -791,10 +788,30 @@ private slots:
         if (shown.width() > canvas.width()) QCOMPARE(shown.pixel(canvas.width(), 5), canvasGrey);
     }
 
+    // Only the drawing and the window system decide what the window shows: the keyboard
+    // leaving and coming back, as when a box opens over the window and closes, repaints
+    // nothing, so what the window alone shows (a palette's preview) stays.
+    void theKeyboardComingAndGoingRepaintsNothing()
+    {
+        Program p;
+        QVERIFY(p.start());
+        p.stopIntro();
+        p.settle();
+        Surface& shown = p.window().view().surface();
+        shown.fillRect({10, 10, 20, 20}, 0x000000FF);
+        p.settle();
+        for (QEvent::Type change : {QEvent::FocusOut, QEvent::FocusIn}) {
+            QFocusEvent event(change, Qt::ActiveWindowFocusReason);
+            QApplication::sendEvent(&p.window().view(), &event);
+            p.settle();
+            QCOMPARE(shown.pixel(15, 15), Colorref{0x000000FF});
+        }
+    }
+
     void aboutWindowStaysInFrontOfTheMainWindow()
     {
         Program p;
-        QVERIFY(p.app->start());
+        QVERIFY(p.start());
         p.stopIntro();
         QTest::keyClick(&p.window(), Qt::Key_F4);
         PictureWindow* about = p.window().aboutWindow();
@@ -807,7 +824,7 @@ private slots:
     void animateCheckMarkFollowsTheState()
     {
         Program p;
-        QVERIFY(p.app->start());
+        QVERIFY(p.start());
         QAction* animate = p.window().action(cmdAnimate);
         animate->trigger();  // refused during the intro
         QVERIFY(!animate->isChecked());

@@ -2,6 +2,7 @@
 // events handled until what a test waits for holds.
 #pragma once
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTimer>
@@ -32,6 +33,8 @@ struct Program {
         options.onPicture = [this](const char* name, bool visible) { pictures.emplace_back(name, visible); };
         app = std::make_unique<Application>(options);
     }
+    // Starts the program, and waits for its window to have the keyboard.
+    bool start() { return app->start() && activate(); }
     MainWindow& window() { return app->window(); }
     CurveState& state() { return stateOf(window().engine()); }
 
@@ -48,6 +51,15 @@ struct Program {
             QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
         }
         return true;
+    }
+    // Keys reach the window's accelerators only while it is active. Where a program may
+    // activate its window (offscreen, X11) that happens at once; on Wayland the compositor
+    // gives the keyboard to a window in its own time, after a round trip, and takes it back
+    // from a closed dialog the same way.
+    bool activate()
+    {
+        window().activateWindow();
+        return runUntil([&] { return QApplication::activeWindow() == &window(); });
     }
     // Handles what events come in a moment.
     static void settle() { QTest::qWait(30); }

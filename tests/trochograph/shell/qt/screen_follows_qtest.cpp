@@ -44,8 +44,7 @@ QRgb expectedPixel(const Engine& engine, int x, int y)
 // leaves it only later.
 void key(Program& p, Qt::Key k)
 {
-    p.window().activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&p.window()));
+    QVERIFY(p.activate());
     QTest::keyClick(&p.window(), k);
 }
 
@@ -194,7 +193,7 @@ private slots:
         ramp.close();
 
         Program p;
-        QVERIFY(p.app->start());
+        QVERIFY(p.start());
         bringTo(p, command.start);
         handleQueuedEvents();
         CanvasView& view = p.window().view();
@@ -218,7 +217,7 @@ private slots:
     void aDialogsPreviewShowsItsNewPicture()
     {
         Program p;
-        QVERIFY(p.app->start());
+        QVERIFY(p.start());
         p.stopIntro();
         QImage before, after, drawn;
         ModalScript script({[&](QWidget* dialog) {
@@ -238,7 +237,7 @@ private slots:
         key(p, Qt::Key_F7);
         QVERIFY(script.done());
         QVERIFY(before != after);
-        QCOMPARE(after, drawn.convertToFormat(QImage::Format_RGB32));
+        QCOMPARE(after, drawn.convertToFormat(QImage::Format_ARGB32));
     }
 };
 
