@@ -34,7 +34,8 @@ template <class T>
 bool refused(const Result<T>& result, const Args& args)
 {
     if (result) return false;
-    check(result.code() == ErrorCode::usage || result.code() == ErrorCode::invalid, "a refusal is usage or invalid");
+    check(result.code() == ErrorCode::usage || result.code() == ErrorCode::badValue || result.code() == ErrorCode::invalid,
+          "a refusal is usage, badValue or invalid");
     const auto lineEnd = [](const std::string& text) { return text.find('\n') != std::string::npos; };
     check(!result.message().empty() && (!lineEnd(result.message()) || std::any_of(args.begin(), args.end(), lineEnd)),
           "a refusal is one line");

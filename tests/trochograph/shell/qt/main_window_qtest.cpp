@@ -527,8 +527,7 @@ private slots:
             QTest::keyClick(&p.window(), Qt::Key_D);
             QCOMPARE(note.seen, QStringList{"Debugging display turned on."});
         }
-        p.window().activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&p.window()));
+        QVERIFY(p.activate());
         bool paused = false;
         ModalScript figures({[&](QWidget* box) {
             QCOMPARE(p.state().progress.theta, 0.0);
