@@ -19,7 +19,7 @@ const OptionTable<RenderOptions>& renderTable()
         "trochograph --render",
         {},
         "Draws one whole curve without a window and writes it to OUT (.tga, .png or .svg), or films its "
-        "drawing (.mp4, .webm or .gif).",
+        "drawing (" + filmExtensionList() + ").",
         {
             path({"--output"}, "OUT", &O::output, "the picture or film to write; its extension picks the format")
                 .required(),
@@ -68,15 +68,11 @@ Result<RenderOptions> parseRenderOptions(const std::vector<std::string>& args)
     const Result<OutputChoice> output = outputChoiceOf(o.output);
     if (!output) return output.error();
     if (!output->film && o.filmTimingGiven)
-        return Error{ErrorCode::usage, "--fps and --duration are for films (.mp4, .webm, .gif)"};
+        return Error{ErrorCode::usage, "--fps and --duration are for films (" + filmExtensionList() + ")"};
     if (o.antialias && (!output->picture || output->picture->kind != PictureKind::png))
         return Error{ErrorCode::usage, "--antialias paints .png pictures, not " + o.output};
     if (!o.antialias && !limits::resolution.contains(o.size))
         return refusedValue(renderTable().option("--size"), "--size", decimalText(o.size));
-    // A side a PNG parameter picture brings is checked once it is read.
-    if (output->film && o.sizeGiven)
-        if (const auto problem = filmSideProblem(*output->film, o.size))
-            return Error{ErrorCode::badValue, "--size " + decimalText(o.size) + ": " + *problem};
     return parsed;
 }
 

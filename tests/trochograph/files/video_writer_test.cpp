@@ -19,6 +19,7 @@ namespace {
 
 using test::ScratchDir;
 using test::SmallTmpfs;
+using test::psnr;
 
 // The first `segments` of a three-petalled rose on black, each segment the next colour of the
 // built-in palette, as a multicoloured curve is drawn.
@@ -43,26 +44,6 @@ Surface noise(int side, std::uint32_t seed)
     for (int y = 0; y < side; ++y)
         for (int x = 0; x < side; ++x) s.setPixel(x, y, (seed = seed * 1664525u + 1013904223u) >> 8);
     return s;
-}
-
-// Of the red, green and blue samples, or of the BT.709 luma alone.
-double psnr(const Surface& a, const Surface& b, bool luma = false)
-{
-    const auto y = [](Colorref c) { return 0.2126 * redOf(c) + 0.7152 * greenOf(c) + 0.0722 * blueOf(c); };
-    double squares = 0;
-    for (std::size_t i = 0; i < a.pixels().size(); ++i) {
-        const Colorref p = a.pixels()[i], q = b.pixels()[i];
-        if (luma) {
-            squares += (y(p) - y(q)) * (y(p) - y(q));
-            continue;
-        }
-        for (int shift : {0, 8, 16}) {
-            const double d = double(p >> shift & 0xFF) - double(q >> shift & 0xFF);
-            squares += d * d / 3;
-        }
-    }
-    const double mse = squares / double(a.pixels().size());
-    return mse == 0 ? 99.0 : 10 * std::log10(255.0 * 255.0 / mse);
 }
 
 // The types of an MP4 file's top-level boxes, in order.
