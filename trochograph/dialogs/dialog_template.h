@@ -10,6 +10,7 @@ namespace trochograph {
 
 // The modal dialogs, by template number.
 enum Dialog : int {
+    dialogSaveAnimation = 1100,
     dialogImageType = 200,
     dialogEllipseOptions = 300,
     dialogChooseK = 400,

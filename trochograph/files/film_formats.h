@@ -9,6 +9,8 @@
 #include <span>
 #include <string>
 
+#include "common/range.h"
+
 namespace trochograph {
 
 enum class VideoKind { mp4, webm, gif };
@@ -35,9 +37,18 @@ const char* filmDialogFilter();
 
 // Frames per second a film may have.
 inline constexpr int minFps = 1, maxFps = 60;
+// How long the drawing of a curve's film may take, in seconds.
+inline constexpr Range<double> filmSeconds{1, 600};
 // Sides a film's frames may have. The encoders' own buffers grow with the frame, about
 // 580 MB for H.264 at 2160 pixels: a larger canvas is filmed scaled down to this.
 inline constexpr int minFilmSide = 2, maxFilmSide = 2160;
+
+// What a user chooses for a curve's film.
+struct FilmOptions {
+    int fps = 30;
+    double seconds = 10;  // the drawing's length; the held end comes on top
+    int side = 0;         // the film's picture; 0 for the canvas's (at most maxFilmSide)
+};
 
 // The picture a film of a canvas shows, and the frame around it.
 struct FilmSize {

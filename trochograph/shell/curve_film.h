@@ -5,20 +5,11 @@
 
 #include <filesystem>
 #include "common/progress.h"
-#include "common/range.h"
 #include "common/result.h"
 #include "engine/curve_state.h"
+#include "files/film_formats.h"
 
 namespace trochograph {
-
-struct FilmOptions {
-    int fps = 30;
-    double seconds = 10;  // the drawing's length; the held end comes on top
-    int side = 0;         // the film's picture; 0 for the canvas's (at most maxFilmSide)
-};
-
-// How long the drawing of a film may take, in seconds.
-inline constexpr Range<double> filmSeconds{1, 600};
 
 // Films the curve `start` describes (its parameters, on a canvas of its resolution, with
 // the circles if its animate flag is set) into `path`, an .mp4, .webm or .gif, telling

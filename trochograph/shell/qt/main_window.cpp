@@ -13,7 +13,6 @@
 #include <QFile>
 #include <QWindow>
 #include <new>
-#include <thread>
 
 #include "common/qt/message_box.h"
 #include "common/qt/step_timer.h"
@@ -102,6 +101,18 @@ public:
     void shutdown() override { window_.close(); }
     void rememberParameterFile(const std::filesystem::path& file) override { window_.rememberParameterFile(file); }
     void forgetParameterFile(const std::filesystem::path& file) override { window_.forgetParameterFile(file); }
+    FilmOptions filmChoice() const override
+    {
+        if (!window_.settingsUsable_) return {};
+        const Result<FilmOptions> kept = window_.settings_.readFilmChoice();
+        return kept ? *kept : FilmOptions{};
+    }
+    void rememberFilmChoice(const FilmOptions& choice) override
+    {
+        if (!window_.settingsUsable_) return;
+        if (Result<void> written = window_.settings_.writeFilmChoice(choice); !written)
+            window_.stopKeepingRecentFiles(written.error());
+    }
 
 private:
     MainWindow& window_;
@@ -297,20 +308,13 @@ Result<void> MainWindow::whileBusy(const std::function<Result<void>()>& work)
     setEnabled(false);
     Result<void> result;
     QEventLoop waiting;
-    std::thread worker([&] {
-        // An exception must not leave the thread: it comes back as the work's failure.
-        try {
-            result = work();
-        } catch (const std::bad_alloc&) {
-            result = Error{ErrorCode::noMemory, "not enough memory"};
-        } catch (const std::exception& e) {
-            result = Error{ErrorCode::writeFailed, e.what()};
-        }
-        // Queued, so that it ends the loop even if the loop has not started yet.
-        QMetaObject::invokeMethod(&waiting, &QEventLoop::quit, Qt::QueuedConnection);
-    });
+    const BackgroundJob job(
+        this, std::nullopt, [&](const ProgressReport&) { return work(); },
+        [&](const Result<void>& done) {
+            result = done;
+            waiting.quit();
+        });
     waiting.exec(QEventLoop::ExcludeUserInputEvents);
-    worker.join();
     setEnabled(true);
     QGuiApplication::restoreOverrideCursor();
     return result;
@@ -368,6 +372,9 @@ void MainWindow::closeEvent(QCloseEvent* event)
 {
     closing_ = true;
     steps_->stop();
+    // A film under way stops at its next frame, leaving no file; the window waits for it
+    // only as it is destroyed.
+    if (job_) job_->cancel();
     if (about_) about_->hide();
     event->accept();
     emit closed();

@@ -14,6 +14,8 @@ namespace trochograph {
 namespace {
 
 const QString recentKey = QStringLiteral("recent/files");
+const QString secondsKey = QStringLiteral("film/seconds"), fpsKey = QStringLiteral("film/fps"),
+              sideKey = QStringLiteral("film/side");
 
 // Another program writes the file in a few milliseconds; a lock held longer is no writer's.
 constexpr int lockWaitMs = 2000;
@@ -51,10 +53,25 @@ RecentFilesSettings::RecentFilesSettings()
     if (!folder.isEmpty()) file_ = toPath(folder) / "trochograph" / "trochograph.conf";
 }
 
-Result<RecentFiles> RecentFilesSettings::read() const
+Result<void> RecentFilesSettings::readable() const
 {
     if (file_.empty()) return Error{ErrorCode::cannotOpen, "there is no folder for settings"};
-    if (Result<void> usable = checkSettingsFile(file_); !usable) return usable.error();
+    return checkSettingsFile(file_);
+}
+
+Result<void> RecentFilesSettings::writable() const
+{
+    if (file_.empty()) return Error{ErrorCode::cannotCreate, "there is no folder for settings"};
+    if (Result<void> usable = checkSettingsFile(file_); !usable) return usable;
+    std::error_code ec;
+    std::filesystem::create_directories(file_.parent_path(), ec);
+    if (ec) return Error{ErrorCode::cannotCreate, file_.parent_path().string() + ": " + ec.message()};
+    return lockIsFree(file_);
+}
+
+Result<RecentFiles> RecentFilesSettings::read() const
+{
+    if (Result<void> usable = readable(); !usable) return usable.error();
     const QSettings settings(toQString(file_), QSettings::IniFormat);
     const QStringList names = settings.value(recentKey).toStringList();
     // A file that isn't what it should be is left alone rather than written over.
@@ -68,16 +85,38 @@ Result<RecentFiles> RecentFilesSettings::read() const
 
 Result<void> RecentFilesSettings::write(const RecentFiles& recent) const
 {
-    if (file_.empty()) return Error{ErrorCode::cannotCreate, "there is no folder for settings"};
-    if (Result<void> usable = checkSettingsFile(file_); !usable) return usable;
-    std::error_code ec;
-    std::filesystem::create_directories(file_.parent_path(), ec);
-    if (ec) return Error{ErrorCode::cannotCreate, file_.parent_path().string() + ": " + ec.message()};
-    if (Result<void> free = lockIsFree(file_); !free) return free;
+    if (Result<void> usable = writable(); !usable) return usable;
     QStringList names;
     for (const std::filesystem::path& file : recent.files()) names.push_back(toQString(file));
     QSettings settings(toQString(file_), QSettings::IniFormat);
     settings.setValue(recentKey, names);
+    settings.sync();
+    if (settings.status() != QSettings::NoError) return cannot("write", file_);
+    return {};
+}
+
+Result<FilmOptions> RecentFilesSettings::readFilmChoice() const
+{
+    if (Result<void> usable = readable(); !usable) return usable.error();
+    const QSettings settings(toQString(file_), QSettings::IniFormat);
+    if (settings.status() != QSettings::NoError) return cannot("read", file_);
+    FilmOptions choice;
+    const double seconds = settings.value(secondsKey, choice.seconds).toDouble();
+    if (filmSeconds.contains(seconds)) choice.seconds = seconds;
+    const int fps = settings.value(fpsKey, choice.fps).toInt();
+    if (fps >= minFps && fps <= maxFps) choice.fps = fps;
+    const int side = settings.value(sideKey, choice.side).toInt();
+    if (side >= minFilmSide && side <= maxFilmSide) choice.side = side;
+    return choice;
+}
+
+Result<void> RecentFilesSettings::writeFilmChoice(const FilmOptions& choice) const
+{
+    if (Result<void> usable = writable(); !usable) return usable;
+    QSettings settings(toQString(file_), QSettings::IniFormat);
+    settings.setValue(secondsKey, choice.seconds);
+    settings.setValue(fpsKey, choice.fps);
+    settings.setValue(sideKey, choice.side);
     settings.sync();
     if (settings.status() != QSettings::NoError) return cannot("write", file_);
     return {};

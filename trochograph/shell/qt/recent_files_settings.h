@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "common/result.h"
+#include "files/film_formats.h"
 #include "shell/recent_files.h"
 
 namespace trochograph {
@@ -21,7 +22,15 @@ public:
     Result<RecentFiles> read() const;
     Result<void> write(const RecentFiles& recent) const;
 
+    // Save Animation's last choice, as "film/seconds", "film/fps" and "film/side"; values
+    // missing or out of range read as the defaults.
+    Result<FilmOptions> readFilmChoice() const;
+    Result<void> writeFilmChoice(const FilmOptions& choice) const;
+
 private:
+    Result<void> readable() const;
+    Result<void> writable() const;
+
     std::filesystem::path file_;
 };
 
