@@ -10,7 +10,7 @@ namespace {
 
 constexpr FilmFormat formats[] = {
     {VideoKind::mp4, ".mp4", "MP4 video", "H.264", true},
-    {VideoKind::webm, ".webm", "WebM video", "VP9", true},
+    {VideoKind::webm, ".webm", "WebM video", "VP9", false},
     {VideoKind::gif, ".gif", "GIF animation", "GIF", false},
 };
 

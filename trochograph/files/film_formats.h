@@ -58,8 +58,8 @@ struct FilmSize {
 
 // The film of a canvas of side `canvas` in format `kind`; `asked` is the side the user
 // chose (0 for the canvas's own). The picture is at most maxFilmSide and never larger
-// than the canvas. An odd picture is padded rather than cropped, so that no drawn pixel
-// is lost at the edge.
+// than the canvas. An odd picture is padded rather than cropped, where the format needs
+// even sides, so that no drawn pixel is lost at the edge.
 FilmSize filmSizeOf(VideoKind kind, int canvas, int asked = 0);
 
 }  // namespace trochograph

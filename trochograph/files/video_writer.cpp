@@ -19,7 +19,7 @@ Result<std::unique_ptr<VideoWriter>> VideoWriter::open(const std::filesystem::pa
         return refused("a film's side must be " + std::to_string(minFilmSide) + " to " + std::to_string(maxFilmSide) +
                        " pixels, not " + std::to_string(side));
     if (filmFormat(kind).evenSide && side % 2 != 0)
-        return refused("MP4 and WebM need an even side, not " + std::to_string(side));
+        return refused(std::string(filmFormat(kind).codec) + " needs an even side, not " + std::to_string(side));
     if (fps < minFps || fps > maxFps)
         return refused("fps must be " + std::to_string(minFps) + " to " + std::to_string(maxFps) + ", not " +
                        std::to_string(fps));

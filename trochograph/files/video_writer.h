@@ -1,5 +1,5 @@
 // Films of a drawing: MP4 (H.264 in yuv420p, moov atom first, for browsers and phones),
-// WebM (VP9) or GIF (each frame in its own colours, exact when a frame holds at most 256),
+// WebM (VP9 in yuv444p, thin coloured lines kept whole) or GIF (each frame in its own colours, exact when a frame holds at most 256),
 // written frame by frame as they come, none kept, through FFmpeg's libraries. The file is
 // a temporary file beside the target (temporary_file.h), written and read back through its
 // descriptor alone, and put in the target's place only by finish(): a failure, a cancel or

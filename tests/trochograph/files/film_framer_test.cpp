@@ -18,12 +18,12 @@ TEST(FilmSize, EveryCanvasHasAFilm)
         FilmSize size;
     } cases[] = {
         {VideoKind::mp4, 601, 0, {601, 602}},  // padded: even sides only
-        {VideoKind::webm, 601, 0, {601, 602}},
+        {VideoKind::webm, 601, 0, {601, 601}},  // 4:4:4: any side
         {VideoKind::gif, 601, 0, {601, 601}},  // any side
         {VideoKind::mp4, 2160, 0, {2160, 2160}},
         {VideoKind::mp4, 2161, 0, {2160, 2160}},  // scaled down
         {VideoKind::gif, 9600, 0, {2160, 2160}},
-        {VideoKind::webm, 9600, 1001, {1001, 1002}},  // a smaller film asked for
+        {VideoKind::mp4, 9600, 1001, {1001, 1002}},  // a smaller film asked for
         {VideoKind::mp4, 600, 900, {600, 600}},       // never larger than the canvas
         {VideoKind::gif, 600, 1, {minFilmSide, minFilmSide}},
     };

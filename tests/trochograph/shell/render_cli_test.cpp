@@ -70,7 +70,7 @@ TEST(RenderCommand, DrawsTheDefaultCurveAsTargaOrPng)
     EXPECT_EQ(std::string(pngBytes.begin() + 1, pngBytes.begin() + 4), "PNG");
 }
 
-// Any canvas films: an odd side padded to even for MP4 and WebM, one above 2160 pixels
+// Any canvas films: an odd side padded to even for MP4, one above 2160 pixels
 // scaled down to 2160, by both programs.
 TEST(RenderCommand, FilmsOfAnyCanvas)
 {
@@ -83,7 +83,8 @@ TEST(RenderCommand, FilmsOfAnyCanvas)
     } cases[] = {
         {program + " --render --size 601 --duration 1 --fps 2 --output ", "odd.mp4", 602},
         {program + " --render --size 9600 --duration 1 --fps 1 --output ", "large.gif", 2160},
-        {show + " --render 3 --size 601 --fps 2 --output ", "odd.webm", 602},
+        {show + " --render 3 --size 601 --fps 2 --output ", "odd.webm", 601},
+        {show + " --render 3 --size 2401 --fps 2 --output ", "large.mp4", 2160},
     };
     for (const auto& c : cases) {
         const ProgramRun run = runCommand(c.command + quoted(dir / c.name), "");
