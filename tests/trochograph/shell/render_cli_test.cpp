@@ -237,7 +237,7 @@ TEST(RenderCommand, RefusesOutputsThatAreNotRegularFiles)
     std::filesystem::create_symlink(dir / "victim", dir / "shared" / "planted.png");
     const bool foreignLink = lchown((dir / "shared" / "planted.png").c_str(), 54321, -1) == 0;
 
-    const std::string fifo = "can't save over a FIFO, only over a regular file";
+    const std::string fifo = "can't save over a named pipe, only over a regular file";
     const std::string null = "can't save over a character device (" + device.path().string() + "), only over a regular file";
     std::vector<std::pair<std::filesystem::path, std::string>> cases = {
         {dir / "fifo.png", fifo}, {dir / "fifo.mp4", fifo}, {dir / "null.tga", null}, {dir / "null.gif", null}};
