@@ -101,7 +101,8 @@ Result<void> renderHeadless(const RenderOptions& options, SmoothPainter* smooth)
                                      [&](double done) {
                                          bar.show(0.5 + done / 2);
                                          return true;
-                                     });
+                                     },
+                                     options.plot);
             !saved)
             return about(output.string(), saved.error());
     } catch (const std::bad_alloc&) {
