@@ -61,4 +61,46 @@ std::optional<TrackEnd> trackEndNamed(std::string_view name)
     return std::nullopt;
 }
 
+SettingsEntries plotSettingsEntries(const PlotSettings& s)
+{
+    return {
+        {"size", shortestText(s.size)},
+        {"tolerance", shortestText(s.tolerance)},
+        {"origin", std::string(originName(s.origin))},
+        {"penUp", s.penUp},
+        {"penDown", s.penDown},
+        {"feed", shortestText(s.feed)},
+        {"travelFeed", shortestText(s.travelFeed)},
+        {"penChange", s.penChange ? "1" : "0"},
+        {"fit", s.fit ? "1" : "0"},
+        {"trackFrom", std::string(trackEndName(s.trackFrom))},
+        {"trackTo", std::string(trackEndName(s.trackTo))},
+    };
+}
+
+PlotSettings plotSettingsFrom(const SettingsEntries& entries)
+{
+    PlotSettings s;
+    const auto number = [](const std::string& text, Range<double> range, double& field) {
+        if (const auto v = exactReal(text); v && range.contains(*v)) field = *v;
+    };
+    const auto line = [](const std::string& text, std::string& field) {
+        if (!penLineProblem(text)) field = text;
+    };
+    for (const auto& [key, value] : entries) {
+        if (key == "size") number(value, plot_limits::size, s.size);
+        else if (key == "tolerance") number(value, plot_limits::tolerance, s.tolerance);
+        else if (key == "feed") number(value, plot_limits::feed, s.feed);
+        else if (key == "travelFeed") number(value, plot_limits::feed, s.travelFeed);
+        else if (key == "penUp") line(value, s.penUp);
+        else if (key == "penDown") line(value, s.penDown);
+        else if (key == "penChange") s.penChange = value == "1";
+        else if (key == "fit") s.fit = value == "1";
+        else if (key == "origin") s.origin = originNamed(value).value_or(s.origin);
+        else if (key == "trackFrom") s.trackFrom = trackEndNamed(value).value_or(s.trackFrom);
+        else if (key == "trackTo") s.trackTo = trackEndNamed(value).value_or(s.trackTo);
+    }
+    return s;
+}
+
 }  // namespace trochograph

@@ -8,6 +8,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "common/range.h"
 #include "common/result.h"
@@ -59,5 +61,11 @@ std::string_view originName(PlotOrigin origin);
 std::string_view trackEndName(TrackEnd end);
 std::optional<PlotOrigin> originNamed(std::string_view name);
 std::optional<TrackEnd> trackEndNamed(std::string_view name);
+
+// The settings as the settings file keeps them, key and value, and back: a value missing
+// or refused leaves its default, so that a damaged file costs no more than that value.
+using SettingsEntries = std::vector<std::pair<std::string, std::string>>;
+SettingsEntries plotSettingsEntries(const PlotSettings& settings);
+PlotSettings plotSettingsFrom(const SettingsEntries& entries);
 
 }  // namespace trochograph

@@ -21,6 +21,8 @@ const ImageChoice filterChoices[] = {
     {&pictureFormat(PictureKind::svg)},
     {&pictureFormat(PictureKind::png)},
     {&pictureFormat(PictureKind::png), true},
+    {&pictureFormat(PictureKind::gcode)},
+    {&pictureFormat(PictureKind::thetaRho)},
 };
 
 Result<void> writeSmooth(const DrawingRecord& record, const std::filesystem::path& path, std::string_view parameters,

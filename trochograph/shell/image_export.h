@@ -16,9 +16,11 @@ namespace trochograph {
 class Engine;
 class SmoothPainter;
 
-// The Save Image dialog's filters: Targa first and default, SVG, PNG, and PNG painted smooth.
+// The Save Image dialog's filters: Targa first and default, SVG, PNG, PNG painted smooth,
+// and the curves for machines.
 inline constexpr const char* imageFilters =
-    "Targa files (*.tga);;SVG drawing (*.svg);;PNG image (*.png);;PNG image, smooth (*.png)";
+    "Targa files (*.tga);;SVG drawing (*.svg);;PNG image (*.png);;PNG image, smooth (*.png);;"
+    "G-code (*.gcode *.nc);;Sand table track (*.thr)";
 
 struct ImageChoice {
     const PictureFormat* format;
