@@ -188,6 +188,9 @@ TEST(CommandLines, AcceptAndRefuseAlike)
         {render, {"--output", "a.thr", "--feed", "100"},
          "usage: --plot-origin, --pen-up, --pen-down, --feed, --travel-feed and --pen-change are for G-code (.gcode, "
          ".nc)"},
+        {render, {"--output", "a.gcode", "--preview-png", "a.tga"}, "value: --preview-png must end in .png, not a.tga"},
+        {render, {"--output", "a.svg", "--preview-png", "a.png"},
+         "usage: the plot options are for G-code (.gcode, .nc) and sand table tracks (.thr)"},
         {render, {"--output", "a.gcode", "--fit"}, "usage: --fit, --thr-from and --thr-to are for sand table tracks (.thr)"},
         {render, {"--output", "a.gif", "--size", "101"}, "output=a.gif size=101"},
         {render, {"--output"}, "usage: --output needs a file name"},

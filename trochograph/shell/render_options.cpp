@@ -91,6 +91,10 @@ const OptionTable<RenderOptions>& renderTable()
                 .marking(&O::plotterGiven),
             flag({"--pen-change"}, &O::penChange, "G-code pauses (M0) for a pen of the next colour between colours")
                 .marking(&O::plotterGiven),
+            path({"--preview-png"}, "FILE.png", &O::previewPng,
+                 "also draw what the machine will do into a PNG picture: the pen's path or the table's track, "
+                 "with the moves between strokes and the track's joins thin in red")
+                .marking(&O::machineGiven),
             flag({"--fit"}, &O::fit, ".thr: scale a curve reaching beyond the table's edge in to it")
                 .marking(&O::tableGiven),
             custom({"--thr-from"}, "centre|edge", &O::trackFrom, readTrackEnd, "centre or edge",
@@ -151,6 +155,8 @@ Result<RenderOptions> parseRenderOptions(const std::vector<std::string>& args)
                                        "are for G-code (.gcode, .nc)"};
     if (!table && o.tableGiven)
         return Error{ErrorCode::usage, "--fit, --thr-from and --thr-to are for sand table tracks (.thr)"};
+    if (o.previewPng && lowerExtension(*o.previewPng) != ".png")
+        return Error{ErrorCode::badValue, "--preview-png must end in .png, not " + *o.previewPng};
     if (Result<PlotSettings> plot = plotSettingsOf(o); !plot)
         return plot.error();
     else

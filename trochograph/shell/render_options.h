@@ -36,6 +36,7 @@ struct RenderOptions {
     double tolerance = PlotSettings{}.tolerance;
     bool penChange = false;
     bool fit = false;
+    std::optional<std::string> previewPng;  // a picture of the machine's path
     bool machineGiven = false;  // an option for either machine format was given
     bool plotterGiven = false;  // one for G-code alone
     bool tableGiven = false;    // one for sand table tracks alone

@@ -326,8 +326,11 @@ TEST(RenderCommand, WritesMachineFilesAndRefusesACurveBeyondTheTable)
     ScratchDir dir;
     const std::string rose = quoted(std::filesystem::path(TEST_DATA_DIR) / "../../docs/curves/rose.rlt");
     for (const char* name : {"rose.gcode", "rose.thr"}) {
-        const ProgramRun run = runProgram("--render --params " + rose + " --output " + quoted(dir / name));
+        const std::filesystem::path preview = dir / (std::string(name) + ".png");
+        const ProgramRun run = runProgram("--render --params " + rose + " --output " + quoted(dir / name) +
+                                          " --preview-png " + quoted(preview));
         EXPECT_EQ(run.exitCode, 0) << run.output;
+        EXPECT_EQ(readBytes(preview).at(1), 'P') << "a PNG picture of the machine's path";
         const auto bytes = readBytes(dir / name);
         ASSERT_FALSE(bytes.empty());
         EXPECT_EQ(bytes[0], std::string_view(name).ends_with(".thr") ? '#' : ';');
