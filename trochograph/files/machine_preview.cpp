@@ -94,11 +94,10 @@ Result<void> drawMachinePreview(const DrawingRecord& record, const PlotSettings&
         planPlot(record, settings, settings.tolerance - roundingMargin(1, gcodeDecimals), painter);
         return {};
     }
-    const double reach = trackReach(record);
-    if (reach > 1 && !settings.fit) return beyondTheTable(reach);
     picture.fillRect({0, 0, side, side}, previewPaper);
     picture.ellipseOutline({0, 0, side - 1, side - 1}, 1, previewTable);
     TrackPainter painter(picture, {-1, 1, side});
+    const double reach = settings.fit ? trackReach(record) : 0;
     return planTrack(record, settings, reach, settings.tolerance / (settings.size / 2), painter);
 }
 

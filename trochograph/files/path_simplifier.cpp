@@ -2,45 +2,52 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 namespace trochograph {
+
+namespace {
+
+double cross(PlanePoint a, PlanePoint b) { return a.x * b.y - a.y * b.x; }
+
+}  // namespace
 
 void PathSimplifier::start(PlanePoint p)
 {
     anchor_ = p;
     pending_ = false;
     narrowed_ = false;
-    farthest_ = 0;
+    farthest2_ = 0;
 }
 
 bool PathSimplifier::reaches(PlanePoint p) const
 {
-    const double dx = p.x - anchor_.x, dy = p.y - anchor_.y;
-    if (std::hypot(dx, dy) < farthest_) return false;
-    if (!narrowed_) return true;
-    const double offset = std::remainder(std::atan2(dy, dx) - base_, 2 * std::numbers::pi);
-    return offset >= low_ && offset <= high_;
+    const PlanePoint d{p.x - anchor_.x, p.y - anchor_.y};
+    if (d.x * d.x + d.y * d.y < farthest2_) return false;
+    return !narrowed_ || (cross(low_, d) >= 0 && cross(d, high_) >= 0);
 }
 
 void PathSimplifier::narrow(PlanePoint p)
 {
-    const double dx = p.x - anchor_.x, dy = p.y - anchor_.y;
-    const double distance = std::hypot(dx, dy);
-    if (distance <= tolerance_) return;
-    const double half = std::asin(tolerance_ / distance);
-    farthest_ = std::max(farthest_, distance);
+    const PlanePoint d{p.x - anchor_.x, p.y - anchor_.y};
+    const double distance2 = d.x * d.x + d.y * d.y;
+    if (distance2 <= tolerance_ * tolerance_) return;
+    farthest2_ = std::max(farthest2_, distance2);
+    // The directions within the tolerance of `p`: its own turned either way by the angle
+    // whose sine is tolerance / distance.
+    const double distance = std::sqrt(distance2);
+    const double sine = tolerance_ / distance, cosine = std::sqrt(1 - sine * sine);
+    const PlanePoint u{d.x / distance, d.y / distance};
+    const PlanePoint low{u.x * cosine + u.y * sine, u.y * cosine - u.x * sine};
+    const PlanePoint high{u.x * cosine - u.y * sine, u.y * cosine + u.x * sine};
     if (!narrowed_) {
         narrowed_ = true;
-        base_ = std::atan2(dy, dx);
-        low_ = -half;
-        high_ = half;
+        low_ = low;
+        high_ = high;
         return;
     }
-    // `p` passed reaches(), so the bounds keep its direction between them.
-    const double offset = std::remainder(std::atan2(dy, dx) - base_, 2 * std::numbers::pi);
-    low_ = std::max(low_, offset - half);
-    high_ = std::min(high_, offset + half);
+    // `p` passed reaches(), so both sleeves hold its direction and the narrower bound wins.
+    if (cross(low_, low) > 0) low_ = low;
+    if (cross(high, high_) > 0) high_ = high;
 }
 
 std::optional<PlanePoint> PathSimplifier::add(PlanePoint p)

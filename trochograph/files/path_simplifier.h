@@ -7,7 +7,8 @@
 // The test is a sleeve from the last kept point: every point since narrows the directions
 // a segment from it may take to those passing within the tolerance of the point, and a
 // segment may only end at least as far out as every point it replaces, so that none lies
-// beyond its end. Constant work a point, and no memory of the points passed.
+// beyond its end. Constant work a point (a square root, no angles), and no memory of the
+// points passed.
 #pragma once
 
 #include <optional>
@@ -40,9 +41,10 @@ private:
     PlanePoint last_;    // the last point given, not yet kept
     bool pending_ = false;
     bool narrowed_ = false;  // a point farther than the tolerance constrains the direction
-    double base_ = 0;        // the direction the sleeve's bounds are measured from
-    double low_ = 0, high_ = 0;
-    double farthest_ = 0;  // of the points farther than the tolerance from the anchor
+    // The sleeve's clockwise and anticlockwise bounds as directions; they lie less than
+    // half a turn apart, so cross products order them without an angle.
+    PlanePoint low_, high_;
+    double farthest2_ = 0;  // the square of the distance of the farthest point narrowing it
 };
 
 }  // namespace trochograph

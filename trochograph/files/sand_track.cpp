@@ -13,6 +13,9 @@ namespace {
 
 constexpr double pi = std::numbers::pi;
 
+// In table radii no coordinate comes near overflowing, so hypot's care isn't needed.
+double length(double x, double y) { return std::sqrt(x * x + y * y); }
+
 // Each recorded segment's ends, once each, in the order drawn.
 class CurvePoints : public DrawingSink {
 public:
@@ -40,8 +43,11 @@ double tableCentre(const DrawingRecord& record) { return (record.res() >> 1) + 0
 class ReachFinder final : public CurvePoints {
 public:
     explicit ReachFinder(double centre) : centre_(centre) {}
-    void at(double x, double y) override { reach = std::max(reach, std::hypot(x - centre_, y - centre_)); }
-    double reach = 0;
+    void at(double x, double y) override
+    {
+        reach2 = std::max(reach2, (x - centre_) * (x - centre_) + (y - centre_) * (y - centre_));
+    }
+    double reach2 = 0;  // the square of the reach
 
 private:
     double centre_;
@@ -63,7 +69,7 @@ public:
     }
     void chordTo(PlanePoint p)
     {
-        cut(at_, p, theta_, std::hypot(at_.x, at_.y), 0);
+        cut(at_, p, theta_, length(at_.x, at_.y), 0);
         at_ = p;
     }
     void end(TrackEnd to) { points_.point(theta_, to == TrackEnd::centre ? 0 : 1, true); }
@@ -82,9 +88,9 @@ private:
     void cut(PlanePoint a, PlanePoint b, double thetaA, double rhoA, int depth)
     {
         const double thetaB = thetaOf(b, thetaA);
-        const double rhoB = std::hypot(b.x, b.y);
+        const double rhoB = length(b.x, b.y);
         const double da = thetaB - thetaA, dr = rhoB - rhoA;
-        const double strays = std::hypot(std::max(rhoA, rhoB) * da * da, 2 * dr * da) / 8;
+        const double strays = length(std::max(rhoA, rhoB) * da * da, 2 * dr * da) / 8;
         // Fifty halvings bring any chord on the table below a billionth of its radius.
         if (strays <= tolerance_ || depth == 50) {
             theta_ = thetaB;
@@ -93,10 +99,10 @@ private:
         }
         const PlanePoint middle{(a.x + b.x) / 2, (a.y + b.y) / 2};
         cut(a, middle, thetaA, rhoA, depth + 1);
-        cut(middle, b, theta_, std::hypot(middle.x, middle.y), depth + 1);
+        cut(middle, b, theta_, length(middle.x, middle.y), depth + 1);
     }
 
-    void emit(PlanePoint p, bool joining) { points_.point(theta_, std::min(1.0, std::hypot(p.x, p.y)), joining); }
+    void emit(PlanePoint p, bool joining) { points_.point(theta_, std::min(1.0, length(p.x, p.y)), joining); }
 
     double tolerance_;
     TrackPoints& points_;
@@ -121,6 +127,7 @@ public:
     void at(double x, double y) override
     {
         const PlanePoint p{(x - centre_) * scale_, (centre_ - y) * scale_};
+        reach2_ = std::max(reach2_, p.x * p.x + p.y * p.y);
         if (!started_) {
             started_ = true;
             simplifier_.start(p);
@@ -129,6 +136,8 @@ public:
             spirals_.chordTo(*kept);
         }
     }
+    double reach() const { return std::sqrt(reach2_); }
+
     void end(TrackEnd to)
     {
         // With nothing drawn, the track still starts and ends where it should.
@@ -148,6 +157,7 @@ private:
     PathSimplifier simplifier_;
     Spirals spirals_;
     bool started_ = false;
+    double reach2_ = 0;  // the square of the farthest point's distance from the centre
 };
 
 }  // namespace
@@ -156,7 +166,7 @@ double trackReach(const DrawingRecord& record)
 {
     ReachFinder finder(tableCentre(record));
     record.replay(finder);
-    return finder.reach / (record.res() / 2.0);
+    return std::sqrt(finder.reach2) / (record.res() / 2.0);
 }
 
 Error beyondTheTable(double reach)
@@ -169,10 +179,11 @@ Error beyondTheTable(double reach)
 Result<void> planTrack(const DrawingRecord& record, const PlotSettings& settings, double reach, double tolerance,
                        TrackPoints& points)
 {
-    if (reach > 1 && !settings.fit) return beyondTheTable(reach);
-    const double scale = 1 / (record.res() / 2.0) / std::max(1.0, reach);
+    const double scale = 1 / (record.res() / 2.0) / std::max(1.0, settings.fit ? reach : 1.0);
     TrackPlanner planner(tableCentre(record), scale, tolerance, settings.trackFrom, points);
     record.replay(planner);
+    // Fitted, the farthest point lies on the edge, give or take a rounding.
+    if (planner.reach() > 1 + 1e-9) return beyondTheTable(planner.reach());
     planner.end(settings.trackTo);
     return {};
 }

@@ -31,10 +31,11 @@ public:
 // The farthest the curve reaches from the table's centre, in table radii.
 double trackReach(const DrawingRecord& record);
 
-// The track, its spirals within `tolerance` of the curve, which is given in table radii;
-// `reach` is trackReach's. A curve reaching beyond the edge is scaled in to it when
-// settings.fit says so, else refused (badValue) with its reach named; then nothing is
-// handed on.
+// The track, its spirals within `tolerance` of the curve, which is given in table radii.
+// With settings.fit a curve reaching beyond the edge is scaled in to it, `reach` being
+// trackReach's (which costs a replay of its own, so it is asked for only then). Without,
+// such a curve is refused (badValue) with its reach named once all of it has been
+// handed on, so that the refusal costs no second replay: what was handed on is dropped.
 Result<void> planTrack(const DrawingRecord& record, const PlotSettings& settings, double reach, double tolerance,
                        TrackPoints& points);
 

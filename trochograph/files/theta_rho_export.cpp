@@ -30,8 +30,7 @@ private:
 Result<void> encode(const DrawingRecord& record, ByteSink& sink, std::string_view parameters,
                     const PlotSettings& settings)
 {
-    const double reach = trackReach(record);
-    if (reach > 1 && !settings.fit) return beyondTheTable(reach);
+    const double reach = settings.fit ? trackReach(record) : 0;
     const double radius = settings.size / 2;
     // In table radii, less what rounding the two numbers may move a point by.
     const double tolerance = settings.tolerance / radius - 2 * roundingMargin(1, thetaRhoDecimals);

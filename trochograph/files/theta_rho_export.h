@@ -17,8 +17,9 @@ inline constexpr int thetaRhoDecimals = 6;
 
 // Streams the track to the sink; the table's diameter is settings.size millimetres and the
 // track follows the curve within settings.tolerance of them. A curve beyond the table's
-// edge without settings.fit is refused (badValue) before any byte is written; else fails
-// when the sink does (writeFailed) or memory runs out (noMemory).
+// edge without settings.fit is refused (badValue) once its track has been streamed, so
+// the sink must drop what it was given then, as saveFile's does; else fails when the sink
+// does (writeFailed) or memory runs out (noMemory).
 Result<void> encodeThetaRho(const DrawingRecord& record, ByteSink& sink, std::string_view parameters,
                             const PlotSettings& settings);
 
