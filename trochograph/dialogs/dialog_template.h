@@ -18,6 +18,7 @@ enum Dialog : int {
     dialogHelpPage1 = 700,
     dialogHelpPage2 = 800,
     dialogFormulae = 900,
+    dialogPlotSettings = 1100,
 };
 
 // The buttons every form has, and the end codes they give: OK (or Next and Previous on

@@ -15,6 +15,7 @@
 #include "common/result.h"
 #include "dialogs/dialog_template.h"
 #include "dialogs/form.h"
+#include "files/plot_settings.h"
 #include "shell/file_dialogs.h"
 
 namespace trochograph {
@@ -64,6 +65,10 @@ public:
     virtual void rememberParameterFile(const std::filesystem::path& /*file*/) {}
     // A listed file has gone: it leaves the list.
     virtual void forgetParameterFile(const std::filesystem::path& /*file*/) {}
+    // The machine settings the plot settings dialog last accepted, as the settings file
+    // keeps them; the defaults when it keeps none or can't be read.
+    virtual PlotSettings plotSettings() { return {}; }
+    virtual void rememberPlotSettings(const PlotSettings& /*settings*/) {}
 };
 
 // The file and palette commands, which come with the file dialogs.

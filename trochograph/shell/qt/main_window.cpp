@@ -102,8 +102,24 @@ public:
     void shutdown() override { window_.close(); }
     void rememberParameterFile(const std::filesystem::path& file) override { window_.rememberParameterFile(file); }
     void forgetParameterFile(const std::filesystem::path& file) override { window_.forgetParameterFile(file); }
+    // Kept beside the list of recent files; a file that can't be used gives the defaults
+    // and keeps nothing, as its box about the list has said or will say.
+    PlotSettings plotSettings() override
+    {
+        if (!window_.settingsUsable_) return {};
+        const Result<SettingsEntries> kept = window_.settings_.readGroup(plotGroup);
+        return kept ? plotSettingsFrom(*kept) : PlotSettings{};
+    }
+    void rememberPlotSettings(const PlotSettings& settings) override
+    {
+        if (window_.settingsUsable_)
+            if (Result<void> written = window_.settings_.writeGroup(plotGroup, plotSettingsEntries(settings)); !written)
+                window_.stopKeepingRecentFiles(written.error());
+    }
 
 private:
+    static constexpr const char* plotGroup = "plot";
+
     MainWindow& window_;
     int filter_ = 0;
 };

@@ -68,19 +68,47 @@ Result<RecentFiles> RecentFilesSettings::read() const
 
 Result<void> RecentFilesSettings::write(const RecentFiles& recent) const
 {
+    QStringList names;
+    for (const std::filesystem::path& file : recent.files()) names.push_back(toQString(file));
+    return writeValues([&](QSettings& settings) { settings.setValue(recentKey, names); });
+}
+
+Result<void> RecentFilesSettings::writeValues(const std::function<void(QSettings&)>& set) const
+{
     if (file_.empty()) return Error{ErrorCode::cannotCreate, "there is no folder for settings"};
     if (Result<void> usable = checkSettingsFile(file_); !usable) return usable;
     std::error_code ec;
     std::filesystem::create_directories(file_.parent_path(), ec);
     if (ec) return Error{ErrorCode::cannotCreate, file_.parent_path().string() + ": " + ec.message()};
     if (Result<void> free = lockIsFree(file_); !free) return free;
-    QStringList names;
-    for (const std::filesystem::path& file : recent.files()) names.push_back(toQString(file));
     QSettings settings(toQString(file_), QSettings::IniFormat);
-    settings.setValue(recentKey, names);
+    set(settings);
     settings.sync();
     if (settings.status() != QSettings::NoError) return cannot("write", file_);
     return {};
+}
+
+Result<SettingsEntries> RecentFilesSettings::readGroup(const std::string& group) const
+{
+    if (file_.empty()) return Error{ErrorCode::cannotOpen, "there is no folder for settings"};
+    if (Result<void> usable = checkSettingsFile(file_); !usable) return usable.error();
+    QSettings settings(toQString(file_), QSettings::IniFormat);
+    settings.beginGroup(QString::fromStdString(group));
+    SettingsEntries entries;
+    for (const QString& key : settings.childKeys())
+        entries.emplace_back(key.toStdString(), settings.value(key).toString().toStdString());
+    if (settings.status() != QSettings::NoError) return cannot("read", file_);
+    return entries;
+}
+
+Result<void> RecentFilesSettings::writeGroup(const std::string& group, const SettingsEntries& entries) const
+{
+    return writeValues([&](QSettings& settings) {
+        settings.beginGroup(QString::fromStdString(group));
+        for (const auto& [key, value] : entries)
+            settings.setValue(QString::fromStdString(key), QString::fromStdString(value));
+        settings.endGroup();
+    });
 }
 
 }  // namespace trochograph

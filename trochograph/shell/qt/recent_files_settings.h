@@ -5,9 +5,13 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 
 #include "common/result.h"
+#include "files/plot_settings.h"
 #include "shell/recent_files.h"
+
+class QSettings;
 
 namespace trochograph {
 
@@ -20,8 +24,15 @@ public:
 
     Result<RecentFiles> read() const;
     Result<void> write(const RecentFiles& recent) const;
+    // The keys and values of one group of the same file ("plot": the machine settings),
+    // with the same care.
+    Result<SettingsEntries> readGroup(const std::string& group) const;
+    Result<void> writeGroup(const std::string& group, const SettingsEntries& entries) const;
 
 private:
+    // Sets values in the file, once it and its lock are safe to use.
+    Result<void> writeValues(const std::function<void(QSettings&)>& set) const;
+
     std::filesystem::path file_;
 };
 

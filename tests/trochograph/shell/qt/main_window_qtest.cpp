@@ -262,6 +262,48 @@ private slots:
         QVERIFY(p.window().engine().canvas() == drawn);
     }
 
+    // G-code from Save Image: once the file is chosen, the plot settings dialog opens with
+    // the settings file's values and keeps what OK accepts there for the next time.
+    void machineFilesAskForTheirSettingsOnceTheFileIsChosen()
+    {
+        test::ScratchDir dir;
+        QSettings("trochograph", "trochograph").setValue("plot/penUp", "M5");
+        Program p;
+        QVERIFY(p.start());
+        p.state().params.speed = 0;
+        p.stopIntro();
+        QTest::keyClick(&p.window(), Qt::Key_R);
+        QVERIFY(p.runUntil([&] { return p.state().flags.okroulette == 0; }));
+        QString shownPenUp;
+        ModalScript script({[name = QString::fromStdString((dir / "plot").string())](QWidget* dialog) {
+                                auto* types = dialog->findChild<QComboBox*>("fileTypeCombo");
+                                QVERIFY(types);
+                                types->setCurrentIndex(4);
+                                emit types->activated(4);
+                                emit types->textActivated(types->itemText(4));
+                                auto* edit = dialog->findChild<QLineEdit*>("fileNameEdit");
+                                QVERIFY(edit);
+                                edit->setText(name);
+                                QTest::keyClick(edit, Qt::Key_Return);
+                            },
+                            [&](QWidget* d) {
+                                shownPenUp = d->findChild<QLineEdit*>("edit1130")->text();
+                                auto* size = d->findChild<QLineEdit*>("edit1110");
+                                size->selectAll();
+                                QTest::keyClicks(size, "150");
+                                test::click(d, "button1");
+                            }});
+        QVERIFY(p.activate());
+        QTest::keyClick(&p.window(), Qt::Key_S);
+        QCOMPARE(script.seen.size(), 4);
+        QCOMPARE(script.seen[1], QString("dialog1100"));
+        QCOMPARE(shownPenUp, QString("M5"));
+        const auto gcode = test::readBytes(dir / "plot.gcode");
+        QVERIFY(std::string(gcode.begin(), gcode.end()).starts_with("; Trochograph plot on a square of 150 mm"));
+        QVERIFY(std::string(gcode.begin(), gcode.end()).find("\nM5\n") != std::string::npos);
+        QCOMPARE(QSettings("trochograph", "trochograph").value("plot/size").toString(), QString("150"));
+    }
+
     // Save Animation films the curve beside the window, which stays usable; Cancel in the
     // progress window stops it and leaves no file; without Cancel the film is saved.
     void anAnimationIsSavedBesideTheWindowOrCancelled()
