@@ -48,13 +48,25 @@ private:
 };
 
 // Each line of `text` after `marker` and a space, the way both machine formats carry the
-// curve's parameters in comments.
+// curve's parameters in comments. A line longer than commentWidth (the palette's 256 words)
+// goes on in lines that start with a second space, broken between words: controllers and
+// their senders count a line's bytes, comments included, against buffers of 80 to 128.
 inline void writeCommentLines(TextStream& out, std::string_view marker, std::string_view text)
 {
+    constexpr std::size_t commentWidth = 72;
     while (!text.empty()) {
         const std::size_t end = text.find('\n');
-        const std::string_view line = text.substr(0, end);
-        out << marker << ' ' << line << '\n';
+        std::string_view line = text.substr(0, end);
+        std::string_view indent = " ";
+        while (line.size() > commentWidth) {
+            std::size_t cut = line.rfind(' ', commentWidth);
+            if (cut == std::string_view::npos || cut == 0) cut = line.find(' ');
+            if (cut == std::string_view::npos) break;
+            out << marker << indent << line.substr(0, cut) << '\n';
+            line.remove_prefix(cut + 1);
+            indent = "  ";
+        }
+        out << marker << indent << line << '\n';
         if (end == std::string_view::npos) break;
         text.remove_prefix(end + 1);
     }

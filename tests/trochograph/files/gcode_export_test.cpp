@@ -167,6 +167,9 @@ TEST_F(PlotTest, HeaderHoldsTheBoundsAndTheParameters)
     const std::string firstLine = parameters.substr(0, parameters.find('\n'));
     EXPECT_NE(std::find(read.comments.begin(), read.comments.end(), firstLine), read.comments.end());
     EXPECT_TRUE(text.starts_with(";"));
+    // Controllers count a line's bytes against a buffer of 80 at least, comments included.
+    for (std::size_t start = 0, end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
+        EXPECT_LE(end - start, 80u) << text.substr(start, 100);
 }
 
 }  // namespace
