@@ -62,6 +62,12 @@ std::string tellRender(const RenderOptions& o)
     if (o.animate) s << " animate";
     if (o.antialias) s << " antialias";
     if (o.filmTimingGiven) s << " fps=" << o.fps << " seconds=" << o.seconds;
+    if (o.plot != PlotSettings{}) {
+        const PlotSettings& p = o.plot;
+        s << " plot=" << p.size << "mm," << originName(p.origin) << ",'" << p.penUp << "','" << p.penDown << "',"
+          << p.feed << "," << p.travelFeed << (p.penChange ? ",change" : "") << ",tol=" << p.tolerance
+          << (p.fit ? ",fit" : "") << "," << trackEndName(p.trackFrom) << "-" << trackEndName(p.trackTo);
+    }
     if (o.help) s << " help";
     return s.str();
 }
@@ -150,7 +156,8 @@ TEST(CommandLines, AcceptAndRefuseAlike)
         {render, {"--output", "a.png", "--output", ""}, "usage: --output is given twice"},
         {render, {"--output", "a.png", "--animate", "--size", "100", "--animate"}, "usage: --animate is given twice"},
         {render, {"--output", "a.bmp"},
-         "value: a.bmp: the output must end in .tga, .png or .svg, or .mp4, .webm or .gif for a film"},
+         "value: a.bmp: the output must end in .tga, .png, .svg, .gcode, .nc or .thr, or .mp4, .webm or .gif for a "
+         "film"},
         {render, {"--output", "b/.png"}, "value: b/.png: the output needs a name before .png"},
         {render, {"--output", ".MP4"}, "value: .MP4: the output needs a name before .mp4"},
         {render, {"--output", "a.png", "--fps", "30"}, "usage: --fps and --duration are for films (.mp4, .webm or .gif)"},
@@ -159,6 +166,33 @@ TEST(CommandLines, AcceptAndRefuseAlike)
         // A film of any canvas: scaled down to 2160 pixels, an odd side padded.
         {render, {"--output", "a.mp4", "--size", "9600"}, "output=a.mp4 size=9600"},
         {render, {"--output", "a.webm", "--size", "101"}, "output=a.webm size=101"},
+        // Machines: G-code and sand table tracks.
+        {render,
+         {"--output", "a.nc", "--plot-size", "300", "--plot-origin", "centre", "--pen-up", "M5", "--pen-down",
+          "M3 S90", "--feed", "800", "--travel-feed", "6000", "--pen-change", "--tolerance", "0.1"},
+         "output=a.nc plot=300mm,centre,'M5','M3 S90',800,6000,change,tol=0.1,centre-centre"},
+        {render, {"--output", "a.thr", "--fit", "--thr-from", "edge", "--thr-to", "edge"},
+         "output=a.thr plot=200mm,corner,'G0 Z5','G1 Z0 F500',1500,3000,tol=0.05,fit,edge-edge"},
+        {render, {"--output", "a.gcode", "--plot-size", "5"}, "value: --plot-size takes a number from 10 to 5000, not '5'"},
+        {render, {"--output", "a.thr", "--plot-size", "5001"},
+         "value: --plot-size takes a number from 10 to 5000, not '5001'"},
+        {render, {"--output", "a.gcode", "--tolerance", "0"}, "value: --tolerance takes a number from 0.01 to 10, not '0'"},
+        {render, {"--output", "a.gcode", "--feed", "-5"}, "value: --feed takes a number from 1 to 100000, not '-5'"},
+        {render, {"--output", "a.gcode", "--plot-origin", "middle"}, "value: --plot-origin takes corner or centre, not 'middle'"},
+        {render, {"--output", "a.thr", "--thr-to", "rim"}, "value: --thr-to takes centre or edge, not 'rim'"},
+        {render, {"--output", "a.gcode", "--pen-up", "G0 Z5\nG4 P1"}, "value: --pen-up holds a line break"},
+        {render, {"--output", "a.gcode", "--pen-down", std::string(201, 'G')},
+         "value: --pen-down is longer than 200 characters"},
+        {render, {"--output", "a.gcode", "--pen-down", ""}, "value: --pen-down: the name is empty"},
+        {render, {"--output", "a.png", "--tolerance", "1"},
+         "usage: the plot options are for G-code (.gcode, .nc) and sand table tracks (.thr)"},
+        {render, {"--output", "a.thr", "--feed", "100"},
+         "usage: --plot-origin, --pen-up, --pen-down, --feed, --travel-feed and --pen-change are for G-code (.gcode, "
+         ".nc)"},
+        {render, {"--output", "a.gcode", "--preview-png", "a.tga"}, "value: --preview-png must end in .png, not a.tga"},
+        {render, {"--output", "a.svg", "--preview-png", "a.png"},
+         "usage: the plot options are for G-code (.gcode, .nc) and sand table tracks (.thr)"},
+        {render, {"--output", "a.gcode", "--fit"}, "usage: --fit, --thr-from and --thr-to are for sand table tracks (.thr)"},
         {render, {"--output", "a.gif", "--size", "101"}, "output=a.gif size=101"},
         {render, {"--output"}, "usage: --output needs a file name"},
         {render, {"--output", "a.tga", "--size"}, "usage: --size needs a whole number"},

@@ -29,7 +29,7 @@ namespace trochograph::test {
 // Wayland leaves where a window lies to the compositor, and lets no client read the screen.
 inline bool onWayland() { return QGuiApplication::platformName().startsWith(QLatin1String("wayland")); }
 
-// The part of its window's backing store that the widget covers, as last handed to the
+// The piece of its window's backing store that the widget covers, as last handed to the
 // window system. The paint device is only valid between beginPaint and endPaint; painting
 // nothing in between changes nothing.
 inline QImage inBackingStore(QWidget& widget)

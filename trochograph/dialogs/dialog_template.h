@@ -10,7 +10,6 @@ namespace trochograph {
 
 // The modal dialogs, by template number.
 enum Dialog : int {
-    dialogSaveAnimation = 1100,
     dialogImageType = 200,
     dialogEllipseOptions = 300,
     dialogChooseK = 400,
@@ -19,6 +18,8 @@ enum Dialog : int {
     dialogHelpPage1 = 700,
     dialogHelpPage2 = 800,
     dialogFormulae = 900,
+    dialogPlotSettings = 1100,
+    dialogSaveAnimation = 1200,
 };
 
 // The buttons every form has, and the end codes they give: OK (or Next and Previous on

@@ -8,7 +8,7 @@ namespace trochograph {
 
 namespace {
 
-constexpr int secondsBox = 1101, fpsBox = 1102, sideBox = 1103, sideLabel = 1113;
+constexpr int secondsBox = 1201, fpsBox = 1202, sideBox = 1203, sideLabel = 1213;
 
 constexpr ControlTemplate controls[] = {
     {ControlKind::button, dialogOk, "OK", 12, 76, 50, 14},
@@ -16,8 +16,8 @@ constexpr ControlTemplate controls[] = {
     {ControlKind::edit, secondsBox, "", 152, 12, 50, 12},
     {ControlKind::edit, fpsBox, "", 152, 30, 50, 12},
     {ControlKind::edit, sideBox, "", 152, 48, 50, 12},
-    {ControlKind::label, 1111, "drawing's length ( 1 - 600 seconds )", 12, 14, 136, 8},
-    {ControlKind::label, 1112, "frames per second ( 1 - 60 )", 12, 32, 136, 8},
+    {ControlKind::label, 1211, "drawing's length ( 1 - 600 seconds )", 12, 14, 136, 8},
+    {ControlKind::label, 1212, "frames per second ( 1 - 60 )", 12, 32, 136, 8},
     {ControlKind::label, sideLabel, "", 12, 50, 136, 8},
 };
 
@@ -68,6 +68,24 @@ FormResult SaveAnimationForm::press(int id, const Confirm&)
     if (id != dialogOk) return FormResult::stays();
     if (const Result<FilmOptions> chosen = read(); !chosen) return FormResult::fails(refusal(chosen.error()));
     return FormResult::ended(dialogOk);
+}
+
+SettingsEntries filmChoiceEntries(const FilmOptions& choice)
+{
+    return {{"seconds", shortestText(choice.seconds)}, {"fps", decimalText(choice.fps)}, {"side", decimalText(choice.side)}};
+}
+
+FilmOptions filmChoiceFrom(const SettingsEntries& entries)
+{
+    FilmOptions choice;
+    for (const auto& [key, value] : entries) {
+        const std::optional<long long> whole = exactWholeNumber(value);
+        if (key == "seconds")
+            if (const auto seconds = exactReal(value); seconds && filmSeconds.contains(*seconds)) choice.seconds = *seconds;
+        if (key == "fps" && whole && *whole >= minFps && *whole <= maxFps) choice.fps = static_cast<int>(*whole);
+        if (key == "side" && whole && *whole >= minFilmSide && *whole <= maxFilmSide) choice.side = static_cast<int>(*whole);
+    }
+    return choice;
 }
 
 }  // namespace trochograph

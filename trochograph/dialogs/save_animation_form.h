@@ -5,6 +5,7 @@
 #include "common/result.h"
 #include "dialogs/form.h"
 #include "files/film_formats.h"
+#include "files/plot_settings.h"
 
 namespace trochograph {
 
@@ -26,5 +27,10 @@ public:
 private:
     int largestSide_;
 };
+
+// The choice as the settings file keeps it ("seconds", "fps", "side"), and back: a value
+// missing or out of range leaves its default.
+SettingsEntries filmChoiceEntries(const FilmOptions& choice);
+FilmOptions filmChoiceFrom(const SettingsEntries& entries);
 
 }  // namespace trochograph

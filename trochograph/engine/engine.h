@@ -99,7 +99,7 @@ public:
     void putBack(const Surface& picture, const Rect& area);
 
 private:
-    // Tests and benchmarks reach the parts through it to set up states no command makes.
+    // Tests and benchmarks reach its members through it to set up states no command makes.
     friend struct EngineProbe;
 
     void changeResolution(int res);

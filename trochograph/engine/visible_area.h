@@ -1,5 +1,5 @@
 // Where the canvas meets the window: the grey a new canvas and the window's uncovered client
-// area show, and the part of the canvas the window shows.
+// area show, and the piece of the canvas the window shows.
 #pragma once
 
 #include "common/colorref.h"

@@ -28,18 +28,24 @@ Result<void> writeDrawingFile(const PictureSource& source, const std::filesystem
     return saveFile(path, source.drawing);
 }
 
-// In PictureKind's order, which is also the order the name rule lists them in.
+// In the order the name rule lists them in.
 constexpr PictureFormat formats[] = {
     {PictureKind::targa, ".tga", "", false, false, writeTargaFile},
     {PictureKind::png, ".png", pngSignature, true, false, writePngFile},
     {PictureKind::svg, ".svg", "<?xml", true, true, writeDrawingFile},
+    {PictureKind::gcode, ".gcode", ";", true, true, writeDrawingFile},
+    {PictureKind::gcode, ".nc", ";", true, true, writeDrawingFile},
+    {PictureKind::thetaRho, ".thr", "#", true, true, writeDrawingFile},
 };
 
 }  // namespace
 
 std::span<const PictureFormat> pictureFormats() { return formats; }
 
-const PictureFormat& pictureFormat(PictureKind kind) { return formats[static_cast<int>(kind)]; }
+const PictureFormat& pictureFormat(PictureKind kind)
+{
+    return *std::find_if(std::begin(formats), std::end(formats), [&](const PictureFormat& f) { return f.kind == kind; });
+}
 
 std::string lowerExtension(const std::filesystem::path& p)
 {

@@ -17,7 +17,9 @@ namespace trochograph {
 
 class Surface;
 
-enum class PictureKind { targa, png, svg };
+// G-code and theta-rho tracks are no pictures, but the curves as machines draw them; they
+// are written from the record as the SVG drawing is.
+enum class PictureKind { targa, png, svg, gcode, thetaRho };
 
 // What a picture is written from.
 struct PictureSource {
@@ -39,6 +41,7 @@ struct PictureFormat {
 };
 
 std::span<const PictureFormat> pictureFormats();
+// The first row of the kind: G-code's is ".gcode", before ".nc".
 const PictureFormat& pictureFormat(PictureKind kind);
 
 // The row of a name's extension, in any case; null for another extension. Without

@@ -5,23 +5,16 @@
 #include <system_error>
 #include <unistd.h>
 
+#include "common/file_kind.h"
+
 namespace trochograph {
 
 namespace {
 
-const char* kindOf(mode_t mode)
-{
-    if (S_ISFIFO(mode)) return "a FIFO";
-    if (S_ISCHR(mode)) return "a character device";
-    if (S_ISBLK(mode)) return "a block device";
-    if (S_ISSOCK(mode)) return "a socket";
-    return "a special file";
-}
-
 // `found` is named when links led there from another name.
 Error notRegular(mode_t mode, const std::filesystem::path& found = {})
 {
-    std::string what = kindOf(mode);
+    std::string what = fileKindName(mode);
     if (!found.empty()) what += " (" + found.string() + ")";
     return {ErrorCode::cannotCreate, "can't save over " + what + ", only over a regular file"};
 }

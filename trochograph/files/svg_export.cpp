@@ -114,7 +114,7 @@ private:
              << "/>\n";
     }
     // A disc about as large as the dot's 13 pixels; where its clip cuts it, a clip path
-    // keeps the part the raster draws.
+    // keeps what the raster draws.
     void dot(const PenDot& f) override
     {
         if (!f.touchesClip()) return;

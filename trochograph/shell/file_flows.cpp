@@ -7,6 +7,7 @@
 #include "files/save_error.h"
 #include "shell/commands.h"
 #include "shell/curve_film.h"
+#include "dialogs/plot_settings_form.h"
 #include "shell/image_export.h"
 #include "shell/palette_preview.h"
 #include "shell/parameter_loading.h"
@@ -99,7 +100,10 @@ void FileFlows::saveImageAndParameters()
     const auto path = choose(FileDialogKind::saveImage);
     if (!path) return;
     const ImageChoice choice = chosenImage(*path, window_.chosenFilter());
-    const Result<void> saved = window_.whileBusy([&] { return exportImage(engine_, choice, *path, smooth_); });
+    const std::optional<PlotSettings> plot = askPlotSettings(choice.format->kind);
+    if (!plot) return;
+    const Result<void> saved =
+        window_.whileBusy([&] { return exportImage(engine_, choice, *path, smooth_, {}, *plot); });
     // Without the image, no parameters.
     if (!saved) return reportSaveError(*path, saved.error());
     inform("Image saved as " + title(*path));
@@ -110,6 +114,16 @@ void FileFlows::saveImageAndParameters()
     // to list.
     if (!writeParameters(parameters) && choice.format->kind == PictureKind::png)
         window_.rememberParameterFile(*path);
+}
+
+std::optional<PlotSettings> FileFlows::askPlotSettings(PictureKind kind)
+{
+    const bool plotter = kind == PictureKind::gcode;
+    if (!plotter && kind != PictureKind::thetaRho) return PlotSettings{};
+    PlotSettingsForm form(window_.plotSettings(), plotter ? Machine::plotter : Machine::sandTable);
+    if (window_.runDialog(form, nullptr) != dialogOk) return std::nullopt;
+    window_.rememberPlotSettings(form.settings());
+    return form.settings();
 }
 
 bool FileFlows::writeParameters(const std::filesystem::path& path)

@@ -10,6 +10,8 @@
 #include <string>
 
 #include "common/result.h"
+#include "files/picture_formats.h"
+#include "files/plot_settings.h"
 #include "shell/window_port.h"
 
 namespace trochograph {
@@ -50,6 +52,9 @@ private:
     void load(const std::filesystem::path& path);
     // False when the parameters could not be written (the user has been told).
     bool writeParameters(const std::filesystem::path& path);
+    // The machine settings for a file of `kind`: for G-code and tracks, asked for in their
+    // dialog, prefilled with the last ones and kept on OK; nothing when the user cancelled.
+    std::optional<PlotSettings> askPlotSettings(PictureKind kind);
     void reportSaveError(const std::filesystem::path& path, const Error& error);
     void inform(const std::string& text, const char* caption = "Vell Varezuro");
 

@@ -8,7 +8,9 @@
 
 #include "common/terminal_progress.h"
 #include "engine/engine.h"
+#include "files/machine_preview.h"
 #include "files/map_palette.h"
+#include "files/parameter_text.h"
 #include "files/output_rules.h"
 #include "shell/curve_film.h"
 #include "shell/image_export.h"
@@ -96,9 +98,16 @@ Result<void> renderHeadless(const RenderOptions& options, SmoothPainter* smooth)
                                      [&](double done) {
                                          bar.show(0.5 + done / 2);
                                          return true;
-                                     });
+                                     },
+                                     options.plot);
             !saved)
             return about(output.string(), saved.error());
+        if (options.previewPng) {
+            const Result<void> previewed =
+                writeMachinePreview(engine->record(), options.plot, format->kind, *options.previewPng,
+                                    parameterText(engine->parameters()));
+            if (!previewed) return about(*options.previewPng, previewed.error());
+        }
     } catch (const std::bad_alloc&) {
         // Only the engine's canvas and record are made here; the side it was making is
         // already in its parameters.

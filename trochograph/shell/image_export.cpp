@@ -4,9 +4,11 @@
 #include <string>
 
 #include "engine/engine.h"
+#include "files/gcode_export.h"
 #include "files/parameter_text.h"
 #include "files/png_export.h"
 #include "files/svg_export.h"
+#include "files/theta_rho_export.h"
 #include "shell/smooth_painter.h"
 
 namespace trochograph {
@@ -19,6 +21,8 @@ const ImageChoice filterChoices[] = {
     {&pictureFormat(PictureKind::svg)},
     {&pictureFormat(PictureKind::png)},
     {&pictureFormat(PictureKind::png), true},
+    {&pictureFormat(PictureKind::gcode)},
+    {&pictureFormat(PictureKind::thetaRho)},
 };
 
 Result<void> writeSmooth(const DrawingRecord& record, const std::filesystem::path& path, std::string_view parameters,
@@ -47,12 +51,20 @@ ImageChoice chosenImage(const std::filesystem::path& path, int filter)
 }
 
 Result<void> exportImage(const Engine& engine, ImageChoice choice, const std::filesystem::path& path,
-                         SmoothPainter* smooth, const ProgressReport& progress)
+                         SmoothPainter* smooth, const ProgressReport& progress, const PlotSettings& plot)
 {
     const std::string parameters = parameterText(engine.parameters());
     if (choice.smooth) return writeSmooth(engine.record(), path, parameters, smooth, progress);
+    const DrawingRecord& record = engine.record();
+    const PictureKind kind = choice.format->kind;
     const PictureSource source{engine.canvas(), parameters,
-                               [&](ByteSink& sink) { return encodeSvg(engine.record(), sink, parameters); }, progress};
+                               [&](ByteSink& sink) {
+                                   if (kind == PictureKind::gcode) return encodeGcode(record, sink, parameters, plot);
+                                   if (kind == PictureKind::thetaRho)
+                                       return encodeThetaRho(record, sink, parameters, plot);
+                                   return encodeSvg(record, sink, parameters);
+                               },
+                               progress};
     return choice.format->write(source, path);
 }
 

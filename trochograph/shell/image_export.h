@@ -9,15 +9,18 @@
 #include "common/progress.h"
 #include "common/result.h"
 #include "files/picture_formats.h"
+#include "files/plot_settings.h"
 
 namespace trochograph {
 
 class Engine;
 class SmoothPainter;
 
-// The Save Image dialog's filters: Targa first and default, SVG, PNG, and PNG painted smooth.
+// The Save Image dialog's filters: Targa first and default, SVG, PNG, PNG painted smooth,
+// and the curves for machines.
 inline constexpr const char* imageFilters =
-    "Targa files (*.tga);;SVG drawing (*.svg);;PNG image (*.png);;PNG image, smooth (*.png)";
+    "Targa files (*.tga);;SVG drawing (*.svg);;PNG image (*.png);;PNG image, smooth (*.png);;"
+    "G-code (*.gcode *.nc);;Sand table track (*.thr)";
 
 struct ImageChoice {
     const PictureFormat* format;
@@ -30,9 +33,10 @@ struct ImageChoice {
 ImageChoice chosenImage(const std::filesystem::path& path, int filter);
 
 // Writes the engine's picture as `choice` says, with the curve's parameters in the formats
-// that carry them. A smooth picture needs `smooth`, and memory for the whole picture.
-// `progress` hears how far the writing has come, where the format can tell (PNG).
+// that carry them; G-code and sand table tracks are drawn as `plot` says. A smooth picture
+// needs `smooth`, and memory for the whole picture. `progress` hears how far the writing
+// has come, where the format can tell (PNG).
 Result<void> exportImage(const Engine& engine, ImageChoice choice, const std::filesystem::path& path,
-                         SmoothPainter* smooth, const ProgressReport& progress = {});
+                         SmoothPainter* smooth, const ProgressReport& progress = {}, const PlotSettings& plot = {});
 
 }  // namespace trochograph

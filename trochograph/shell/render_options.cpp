@@ -10,6 +10,18 @@ namespace trochograph {
 
 namespace {
 
+// The named values of the machine options, read into an index.
+Result<long long> readOrigin(std::string_view text, std::string_view spelling)
+{
+    if (const auto origin = originNamed(text)) return static_cast<long long>(*origin);
+    return Error{ErrorCode::badValue, std::string(spelling) + " takes corner or centre, not '" + std::string(text) + "'"};
+}
+Result<long long> readTrackEnd(std::string_view text, std::string_view spelling)
+{
+    if (const auto end = trackEndNamed(text)) return static_cast<long long>(*end);
+    return Error{ErrorCode::badValue, std::string(spelling) + " takes centre or edge, not '" + std::string(text) + "'"};
+}
+
 const OptionTable<RenderOptions>& renderTable()
 {
     using O = RenderOptions;
@@ -18,8 +30,9 @@ const OptionTable<RenderOptions>& renderTable()
     static const OptionTable<RenderOptions> table{
         "trochograph --render",
         {},
-        "Draws one whole curve without a window and writes it to OUT (.tga, .png or .svg), or films its "
-        "drawing (" + filmExtensionList() + ").",
+        "Draws one whole curve without a window and writes it to OUT (.tga, .png or .svg), as G-code for a pen "
+        "plotter (.gcode or .nc) or a track for a sand table (.thr), or films its drawing (" +
+            filmExtensionList() + ").",
         {
             path({"--output"}, "OUT", &O::output, "the picture or film to write; its extension picks the format")
                 .required(),
@@ -50,6 +63,47 @@ const OptionTable<RenderOptions>& renderTable()
                      decimalText(static_cast<int>(filmSeconds.high)) +
                      " (default 10); the finished picture is held a second more")
                 .marking(&O::filmTimingGiven),
+            real({"--plot-size"}, "MM", &O::plotSize, plot_limits::size,
+                 "G-code: the side of the square the canvas is drawn on; .thr: the table's diameter; in mm, " +
+                     rangeText(plot_limits::size) + " (default 200)")
+                .takes("a number from " + rangeText(plot_limits::size))
+                .marking(&O::machineGiven),
+            real({"--tolerance"}, "MM", &O::tolerance, plot_limits::tolerance,
+                 "how far the machine's path may stray from the curve, in mm, " + rangeText(plot_limits::tolerance) +
+                     " (default 0.05)")
+                .takes("a number from " + rangeText(plot_limits::tolerance))
+                .marking(&O::machineGiven),
+            custom({"--plot-origin"}, "corner|centre", &O::plotOrigin, readOrigin, "corner or centre",
+                   "G-code's (0, 0) at the square's lower-left corner (default) or its centre")
+                .marking(&O::plotterGiven),
+            path({"--pen-up"}, "LINE", &O::penUp, "the G-code line that lifts the pen (default G0 Z5)")
+                .called("a G-code line")
+                .marking(&O::plotterGiven),
+            path({"--pen-down"}, "LINE", &O::penDown, "the G-code line that lowers the pen (default G1 Z0 F500)")
+                .called("a G-code line")
+                .marking(&O::plotterGiven),
+            real({"--feed"}, "MM/MIN", &O::feed, plot_limits::feed,
+                 "G-code's feed while drawing, " + rangeText(plot_limits::feed) + " (default 1500)")
+                .takes("a number from " + rangeText(plot_limits::feed))
+                .marking(&O::plotterGiven),
+            real({"--travel-feed"}, "MM/MIN", &O::travelFeed, plot_limits::feed,
+                 "G-code's feed with the pen up (default 3000)")
+                .takes("a number from " + rangeText(plot_limits::feed))
+                .marking(&O::plotterGiven),
+            flag({"--pen-change"}, &O::penChange, "G-code pauses (M0) for a pen of the next colour between colours")
+                .marking(&O::plotterGiven),
+            path({"--preview-png"}, "FILE.png", &O::previewPng,
+                 "also draw what the machine will do into a PNG picture: the pen's path or the table's track, "
+                 "with the moves between strokes and the track's joins thin in red")
+                .marking(&O::machineGiven),
+            flag({"--fit"}, &O::fit, ".thr: scale a curve reaching beyond the table's edge in to it")
+                .marking(&O::tableGiven),
+            custom({"--thr-from"}, "centre|edge", &O::trackFrom, readTrackEnd, "centre or edge",
+                   "where the .thr track starts: at the table's centre (default) or its edge")
+                .marking(&O::tableGiven),
+            custom({"--thr-to"}, "centre|edge", &O::trackTo, readTrackEnd, "centre or edge",
+                   "where the .thr track ends: at the table's centre (default) or its edge")
+                .marking(&O::tableGiven),
             answer({"--help", "-h"}, &O::help, "print this usage"),
         },
     };
@@ -58,13 +112,33 @@ const OptionTable<RenderOptions>& renderTable()
 
 }  // namespace
 
+Result<PlotSettings> plotSettingsOf(const RenderOptions& o)
+{
+    PlotSettings plot;
+    plot.size = o.plotSize;
+    if (o.plotOrigin) plot.origin = static_cast<PlotOrigin>(*o.plotOrigin);
+    if (o.penUp) plot.penUp = *o.penUp;
+    if (o.penDown) plot.penDown = *o.penDown;
+    plot.feed = o.feed;
+    plot.travelFeed = o.travelFeed;
+    plot.penChange = o.penChange;
+    plot.tolerance = o.tolerance;
+    plot.fit = o.fit;
+    if (o.trackFrom) plot.trackFrom = static_cast<TrackEnd>(*o.trackFrom);
+    if (o.trackTo) plot.trackTo = static_cast<TrackEnd>(*o.trackTo);
+    // The numbers were range-checked as they were read; a pen line has rules of its own.
+    for (const auto& [spelling, line] : {std::pair{"--pen-up", &plot.penUp}, std::pair{"--pen-down", &plot.penDown}})
+        if (const auto problem = penLineProblem(*line)) return Error{ErrorCode::badValue, spelling + (" " + *problem)};
+    return plot;
+}
+
 std::string renderUsage() { return usageText(renderTable()); }
 
 Result<RenderOptions> parseRenderOptions(const std::vector<std::string>& args)
 {
     auto parsed = parseOptions(renderTable(), args);
     if (!parsed || parsed->help) return parsed;
-    const RenderOptions& o = *parsed;
+    RenderOptions& o = *parsed;
     const Result<OutputChoice> output = outputChoiceOf(o.output);
     if (!output) return output.error();
     if (!output->film && o.filmTimingGiven)
@@ -73,6 +147,21 @@ Result<RenderOptions> parseRenderOptions(const std::vector<std::string>& args)
         return Error{ErrorCode::usage, "--antialias paints .png pictures, not " + o.output};
     if (!o.antialias && !limits::resolution.contains(o.size))
         return refusedValue(renderTable().option("--size"), "--size", decimalText(o.size));
+    const PictureKind kind = output->picture ? output->picture->kind : PictureKind::targa;
+    const bool plotter = kind == PictureKind::gcode, table = kind == PictureKind::thetaRho;
+    if (!plotter && !table && (o.machineGiven || o.plotterGiven || o.tableGiven))
+        return Error{ErrorCode::usage, "the plot options are for G-code (.gcode, .nc) and sand table tracks (.thr)"};
+    if (!plotter && o.plotterGiven)
+        return Error{ErrorCode::usage, "--plot-origin, --pen-up, --pen-down, --feed, --travel-feed and --pen-change "
+                                       "are for G-code (.gcode, .nc)"};
+    if (!table && o.tableGiven)
+        return Error{ErrorCode::usage, "--fit, --thr-from and --thr-to are for sand table tracks (.thr)"};
+    if (o.previewPng && lowerExtension(*o.previewPng) != ".png")
+        return Error{ErrorCode::badValue, "--preview-png must end in .png, not " + *o.previewPng};
+    if (Result<PlotSettings> plot = plotSettingsOf(o); !plot)
+        return plot.error();
+    else
+        o.plot = *plot;
     return parsed;
 }
 

@@ -1,11 +1,13 @@
 // The command line of the headless renderer.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "common/result.h"
+#include "files/plot_settings.h"
 
 namespace trochograph {
 
@@ -24,6 +26,21 @@ struct RenderOptions {
     int fps = 30;
     double seconds = 10;
     bool filmTimingGiven = false;  // --fps or --duration was given
+    // G-code (.gcode, .nc) and sand table tracks (.thr): the options' values, read into
+    // `plot` once all are known.
+    double plotSize = PlotSettings{}.size;
+    std::optional<std::uint32_t> plotOrigin, trackFrom, trackTo;
+    std::optional<std::string> penUp, penDown;
+    double feed = PlotSettings{}.feed;
+    double travelFeed = PlotSettings{}.travelFeed;
+    double tolerance = PlotSettings{}.tolerance;
+    bool penChange = false;
+    bool fit = false;
+    std::optional<std::string> previewPng;  // a picture of the machine's path
+    bool machineGiven = false;  // an option for either machine format was given
+    bool plotterGiven = false;  // one for G-code alone
+    bool tableGiven = false;    // one for sand table tracks alone
+    PlotSettings plot;
     bool help = false;
 };
 
@@ -31,5 +48,8 @@ struct RenderOptions {
 Result<RenderOptions> parseRenderOptions(const std::vector<std::string>& args);
 
 std::string renderUsage();
+
+// The machine options as settings; a pen line that can't be one line of G-code is refused.
+Result<PlotSettings> plotSettingsOf(const RenderOptions& options);
 
 }  // namespace trochograph

@@ -4,20 +4,11 @@
 #include <sys/stat.h>
 #include <system_error>
 
+#include "common/file_kind.h"
+
 namespace trochograph {
 
 namespace {
-
-// What a path holds that isn't a plain file, as the message names it.
-const char* kindOf(mode_t mode)
-{
-    if (S_ISDIR(mode)) return "a folder";
-    if (S_ISFIFO(mode)) return "a named pipe";
-    if (S_ISSOCK(mode)) return "a socket";
-    if (S_ISCHR(mode) || S_ISBLK(mode)) return "a device";
-    if (S_ISLNK(mode)) return "a symbolic link";
-    return "something other than a file";
-}
 
 // `statPath` is stat or lstat.
 Result<void> checkPlainOrMissing(const std::filesystem::path& path, int (*statPath)(const char*, struct stat*))
@@ -28,7 +19,7 @@ Result<void> checkPlainOrMissing(const std::filesystem::path& path, int (*statPa
         return Error{ErrorCode::cannotOpen, path.string() + ": " + std::generic_category().message(errno)};
     }
     if (!S_ISREG(st.st_mode))
-        return Error{ErrorCode::invalid, path.string() + " is " + kindOf(st.st_mode) + ", not a file"};
+        return Error{ErrorCode::invalid, path.string() + " is " + fileKindName(st.st_mode) + ", not a file"};
     if (static_cast<std::uintmax_t>(st.st_size) > largestSettingsFile)
         return Error{ErrorCode::invalid, path.string() + " is too large for a settings file"};
     return {};

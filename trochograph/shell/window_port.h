@@ -16,6 +16,7 @@
 #include "dialogs/dialog_template.h"
 #include "dialogs/form.h"
 #include "files/film_formats.h"
+#include "files/plot_settings.h"
 #include "shell/file_dialogs.h"
 
 namespace trochograph {
@@ -69,6 +70,10 @@ public:
     // recent files.
     virtual FilmOptions filmChoice() const { return {}; }
     virtual void rememberFilmChoice(const FilmOptions& /*choice*/) {}
+    // The machine settings the plot settings dialog last accepted, as the settings file
+    // keeps them; the defaults when it keeps none or can't be read.
+    virtual PlotSettings plotSettings() { return {}; }
+    virtual void rememberPlotSettings(const PlotSettings& /*settings*/) {}
 };
 
 // The file and palette commands, which come with the file dialogs.

@@ -10,7 +10,7 @@
 namespace trochograph::test {
 namespace {
 
-constexpr int secondsBox = 1101, fpsBox = 1102, sideBox = 1103;
+constexpr int secondsBox = 1201, fpsBox = 1202, sideBox = 1203;
 
 TEST(SaveAnimationForm, OffersTheLastChoiceOnTheCanvasAsItIs)
 {

@@ -24,7 +24,8 @@ TEST(PictureFormats, NamesFindTheirFormatInAnyCase)
     const Case cases[] = {
         {"a.tga", true, ".tga"},  {"a.TGA", false, ".tga"}, {"b/a.Png", true, ".png"},
         {"a.svg", true, ".svg"},  {"a.svg", false, nullptr}, {"a.bmp", true, nullptr},
-        {"tga", true, nullptr},   {"a.png.rlt", true, nullptr},
+        {"tga", true, nullptr},   {"a.png.rlt", true, nullptr}, {"a.NC", true, ".nc"},
+        {"a.thr", false, nullptr}, {"a.gcode", true, ".gcode"},
     };
     for (const Case& c : cases) {
         const PictureFormat* format = pictureFormatOf(c.name, c.drawings);
@@ -33,9 +34,10 @@ TEST(PictureFormats, NamesFindTheirFormatInAnyCase)
             EXPECT_EQ(format->extension, c.extension) << c.name;
         }
     }
-    for (const PictureFormat& format : pictureFormats()) EXPECT_EQ(&pictureFormat(format.kind), &format);
+    for (const PictureFormat& format : pictureFormats()) EXPECT_EQ(pictureFormat(format.kind).kind, format.kind);
+    EXPECT_EQ(pictureFormat(PictureKind::gcode).extension, ".gcode");
 
-    EXPECT_EQ(pictureNameRule("a.bmp"), "the output must end in .tga, .png or .svg");
+    EXPECT_EQ(pictureNameRule("a.bmp"), "the output must end in .tga, .png, .svg, .gcode, .nc or .thr");
     EXPECT_EQ(pictureNameRule("a.svg", false), "the output must end in .tga or .png");
     EXPECT_EQ(pictureNameRule("b/.PNG"), "the output needs a name before .png");
     EXPECT_EQ(pictureNameRule(".svg", false), "the output must end in .tga or .png");
@@ -45,7 +47,7 @@ TEST(PictureFormats, EveryWriterWritesItsOwnFormat)
 {
     ScratchDir dir;
     const Surface raster(3, 2, rgb(200, 10, 20));
-    const std::string drawing = "<?xml version=\"1.0\"?><svg/>";
+    std::string drawing;
     const std::string parameters = parameterText(CurveParameters{});
     const PictureSource source{raster, parameters, [&](ByteSink& sink) {
                                    return put(sink, {reinterpret_cast<const std::uint8_t*>(drawing.data()),
@@ -53,6 +55,8 @@ TEST(PictureFormats, EveryWriterWritesItsOwnFormat)
                                }};
     for (const PictureFormat& format : pictureFormats()) {
         SCOPED_TRACE(format.extension);
+        // The drawing formats write what their encoder gives.
+        drawing = std::string(format.signature) + " the drawing";
         const std::filesystem::path path = (dir / "a").replace_extension(format.extension);
         ASSERT_TRUE(format.write(source, path));
         const std::vector<std::uint8_t> bytes = test::readBytes(path);

@@ -79,10 +79,10 @@ TEST(SaveFile, FailuresToCreateSayWhy)
         {dir / "missing" / "a.tga", "can't create the file: No such file or directory"},
         {dir / "folder", "can't create the file: Is a directory"},
         {dir / (std::string(256, 'n') + ".tga"), "can't create the file: File name too long"},
-        {dir / "fifo.png", "can't save over a FIFO, only over a regular file"},
+        {dir / "fifo.png", "can't save over a named pipe, only over a regular file"},
         {dir / "null.tga", "can't save over a character device (" + device.path().string() + "), only over a regular file"},
-        {dir / "to-link.rlt", "can't save over a FIFO (" + (dir / "fifo.png").string() + "), only over a regular file"},
-        {"/proc/self/fd/" + std::to_string(pipe[1]), "can't save over a FIFO, only over a regular file"},
+        {dir / "to-link.rlt", "can't save over a named pipe (" + (dir / "fifo.png").string() + "), only over a regular file"},
+        {"/proc/self/fd/" + std::to_string(pipe[1]), "can't save over a named pipe, only over a regular file"},
     };
     for (const auto& [path, message] : cases) {
         const Result<void> saved = saveFile(path, [](ByteSink&) { return Result<void>(); });

@@ -98,6 +98,9 @@ public:
     void openAboutWindow() override { ++aboutWindows; }
     void shutdown() override { ++shutdowns; }
     void rememberParameterFile(const std::filesystem::path& file) override { remembered.push_back(file); }
+    PlotSettings plotSettings() override { return keptPlot; }
+    void rememberPlotSettings(const PlotSettings& settings) override { keptPlot = settings; }
+    PlotSettings keptPlot;
     void forgetParameterFile(const std::filesystem::path& file) override { forgotten.push_back(file); }
     FilmOptions filmChoice() const override { return film; }
     void rememberFilmChoice(const FilmOptions& choice) override { film = choice; }

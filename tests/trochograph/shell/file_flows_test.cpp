@@ -69,6 +69,33 @@ TEST_F(FileFlowsTest, SavesTheImageThenItsParametersUnderTheImagesName)
     EXPECT_EQ(window.repaints, 3);
 }
 
+// G-code and tracks ask for the machine settings once the file is chosen, prefilled with
+// the last ones and kept on OK; Cancel writes nothing.
+TEST_F(FileFlowsTest, MachineFilesAskForTheirSettingsBeforeWriting)
+{
+    s.params.type = rhodoneaRational;
+    window.keptPlot.size = 150;
+    window.scripts[dialogPlotSettings] = [](Form& form) {
+        EXPECT_EQ(form.text(1110), "150");
+        return user({{1110, "120"}})(form);
+    };
+    choose(dir / "rose.gcode");
+    files.saveImageAndParameters();
+    EXPECT_EQ(window.keptPlot.size, 120);
+    const auto gcode = readBytes(dir / "rose.gcode");
+    EXPECT_EQ(std::string(gcode.begin(), gcode.begin() + 40), "; Trochograph plot on a square of 120 mm");
+    EXPECT_TRUE(std::filesystem::exists(dir / "rose.rlt"));
+
+    window.messages.clear();
+    window.scripts[dialogPlotSettings] = [](Form& form) { return *form.press(dialogCancel, {}).end; };
+    choose(dir / "rose.thr");
+    files.saveImageAndParameters();
+    EXPECT_FALSE(std::filesystem::exists(dir / "rose.thr"));
+    EXPECT_TRUE(window.messages.empty());
+    EXPECT_EQ(window.keptPlot.size, 120);
+    EXPECT_EQ(window.dialogs, (std::vector<int>{dialogPlotSettings, dialogPlotSettings}));
+}
+
 TEST_F(FileFlowsTest, AFailedImageSaveWritesNoParameters)
 {
     choose(dir / "missing" / "x.tga");
@@ -350,9 +377,9 @@ TEST_F(FileFlowsTest, TheSaveAnimationDialogsValuesMakeTheFilm)
 {
     s.params.res = 121;
     window.scripts[dialogSaveAnimation] = [](Form& form) {
-        form.type(1101, "2");
-        form.type(1102, "5");
-        form.type(1103, "61");
+        form.type(1201, "2");
+        form.type(1202, "5");
+        form.type(1203, "61");
         return dialogOk;
     };
     choose(dir / "rose.mp4");

@@ -20,7 +20,8 @@ TEST(ImageExport, FormatFollowsTheNameThenTheFilter)
         {"rose.tga", 0, targa, false}, {"rose.TGA", 3, targa, false}, {"rose.svg", 0, svg, false},
         {"rose.png", 0, png, false},   {"rose.png", 2, png, false},   {"rose.Png", 3, png, true},
         {"rose.bmp", 0, targa, false}, {"rose.bmp", 1, svg, false},   {"rose", 3, png, true},
-        {"rose", 9, png, true},        {"rose.svg", 3, svg, false},   {"rose", -1, targa, false},
+        {"rose", 9, thetaRho, false},  {"rose.svg", 3, svg, false},   {"rose", -1, targa, false},
+        {"rose", 4, gcode, false},     {"rose.nc", 0, gcode, false},  {"rose.thr", 4, thetaRho, false},
     };
     for (const Case& c : cases) {
         const ImageChoice choice = chosenImage(c.name, c.filter);
@@ -30,9 +31,9 @@ TEST(ImageExport, FormatFollowsTheNameThenTheFilter)
 
     // Each filter's pattern is the extension of the format it stands for.
     const FileDialogSetup& save = fileDialogSetup(FileDialogKind::saveImage);
-    for (int filter = 0; filter < 4; ++filter)
+    for (int filter = 0; filter < 6; ++filter)
         EXPECT_EQ(filterExtension(save, filter), chosenImage("rose", filter).format->extension.substr(1)) << filter;
-    EXPECT_EQ(filterExtension(save, 4), "tga");
+    EXPECT_EQ(filterExtension(save, 6), "tga");
     EXPECT_EQ(filterExtension(fileDialogSetup(FileDialogKind::saveParameters), 0), "rlt");
 }
 

@@ -160,7 +160,7 @@ TEST(RenderCommand, RefusesBadInputWithoutTouchingTheOutput)
 
     const ProgramRun badFormat = runProgram("--render --output " + quoted(dir / "curve.bmp"));
     EXPECT_NE(badFormat.exitCode, 0);
-    EXPECT_NE(badFormat.output.find("must end in .tga, .png or .svg"), std::string::npos);
+    EXPECT_NE(badFormat.output.find("must end in .tga, .png, .svg, .gcode, .nc or .thr"), std::string::npos);
     EXPECT_TRUE(isOneLine(badFormat.output)) << badFormat.output;
     for (const char* name : {"nowhere/curve.tga", "nowhere/curve.png"}) {
         const ProgramRun unwritable = runProgram("--render --output " + quoted(dir / name));
@@ -264,7 +264,7 @@ TEST(RenderCommand, RefusesOutputsThatAreNotRegularFiles)
     std::filesystem::create_symlink(dir / "victim", dir / "shared" / "planted.png");
     const bool foreignLink = lchown((dir / "shared" / "planted.png").c_str(), 54321, -1) == 0;
 
-    const std::string fifo = "can't save over a FIFO, only over a regular file";
+    const std::string fifo = "can't save over a named pipe, only over a regular file";
     const std::string null = "can't save over a character device (" + device.path().string() + "), only over a regular file";
     std::vector<std::pair<std::filesystem::path, std::string>> cases = {
         {dir / "fifo.png", fifo}, {dir / "fifo.mp4", fifo}, {dir / "null.tga", null}, {dir / "null.gif", null}};
@@ -338,6 +338,40 @@ TEST(RenderCommand, HelpPrintsTheUsage)
     const ProgramRun help = runProgram("--render --help");
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_EQ(help.output.rfind("usage: trochograph --render --output OUT", 0), 0u) << help.output;
+}
+
+}  // namespace
+}  // namespace trochograph::test
+
+namespace trochograph::test {
+namespace {
+
+// The rose of the README as G-code and as a sand table's track; a curve beyond the table is
+// refused in one line, leaving the file there as it was, and fitted in with --fit.
+TEST(RenderCommand, WritesMachineFilesAndRefusesACurveBeyondTheTable)
+{
+    ScratchDir dir;
+    const std::string rose = quoted(std::filesystem::path(TEST_DATA_DIR) / "../../docs/curves/rose.rlt");
+    for (const char* name : {"rose.gcode", "rose.thr"}) {
+        const std::filesystem::path preview = dir / (std::string(name) + ".png");
+        const ProgramRun run = runProgram("--render --params " + rose + " --output " + quoted(dir / name) +
+                                          " --preview-png " + quoted(preview));
+        EXPECT_EQ(run.exitCode, 0) << run.output;
+        EXPECT_EQ(readBytes(preview).at(1), 'P') << "a PNG picture of the machine's path";
+        const auto bytes = readBytes(dir / name);
+        ASSERT_FALSE(bytes.empty());
+        EXPECT_EQ(bytes[0], std::string_view(name).ends_with(".thr") ? '#' : ';');
+    }
+    const std::filesystem::path out = dir / "keep.thr";
+    writeBytes(out, "precious");
+    const ProgramRun beyond = runProgram("--render --scale 3 --output " + quoted(out));
+    EXPECT_EQ(beyond.exitCode, 2);
+    EXPECT_TRUE(isOneLine(beyond.output)) << beyond.output;
+    EXPECT_NE(beyond.output.find("times the table's radius"), std::string::npos) << beyond.output;
+    const auto kept = readBytes(out);
+    EXPECT_EQ(std::string(kept.begin(), kept.end()), "precious");
+    const ProgramRun fitted = runProgram("--render --scale 3 --fit --output " + quoted(out));
+    EXPECT_EQ(fitted.exitCode, 0) << fitted.output;
 }
 
 }  // namespace

@@ -19,6 +19,7 @@
 #include "common/qt/window_frame.h"
 #include "common/window_fit.h"
 #include "dialogs/qt/form_dialog.h"
+#include "dialogs/save_animation_form.h"
 #include "shell/commands.h"
 #include "shell/file_flows.h"
 #include "shell/qt/canvas_view.h"
@@ -101,20 +102,37 @@ public:
     void shutdown() override { window_.close(); }
     void rememberParameterFile(const std::filesystem::path& file) override { window_.rememberParameterFile(file); }
     void forgetParameterFile(const std::filesystem::path& file) override { window_.forgetParameterFile(file); }
+    // Kept beside the list of recent files; a file that can't be used gives the defaults
+    // and keeps nothing, as its box about the list has said or will say.
+    PlotSettings plotSettings() override
+    {
+        if (!window_.settingsUsable_) return {};
+        const Result<SettingsEntries> kept = window_.settings_.readGroup(plotGroup);
+        return kept ? plotSettingsFrom(*kept) : PlotSettings{};
+    }
+    void rememberPlotSettings(const PlotSettings& settings) override
+    {
+        if (window_.settingsUsable_)
+            if (Result<void> written = window_.settings_.writeGroup(plotGroup, plotSettingsEntries(settings)); !written)
+                window_.stopKeepingRecentFiles(written.error());
+    }
     FilmOptions filmChoice() const override
     {
         if (!window_.settingsUsable_) return {};
-        const Result<FilmOptions> kept = window_.settings_.readFilmChoice();
-        return kept ? *kept : FilmOptions{};
+        const Result<SettingsEntries> kept = window_.settings_.readGroup(filmGroup);
+        return kept ? filmChoiceFrom(*kept) : FilmOptions{};
     }
     void rememberFilmChoice(const FilmOptions& choice) override
     {
-        if (!window_.settingsUsable_) return;
-        if (Result<void> written = window_.settings_.writeFilmChoice(choice); !written)
-            window_.stopKeepingRecentFiles(written.error());
+        if (window_.settingsUsable_)
+            if (Result<void> written = window_.settings_.writeGroup(filmGroup, filmChoiceEntries(choice)); !written)
+                window_.stopKeepingRecentFiles(written.error());
     }
 
 private:
+    static constexpr const char* plotGroup = "plot";
+    static constexpr const char* filmGroup = "film";
+
     MainWindow& window_;
     int filter_ = 0;
 };

@@ -14,8 +14,6 @@ namespace trochograph {
 namespace {
 
 const QString recentKey = QStringLiteral("recent/files");
-const QString secondsKey = QStringLiteral("film/seconds"), fpsKey = QStringLiteral("film/fps"),
-              sideKey = QStringLiteral("film/side");
 
 // Another program writes the file in a few milliseconds; a lock held longer is no writer's.
 constexpr int lockWaitMs = 2000;
@@ -53,25 +51,10 @@ RecentFilesSettings::RecentFilesSettings()
     if (!folder.isEmpty()) file_ = toPath(folder) / "trochograph" / "trochograph.conf";
 }
 
-Result<void> RecentFilesSettings::readable() const
-{
-    if (file_.empty()) return Error{ErrorCode::cannotOpen, "there is no folder for settings"};
-    return checkSettingsFile(file_);
-}
-
-Result<void> RecentFilesSettings::writable() const
-{
-    if (file_.empty()) return Error{ErrorCode::cannotCreate, "there is no folder for settings"};
-    if (Result<void> usable = checkSettingsFile(file_); !usable) return usable;
-    std::error_code ec;
-    std::filesystem::create_directories(file_.parent_path(), ec);
-    if (ec) return Error{ErrorCode::cannotCreate, file_.parent_path().string() + ": " + ec.message()};
-    return lockIsFree(file_);
-}
-
 Result<RecentFiles> RecentFilesSettings::read() const
 {
-    if (Result<void> usable = readable(); !usable) return usable.error();
+    if (file_.empty()) return Error{ErrorCode::cannotOpen, "there is no folder for settings"};
+    if (Result<void> usable = checkSettingsFile(file_); !usable) return usable.error();
     const QSettings settings(toQString(file_), QSettings::IniFormat);
     const QStringList names = settings.value(recentKey).toStringList();
     // A file that isn't what it should be is left alone rather than written over.
@@ -85,41 +68,47 @@ Result<RecentFiles> RecentFilesSettings::read() const
 
 Result<void> RecentFilesSettings::write(const RecentFiles& recent) const
 {
-    if (Result<void> usable = writable(); !usable) return usable;
     QStringList names;
     for (const std::filesystem::path& file : recent.files()) names.push_back(toQString(file));
+    return writeValues([&](QSettings& settings) { settings.setValue(recentKey, names); });
+}
+
+Result<void> RecentFilesSettings::writeValues(const std::function<void(QSettings&)>& set) const
+{
+    if (file_.empty()) return Error{ErrorCode::cannotCreate, "there is no folder for settings"};
+    if (Result<void> usable = checkSettingsFile(file_); !usable) return usable;
+    std::error_code ec;
+    std::filesystem::create_directories(file_.parent_path(), ec);
+    if (ec) return Error{ErrorCode::cannotCreate, file_.parent_path().string() + ": " + ec.message()};
+    if (Result<void> free = lockIsFree(file_); !free) return free;
     QSettings settings(toQString(file_), QSettings::IniFormat);
-    settings.setValue(recentKey, names);
+    set(settings);
     settings.sync();
     if (settings.status() != QSettings::NoError) return cannot("write", file_);
     return {};
 }
 
-Result<FilmOptions> RecentFilesSettings::readFilmChoice() const
+Result<SettingsEntries> RecentFilesSettings::readGroup(const std::string& group) const
 {
-    if (Result<void> usable = readable(); !usable) return usable.error();
-    const QSettings settings(toQString(file_), QSettings::IniFormat);
+    if (file_.empty()) return Error{ErrorCode::cannotOpen, "there is no folder for settings"};
+    if (Result<void> usable = checkSettingsFile(file_); !usable) return usable.error();
+    QSettings settings(toQString(file_), QSettings::IniFormat);
+    settings.beginGroup(QString::fromStdString(group));
+    SettingsEntries entries;
+    for (const QString& key : settings.childKeys())
+        entries.emplace_back(key.toStdString(), settings.value(key).toString().toStdString());
     if (settings.status() != QSettings::NoError) return cannot("read", file_);
-    FilmOptions choice;
-    const double seconds = settings.value(secondsKey, choice.seconds).toDouble();
-    if (filmSeconds.contains(seconds)) choice.seconds = seconds;
-    const int fps = settings.value(fpsKey, choice.fps).toInt();
-    if (fps >= minFps && fps <= maxFps) choice.fps = fps;
-    const int side = settings.value(sideKey, choice.side).toInt();
-    if (side >= minFilmSide && side <= maxFilmSide) choice.side = side;
-    return choice;
+    return entries;
 }
 
-Result<void> RecentFilesSettings::writeFilmChoice(const FilmOptions& choice) const
+Result<void> RecentFilesSettings::writeGroup(const std::string& group, const SettingsEntries& entries) const
 {
-    if (Result<void> usable = writable(); !usable) return usable;
-    QSettings settings(toQString(file_), QSettings::IniFormat);
-    settings.setValue(secondsKey, choice.seconds);
-    settings.setValue(fpsKey, choice.fps);
-    settings.setValue(sideKey, choice.side);
-    settings.sync();
-    if (settings.status() != QSettings::NoError) return cannot("write", file_);
-    return {};
+    return writeValues([&](QSettings& settings) {
+        settings.beginGroup(QString::fromStdString(group));
+        for (const auto& [key, value] : entries)
+            settings.setValue(QString::fromStdString(key), QString::fromStdString(value));
+        settings.endGroup();
+    });
 }
 
 }  // namespace trochograph

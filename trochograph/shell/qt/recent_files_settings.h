@@ -5,10 +5,13 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 
 #include "common/result.h"
-#include "files/film_formats.h"
+#include "files/plot_settings.h"
 #include "shell/recent_files.h"
+
+class QSettings;
 
 namespace trochograph {
 
@@ -21,15 +24,14 @@ public:
 
     Result<RecentFiles> read() const;
     Result<void> write(const RecentFiles& recent) const;
-
-    // Save Animation's last choice, as "film/seconds", "film/fps" and "film/side"; values
-    // missing or out of range read as the defaults.
-    Result<FilmOptions> readFilmChoice() const;
-    Result<void> writeFilmChoice(const FilmOptions& choice) const;
+    // The keys and values of one group of the same file ("plot": the machine settings),
+    // with the same care.
+    Result<SettingsEntries> readGroup(const std::string& group) const;
+    Result<void> writeGroup(const std::string& group, const SettingsEntries& entries) const;
 
 private:
-    Result<void> readable() const;
-    Result<void> writable() const;
+    // Sets values in the file, once it and its lock are safe to use.
+    Result<void> writeValues(const std::function<void(QSettings&)>& set) const;
 
     std::filesystem::path file_;
 };

@@ -262,6 +262,48 @@ private slots:
         QVERIFY(p.window().engine().canvas() == drawn);
     }
 
+    // G-code from Save Image: once the file is chosen, the plot settings dialog opens with
+    // the settings file's values and keeps what OK accepts there for the next time.
+    void machineFilesAskForTheirSettingsOnceTheFileIsChosen()
+    {
+        test::ScratchDir dir;
+        QSettings("trochograph", "trochograph").setValue("plot/penUp", "M5");
+        Program p;
+        QVERIFY(p.start());
+        p.state().params.speed = 0;
+        p.stopIntro();
+        QTest::keyClick(&p.window(), Qt::Key_R);
+        QVERIFY(p.runUntil([&] { return p.state().flags.okroulette == 0; }));
+        QString shownPenUp;
+        ModalScript script({[name = QString::fromStdString((dir / "plot").string())](QWidget* dialog) {
+                                auto* types = dialog->findChild<QComboBox*>("fileTypeCombo");
+                                QVERIFY(types);
+                                types->setCurrentIndex(4);
+                                emit types->activated(4);
+                                emit types->textActivated(types->itemText(4));
+                                auto* edit = dialog->findChild<QLineEdit*>("fileNameEdit");
+                                QVERIFY(edit);
+                                edit->setText(name);
+                                QTest::keyClick(edit, Qt::Key_Return);
+                            },
+                            [&](QWidget* d) {
+                                shownPenUp = d->findChild<QLineEdit*>("edit1130")->text();
+                                auto* size = d->findChild<QLineEdit*>("edit1110");
+                                size->selectAll();
+                                QTest::keyClicks(size, "150");
+                                test::click(d, "button1");
+                            }});
+        QVERIFY(p.activate());
+        QTest::keyClick(&p.window(), Qt::Key_S);
+        QCOMPARE(script.seen.size(), 4);
+        QCOMPARE(script.seen[1], QString("dialog1100"));
+        QCOMPARE(shownPenUp, QString("M5"));
+        const auto gcode = test::readBytes(dir / "plot.gcode");
+        QVERIFY(std::string(gcode.begin(), gcode.end()).starts_with("; Trochograph plot on a square of 150 mm"));
+        QVERIFY(std::string(gcode.begin(), gcode.end()).find("\nM5\n") != std::string::npos);
+        QCOMPARE(QSettings("trochograph", "trochograph").value("plot/size").toString(), QString("150"));
+    }
+
     // Save Animation asks the film's length, pace and side first (a value out of range
     // gets the error box and the dialog again), then the file, and films the curve beside
     // the window, which stays usable; Cancel in the progress window stops it and leaves no
@@ -283,13 +325,13 @@ private slots:
         auto save = [&](const std::filesystem::path& path, const char* seconds) {
             ModalScript script({
                 [&](QWidget* dialog) {
-                    type(dialog, "edit1101", seconds);
-                    type(dialog, "edit1102", "0");
+                    type(dialog, "edit1201", seconds);
+                    type(dialog, "edit1202", "0");
                     test::click(dialog, "button1");
                 },
                 [](QWidget* box) { qobject_cast<QDialog*>(box)->accept(); },
                 [&](QWidget* dialog) {
-                    type(dialog, "edit1102", "4");
+                    type(dialog, "edit1202", "4");
                     test::click(dialog, "button1");
                 },
                 [name = QString::fromStdString(path.string())](QWidget* dialog) {
@@ -300,7 +342,7 @@ private slots:
                 },
             });
             p.window().action(cmdSaveAnimation)->trigger();
-            QCOMPARE(script.seen, (QStringList{"dialog1100", "frames per second range: 1 - 60", "dialog1100",
+            QCOMPARE(script.seen, (QStringList{"dialog1200", "frames per second range: 1 - 60", "dialog1200",
                                                "QFileDialog"}));
             QVERIFY(p.window().backgroundJob());
             QVERIFY(p.window().backgroundJob()->progressWindow()->isVisible());
@@ -331,12 +373,12 @@ private slots:
         QString shown;
         {
             ModalScript again({[&](QWidget* dialog) {
-                shown = dialog->findChild<QLineEdit*>("edit1101")->text() + " " +
-                        dialog->findChild<QLineEdit*>("edit1102")->text();
+                shown = dialog->findChild<QLineEdit*>("edit1201")->text() + " " +
+                        dialog->findChild<QLineEdit*>("edit1202")->text();
                 test::click(dialog, "button2");
             }});
             p.window().action(cmdSaveAnimation)->trigger();
-            QCOMPARE(again.seen, QStringList{"dialog1100"});
+            QCOMPARE(again.seen, QStringList{"dialog1200"});
         }
         QCOMPARE(shown, QString("1 4"));
 
