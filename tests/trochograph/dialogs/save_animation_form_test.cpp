@@ -73,5 +73,19 @@ TEST(SaveAnimationForm, TakesValuesInRangeAndRefusesTheRest)
     }
 }
 
+// The settings file keeps the choice and gives it back; a damaged value costs only itself.
+TEST(SaveAnimationForm, TheChoiceRoundTripsThroughTheSettingsFile)
+{
+    const FilmOptions chosen{24, 2.5, 300};
+    const FilmOptions back = filmChoiceFrom(filmChoiceEntries(chosen));
+    EXPECT_EQ(back.seconds, 2.5);
+    EXPECT_EQ(back.fps, 24);
+    EXPECT_EQ(back.side, 300);
+    const FilmOptions damaged = filmChoiceFrom({{"seconds", "0.5"}, {"fps", "24x"}, {"side", "300"}});
+    EXPECT_EQ(damaged.seconds, FilmOptions{}.seconds);
+    EXPECT_EQ(damaged.fps, FilmOptions{}.fps);
+    EXPECT_EQ(damaged.side, 300);
+}
+
 }  // namespace
 }  // namespace trochograph::test
