@@ -81,12 +81,5 @@ TEST(FilmFramer, PadsAnOddSideWithTheBackground)
     EXPECT_EQ(framer.frame().pixel(0, 0), blue);
 }
 
-TEST(FilmFramer, ACanvasOfTheFilmsSizeIsItsOwnFrame)
-{
-    Surface canvas(6, 6, red);
-    FilmFramer framer(canvas, {6, 6}, back);
-    EXPECT_EQ(&framer.frame(), &canvas);
-}
-
 }  // namespace
 }  // namespace trochograph::test
