@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <memory>
 
-#include "files/video_writer.h"
+#include "files/film_driver.h"
 #include "show/headless_show_platform.h"
 #include "show/show.h"
 #include "show/show_preview_render.h"
@@ -33,16 +33,14 @@ double filmedMilliseconds(ShowWait wait, int milliseconds)
 Result<void> filmPreset(int preset, int side, int fps, const std::filesystem::path& path,
                         const ProgressReport& progress)
 {
-    const std::optional<VideoKind> kind = videoKindOf(path);
-    if (!kind) return Error{ErrorCode::usage, "a film must end in .mp4, .webm or .gif"};
-    Result<std::unique_ptr<VideoWriter>> opened = VideoWriter::open(path, *kind, side, fps);
+    Surface screen(side, side, 0);
+    Result<std::unique_ptr<FilmDriver>> opened = FilmDriver::open(path, screen, {fps, 0, 0}, progress);
     if (!opened) return opened.error();
-    VideoWriter& writer = **opened;
+    FilmDriver& film = **opened;
 
     // The show doesn't know its length ahead: the points of a drawing of its own tell how
     // far the film has come, counted only when someone listens.
     const double points = progress ? static_cast<double>(std::max(1LL, presetPoints(preset, side))) : 1;
-    Surface screen(side, side, 0);
     HeadlessShowPlatform platform(screen);
     Show show(platform, side, side);
     show.startAt(preset, preset % colorCount);
@@ -60,12 +58,10 @@ Result<void> filmPreset(int preset, int side, int fps, const std::filesystem::pa
             nextFrame += frameMs;
         }
         if (due == 0) continue;
-        if (Result<void> added = writer.addFrame(screen, due); !added) return added;
-        if (progress && !progress(std::min(1.0, static_cast<double>(drawn) / points)))
-            return Error{ErrorCode::cancelled, "the film was stopped"};
+        if (Result<void> added = film.frame(due, std::min(1.0, static_cast<double>(drawn) / points)); !added)
+            return added;
     }
-    if (Result<void> held = writer.addFrame(screen, fps); !held) return held;
-    return writer.finish();
+    return film.finish();
 }
 
 }  // namespace trochograph

@@ -11,8 +11,8 @@
 namespace trochograph {
 
 // Preset `preset` on a black `side` x `side` square, as renderPreset draws it, filmed at
-// `fps` into `path` (.mp4, .webm or .gif). A failure leaves no file and an old one as it
-// was.
+// `fps` into `path` (a film format's extension), scaled down and padded as filmSizeOf
+// says. A failure leaves no file and an old one as it was.
 [[nodiscard]] Result<void> filmPreset(int preset, int side, int fps, const std::filesystem::path& path,
                                       const ProgressReport& progress = {});
 

@@ -25,7 +25,7 @@ const OptionTable<PreviewOptions>& previewTable()
         {},
         "Draws preset N of the show (" + std::to_string(presets.low) + " to " + std::to_string(presets.high) +
             ") complete, as the show's first round draws it, and writes it to OUT (.tga or .png), or films "
-            "it as the show draws it (.mp4, .webm or .gif).",
+            "it as the show draws it (" + filmExtensionList() + ").",
         {
             whole({}, "N", &O::preset, presets, "the preset to draw").called("a preset number").required(),
             path({"--output"}, "OUT", &O::output, "the picture or film to write; its extension picks the format")
@@ -54,10 +54,8 @@ Result<PreviewOptions> parsePreviewOptions(const std::vector<std::string>& args)
     // The show keeps no record of its curves to draw them from.
     const Result<OutputChoice> output = outputChoiceOf(parsed->output, false);
     if (!output) return output.error();
-    if (!output->film && parsed->fpsGiven) return Error{ErrorCode::usage, "--fps is for films (.mp4, .webm, .gif)"};
-    if (output->film)
-        if (const auto problem = filmSideProblem(*output->film, parsed->size))
-            return Error{ErrorCode::badValue, "--size " + std::to_string(parsed->size) + ": " + *problem};
+    if (!output->film && parsed->fpsGiven)
+        return Error{ErrorCode::usage, "--fps is for films (" + filmExtensionList() + ")"};
     return parsed;
 }
 

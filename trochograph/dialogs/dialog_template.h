@@ -19,6 +19,7 @@ enum Dialog : int {
     dialogHelpPage2 = 800,
     dialogFormulae = 900,
     dialogPlotSettings = 1100,
+    dialogSaveAnimation = 1200,
 };
 
 // The buttons every form has, and the end codes they give: OK (or Next and Previous on

@@ -15,16 +15,8 @@ Result<OutputChoice> outputChoiceOf(const std::filesystem::path& output, bool dr
         return Error{ErrorCode::badValue,
                      output.string() + ": the output needs a name before " + lowerExtension(named)};
     return Error{ErrorCode::badValue,
-                 output.string() + ": " + pictureNameRule(output, drawings) + ", or .mp4, .webm or .gif for a film"};
-}
-
-std::optional<std::string> filmSideProblem(VideoKind kind, int side)
-{
-    if (side > maxFilmSide) return "a film is at most " + std::to_string(maxFilmSide) + " pixels a side";
-    if (side < minFilmSide) return "a film is at least " + std::to_string(minFilmSide) + " pixels a side";
-    // 4:2:0 colour covers the picture in blocks of 2 x 2 pixels.
-    if (needsEvenSide(kind) && side % 2 != 0) return std::string("MP4 and WebM need an even side");
-    return std::nullopt;
+                 output.string() + ": " + pictureNameRule(output, drawings) + ", or " + filmExtensionList() +
+                     " for a film"};
 }
 
 }  // namespace trochograph

@@ -1,5 +1,5 @@
-// What the name given to --output asks for, a picture or a film, and the sides a film may
-// have: both programs' command lines check their options against these rules.
+// What the name given to --output asks for, a picture or a film: both programs' command
+// lines check their options against this rule.
 #pragma once
 
 #include <filesystem>
@@ -8,7 +8,7 @@
 
 #include "common/result.h"
 #include "files/picture_formats.h"
-#include "files/video_writer.h"
+#include "files/film_formats.h"
 
 namespace trochograph {
 
@@ -23,9 +23,5 @@ struct OutputChoice {
 // name in front: "rose.bmp: the output must end in .tga, .png or .svg, or .mp4, .webm or
 // .gif for a film", or for an extension alone "b/.gif: the output needs a name before .gif".
 Result<OutputChoice> outputChoiceOf(const std::filesystem::path& output, bool drawings = true);
-
-// Why a film of `kind` can't have frames `side` pixels square ("a film is at most 2160
-// pixels a side", "MP4 and WebM need an even side"); nothing when it can.
-std::optional<std::string> filmSideProblem(VideoKind kind, int side);
 
 }  // namespace trochograph

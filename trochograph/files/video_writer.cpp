@@ -3,7 +3,6 @@
 #include <string>
 
 #include "files/ffmpeg_film.h"
-#include "files/picture_formats.h"
 
 namespace trochograph {
 
@@ -13,26 +12,14 @@ Error refused(std::string message) { return {ErrorCode::writeFailed, std::move(m
 
 }  // namespace
 
-std::optional<VideoKind> videoKindOf(const std::filesystem::path& path)
-{
-    const std::string extension = lowerExtension(path);
-    if (extension == ".mp4") return VideoKind::mp4;
-    if (extension == ".webm") return VideoKind::webm;
-    if (extension == ".gif") return VideoKind::gif;
-    return std::nullopt;
-}
-
-bool needsEvenSide(VideoKind kind) { return kind != VideoKind::gif; }
-
 Result<std::unique_ptr<VideoWriter>> VideoWriter::open(const std::filesystem::path& path, VideoKind kind, int side,
                                                        int fps)
 {
     if (side < minFilmSide || side > maxFilmSide)
         return refused("a film's side must be " + std::to_string(minFilmSide) + " to " + std::to_string(maxFilmSide) +
                        " pixels, not " + std::to_string(side));
-    // 4:2:0 colour covers the picture in blocks of 2 x 2 pixels.
-    if (needsEvenSide(kind) && side % 2 != 0)
-        return refused("MP4 and WebM need an even side, not " + std::to_string(side));
+    if (filmFormat(kind).evenSide && side % 2 != 0)
+        return refused(std::string(filmFormat(kind).codec) + " needs an even side, not " + std::to_string(side));
     if (fps < minFps || fps > maxFps)
         return refused("fps must be " + std::to_string(minFps) + " to " + std::to_string(maxFps) + ", not " +
                        std::to_string(fps));

@@ -1,5 +1,5 @@
 // Films of a drawing: MP4 (H.264 in yuv420p, moov atom first, for browsers and phones),
-// WebM (VP9) or GIF (each frame in its own colours, exact when a frame holds at most 256),
+// WebM (VP9 in yuv444p, thin coloured lines kept whole) or GIF (each frame in its own colours, exact when a frame holds at most 256),
 // written frame by frame as they come, none kept, through FFmpeg's libraries. The file is
 // a temporary file beside the target (temporary_file.h), written and read back through its
 // descriptor alone, and put in the target's place only by finish(): a failure, a cancel or
@@ -8,33 +8,18 @@
 
 #include <filesystem>
 #include <memory>
-#include <optional>
 
 #include "common/result.h"
 #include "common/surface.h"
+#include "files/film_formats.h"
 
 namespace trochograph {
-
-enum class VideoKind { mp4, webm, gif };
-
-// The kind a file name asks for by its extension (.mp4, .webm or .gif, in any case).
-std::optional<VideoKind> videoKindOf(const std::filesystem::path& path);
-
-// MP4 and WebM take frames of even sides only.
-bool needsEvenSide(VideoKind kind);
-
-// Frames per second a film may have.
-inline constexpr int minFps = 1, maxFps = 60;
-// Sides a film's frames may have. The encoders' own buffers grow with the frame, about
-// 580 MB for H.264 at 2160 pixels: a larger film would take gigabytes, and the machine's
-// memory with it.
-inline constexpr int minFilmSide = 2, maxFilmSide = 2160;
 
 class VideoWriter {
 public:
     // Opens the encoder and the temporary file for square frames of `side` pixels shown
-    // `fps` times a second. Refuses, in one line: an odd side for MP4 or WebM, a side
-    // outside minFilmSide..maxFilmSide, fps outside minFps..maxFps, an encoder missing
+    // `fps` times a second (filmSizeOf gives a side every format takes). Refuses, in one
+    // line: an odd side for MP4 or WebM, a side outside minFilmSide..maxFilmSide, fps outside minFps..maxFps, an encoder missing
     // from the installed libraries (naming it), a file that can't be created or a target
     // that is not a regular file (save_target.h).
     [[nodiscard]] static Result<std::unique_ptr<VideoWriter>> open(const std::filesystem::path& path, VideoKind kind,

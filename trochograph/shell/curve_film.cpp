@@ -1,16 +1,23 @@
 #include "shell/curve_film.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <memory>
 
 #include "common/c_numbers.h"
 #include "engine/engine.h"
-#include "files/video_writer.h"
+#include "files/film_driver.h"
 
 namespace trochograph {
 
 namespace {
+
+// The share of a film's progress that counting its steps takes: a few per cent, about
+// what it costs beside the drawing and encoding.
+constexpr double countingShare = 0.05;
+// Steps counted between two looks at the progress: a few milliseconds' worth.
+constexpr long long countingSlice = 1 << 14;
 
 // An engine past its intro, at the start of the curve `start` describes, drawing into
 // `window`; counting only, it has no canvas to speak of.
@@ -28,7 +35,7 @@ std::unique_ptr<Engine> engineAtStart(const CurveState& start, Surface& window, 
 
 }  // namespace
 
-long long curveSteps(const CurveState& start)
+Result<long long> countCurveSteps(const CurveState& start, const ProgressReport& progress)
 {
     Surface noWindow;
     CurveState plain = start;
@@ -38,25 +45,39 @@ long long curveSteps(const CurveState& start)
     while (engine->drawing()) {
         engine->drawSteps(1);
         ++steps;
+        if (steps % countingSlice != 0 || !progress) continue;
+        const CurveProgress& at = engine->state().progress;
+        const double end = at.st[engine->parameters().type];
+        const double share = end > 0 ? std::clamp(at.theta / end, 0.0, 1.0) : 0.0;
+        if (!progress(share)) return Error{ErrorCode::cancelled, "the film was stopped"};
     }
     return steps;
+}
+
+long long curveSteps(const CurveState& start)
+{
+    const Result<long long> steps = countCurveSteps(start, {});
+    return steps ? *steps : 0;
 }
 
 Result<void> filmCurve(const CurveState& start, const std::filesystem::path& path, const FilmOptions& options,
                        const ProgressReport& progress)
 {
-    const std::optional<VideoKind> kind = videoKindOf(path);
-    if (!kind) return Error{ErrorCode::usage, "a film must end in .mp4, .webm or .gif"};
     if (!filmSeconds.contains(options.seconds))
         return Error{ErrorCode::usage, "a film's drawing lasts " + decimalText(static_cast<int>(filmSeconds.low)) +
                                            " to " + decimalText(static_cast<int>(filmSeconds.high)) + " seconds"};
     const int side = start.params.res;
-    Result<std::unique_ptr<VideoWriter>> opened = VideoWriter::open(path, *kind, side, options.fps);
-    if (!opened) return opened.error();
-    VideoWriter& writer = **opened;
-
-    const long long steps = curveSteps(start);
     Surface window(side, side, canvasGrey);
+    Result<std::unique_ptr<FilmDriver>> opened =
+        FilmDriver::open(path, window, {options.fps, options.side, start.params.back}, progress);
+    if (!opened) return opened.error();
+    FilmDriver& film = **opened;
+
+    const Result<long long> counted = countCurveSteps(start, [&](double done) {
+        return static_cast<bool>(film.report(done * countingShare));
+    });
+    if (!counted) return counted.error();
+    const long long steps = *counted;
     const std::unique_ptr<Engine> engine = engineAtStart(start, window);
     const long long frames = std::max(1LL, std::llround(options.fps * options.seconds));
     long long drawn = 0;
@@ -66,13 +87,10 @@ Result<void> filmCurve(const CurveState& start, const std::filesystem::path& pat
         if (due > drawn) engine->drawSteps(due - drawn);
         drawn = due;
         engine->showFrame();
-        if (Result<void> added = writer.addFrame(window); !added) return added;
-        if (progress && !progress(static_cast<double>(frame) / static_cast<double>(frames)))
-            return Error{ErrorCode::cancelled, "the film was stopped"};
+        const double done = countingShare + (1 - countingShare) * static_cast<double>(frame) / static_cast<double>(frames);
+        if (Result<void> added = film.frame(1, done); !added) return added;
     }
-    // The finished picture, held a second.
-    if (Result<void> held = writer.addFrame(window, options.fps); !held) return held;
-    return writer.finish();
+    return film.finish();
 }
 
 }  // namespace trochograph

@@ -5,29 +5,24 @@
 
 #include <filesystem>
 #include "common/progress.h"
-#include "common/range.h"
 #include "common/result.h"
 #include "engine/curve_state.h"
+#include "files/film_formats.h"
 
 namespace trochograph {
 
-struct FilmOptions {
-    int fps = 30;
-    double seconds = 10;  // the drawing's length; the held end comes on top
-};
-
-// How long the drawing of a film may take, in seconds.
-inline constexpr Range<double> filmSeconds{1, 600};
-
-
 // Films the curve `start` describes (its parameters, on a canvas of its resolution, with
 // the circles if its animate flag is set) into `path`, an .mp4, .webm or .gif, telling
-// `progress` after each frame. A refusal or failure, or a stop `progress` asks for
-// (ErrorCode::cancelled), leaves no file and an old one as it was.
+// `progress` as it goes: counting the curve's steps takes its first few per cent, then
+// each frame. A refusal or failure, or a stop `progress` asks for (ErrorCode::cancelled),
+// leaves no file and an old one as it was.
 [[nodiscard]] Result<void> filmCurve(const CurveState& start, const std::filesystem::path& path,
                                      const FilmOptions& options, const ProgressReport& progress = {});
 
-// The steps the whole curve `start` describes takes.
+// The steps the whole curve `start` describes takes, counted by drawing it without a
+// canvas; `progress` hears the share of the curve's angle counted and may stop the count
+// (ErrorCode::cancelled).
+[[nodiscard]] Result<long long> countCurveSteps(const CurveState& start, const ProgressReport& progress);
 long long curveSteps(const CurveState& start);
 
 }  // namespace trochograph

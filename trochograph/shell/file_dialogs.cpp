@@ -1,5 +1,6 @@
 #include "shell/file_dialogs.h"
 #include "shell/image_export.h"
+#include "files/film_formats.h"
 
 #include <string_view>
 
@@ -12,7 +13,7 @@ const FileDialogSetup& fileDialogSetup(FileDialogKind kind)
         {"Select a file for saving your image:", imageFilters, "tga", true},
         {"Select an RLT parameter file:", "Parameter files (*.rlt *.png);;RLT files (*.rlt)", "rlt", false},
         {"Select a file for saving parameters:", "RLT files (*.rlt)", "rlt", true},
-        {"Save Animation", "MP4 video (*.mp4);;WebM video (*.webm);;GIF animation (*.gif)", "mp4", true},
+        {"Save Animation", filmDialogFilter(), filmFormats()[0].extension + 1, true},
     };
     return setups[static_cast<int>(kind)];
 }

@@ -1,5 +1,6 @@
 #include "shell/file_flows.h"
 
+#include "dialogs/save_animation_form.h"
 #include "engine/engine.h"
 #include "files/map_palette.h"
 #include "files/rlt_file.h"
@@ -48,8 +49,10 @@ std::optional<std::filesystem::path> FileFlows::choose(FileDialogKind kind)
     std::optional<std::filesystem::path> chosen = window_.chooseFile(kind, lastPath(kind));
     if (!chosen) return std::nullopt;
     const FileDialogSetup& setup = fileDialogSetup(kind);
-    // A name typed without an extension gets the dialog's own.
-    if (setup.save && !chosen->has_extension()) {
+    // A name typed without an extension gets the filter's; a film's name, without a film's
+    // extension, too.
+    const bool film = kind == FileDialogKind::saveAnimation;
+    if (setup.save && (!chosen->has_extension() || (film && !videoKindOf(*chosen)))) {
         *chosen += ".";
         *chosen += filterExtension(setup, window_.chosenFilter());
     }
@@ -136,13 +139,24 @@ bool FileFlows::writeParameters(const std::filesystem::path& path)
 
 void FileFlows::saveAnimation()
 {
+    // Length, pace and size first: once a file is chosen, nothing is refused.
+    SaveAnimationForm form(window_.filmChoice(), engine_.parameters().res);
+    if (window_.runDialog(form, nullptr) != dialogOk) return;
+    const Result<FilmOptions> options = form.read();
+    if (!options) {
+        window_.showMessage(SaveAnimationForm::refusal(options.error()));
+        return;
+    }
+    window_.rememberFilmChoice(*options);
     const auto path = choose(FileDialogKind::saveAnimation);
     if (!path) return;
     // The film draws the curve as it stands now, whatever the window does meanwhile.
     const CurveState start = engine_.state();
     window_.runInBackground(
         "Saving " + title(*path),
-        [start, path = *path](const ProgressReport& progress) { return filmCurve(start, path, {}, progress); },
+        [start, path = *path, options = *options](const ProgressReport& progress) {
+            return filmCurve(start, path, options, progress);
+        },
         [this, path = *path](const Result<void>& filmed) {
             if (filmed) return inform("Animation saved as " + title(path));
             if (filmed.code() == ErrorCode::cancelled) return;

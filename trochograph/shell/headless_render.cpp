@@ -82,11 +82,6 @@ Result<void> renderHeadless(const RenderOptions& options, SmoothPainter* smooth)
         engine->setAnimate(options.animate);
 
         if (film) {
-            // Without --size, a PNG picture's side may be more than a film takes.
-            const int side = engine->parameters().res;
-            if (const auto problem = filmSideProblem(*film, side); problem && options.params)
-                return Error{ErrorCode::usage, *options.params + " gives a side of " + std::to_string(side) +
-                                                   " pixels, and " + *problem + ": give --size"};
             TerminalProgress bar(output.filename().string());
             const Result<void> filmed =
                 filmCurve(engine->state(), output, {options.fps, options.seconds}, [&](double done) {

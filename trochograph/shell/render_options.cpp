@@ -31,7 +31,8 @@ const OptionTable<RenderOptions>& renderTable()
         "trochograph --render",
         {},
         "Draws one whole curve without a window and writes it to OUT (.tga, .png or .svg), as G-code for a pen "
-        "plotter (.gcode or .nc) or a track for a sand table (.thr), or films its drawing (.mp4, .webm or .gif).",
+        "plotter (.gcode or .nc) or a track for a sand table (.thr), or films its drawing (" +
+            filmExtensionList() + ").",
         {
             path({"--output"}, "OUT", &O::output, "the picture or film to write; its extension picks the format")
                 .required(),
@@ -141,7 +142,7 @@ Result<RenderOptions> parseRenderOptions(const std::vector<std::string>& args)
     const Result<OutputChoice> output = outputChoiceOf(o.output);
     if (!output) return output.error();
     if (!output->film && o.filmTimingGiven)
-        return Error{ErrorCode::usage, "--fps and --duration are for films (.mp4, .webm, .gif)"};
+        return Error{ErrorCode::usage, "--fps and --duration are for films (" + filmExtensionList() + ")"};
     if (o.antialias && (!output->picture || output->picture->kind != PictureKind::png))
         return Error{ErrorCode::usage, "--antialias paints .png pictures, not " + o.output};
     if (!o.antialias && !limits::resolution.contains(o.size))
@@ -161,10 +162,6 @@ Result<RenderOptions> parseRenderOptions(const std::vector<std::string>& args)
         return plot.error();
     else
         o.plot = *plot;
-    // A side a PNG parameter picture brings is checked once it is read.
-    if (output->film && o.sizeGiven)
-        if (const auto problem = filmSideProblem(*output->film, o.size))
-            return Error{ErrorCode::badValue, "--size " + decimalText(o.size) + ": " + *problem};
     return parsed;
 }
 

@@ -22,7 +22,7 @@ struct RenderOptions {
     std::optional<int> rounding;  // 0 means no rounding
     bool animate = false;
     bool antialias = false;  // a smooth picture painted from the curves, up to smoothSide
-    // Films (.mp4, .webm, .gif): frames a second, and how long the drawing takes.
+    // Films: frames a second, and how long the drawing takes.
     int fps = 30;
     double seconds = 10;
     bool filmTimingGiven = false;  // --fps or --duration was given

@@ -15,6 +15,7 @@
 #include "common/result.h"
 #include "dialogs/dialog_template.h"
 #include "dialogs/form.h"
+#include "files/film_formats.h"
 #include "files/plot_settings.h"
 #include "shell/file_dialogs.h"
 
@@ -65,6 +66,10 @@ public:
     virtual void rememberParameterFile(const std::filesystem::path& /*file*/) {}
     // A listed file has gone: it leaves the list.
     virtual void forgetParameterFile(const std::filesystem::path& /*file*/) {}
+    // The choice Save Animation offers first: the last one made, kept beside the list of
+    // recent files.
+    virtual FilmOptions filmChoice() const { return {}; }
+    virtual void rememberFilmChoice(const FilmOptions& /*choice*/) {}
     // The machine settings the plot settings dialog last accepted, as the settings file
     // keeps them; the defaults when it keeps none or can't be read.
     virtual PlotSettings plotSettings() { return {}; }

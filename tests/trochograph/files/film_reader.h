@@ -9,6 +9,7 @@ extern "C" {
 }
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -126,6 +127,26 @@ inline ReadFilm readFilm(const std::filesystem::path& path)
     avcodec_free_context(&decoder);
     avformat_close_input(&format);
     return film;
+}
+
+// Of the red, green and blue samples, or of the BT.709 luma alone.
+inline double psnr(const Surface& a, const Surface& b, bool luma = false)
+{
+    const auto y = [](Colorref c) { return 0.2126 * redOf(c) + 0.7152 * greenOf(c) + 0.0722 * blueOf(c); };
+    double squares = 0;
+    for (std::size_t i = 0; i < a.pixels().size(); ++i) {
+        const Colorref p = a.pixels()[i], q = b.pixels()[i];
+        if (luma) {
+            squares += (y(p) - y(q)) * (y(p) - y(q));
+            continue;
+        }
+        for (int shift : {0, 8, 16}) {
+            const double d = double(p >> shift & 0xFF) - double(q >> shift & 0xFF);
+            squares += d * d / 3;
+        }
+    }
+    const double mse = squares / double(a.pixels().size());
+    return mse == 0 ? 99.0 : 10 * std::log10(255.0 * 255.0 / mse);
 }
 
 }  // namespace trochograph::test

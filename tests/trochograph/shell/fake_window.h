@@ -102,6 +102,8 @@ public:
     void rememberPlotSettings(const PlotSettings& settings) override { keptPlot = settings; }
     PlotSettings keptPlot;
     void forgetParameterFile(const std::filesystem::path& file) override { forgotten.push_back(file); }
+    FilmOptions filmChoice() const override { return film; }
+    void rememberFilmChoice(const FilmOptions& choice) override { film = choice; }
 
     Surface picture;
     std::vector<Message> messages;
@@ -119,6 +121,7 @@ public:
     int aboutWindows = 0;
     int shutdowns = 0;
     std::vector<std::filesystem::path> remembered, forgotten;  // for the list of recent files
+    FilmOptions film;  // Save Animation's last choice
 };
 
 }  // namespace trochograph::test

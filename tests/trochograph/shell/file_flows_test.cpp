@@ -17,6 +17,7 @@
 #include "shell/commands.h"
 #include "shell/palette_preview.h"
 #include "trochograph/engine/engine_probe.h"
+#include "trochograph/files/film_reader.h"
 
 namespace trochograph::test {
 namespace {
@@ -346,7 +347,8 @@ TEST_F(FileFlowsTest, SavesAnAnimationBesideTheWindowOrStopsAtCancel)
         {"rose", 2, std::nullopt, "rose.gif", "Animation saved as rose.gif", false},
         {"rose.webm", 0, std::nullopt, "rose.webm", "Animation saved as rose.webm", false},
         {"stopped", 2, 3, nullptr, nullptr, false},
-        {"rose.txt", 0, std::nullopt, nullptr, "rose.txt: a film must end in .mp4, .webm or .gif", true},
+        // Another extension gets the filter's: nothing is refused once a file is chosen.
+        {"rose.txt", 0, std::nullopt, "rose.txt.mp4", "Animation saved as rose.txt.mp4", false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
@@ -354,6 +356,7 @@ TEST_F(FileFlowsTest, SavesAnAnimationBesideTheWindowOrStopsAtCancel)
         window.backgroundTitles.clear();
         window.cancelAfter = c.cancelAfter;
         window.filter = c.filter;
+        window.answers.push_back(dialogOk);  // the film's length and pace as offered
         choose(dir / c.typed);
         files.saveAnimation();
         EXPECT_EQ(window.backgroundTitles.size(), 1u);
@@ -367,6 +370,35 @@ TEST_F(FileFlowsTest, SavesAnAnimationBesideTheWindowOrStopsAtCancel)
     // Nothing is left of the stopped film, not even a temporary file.
     for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
         EXPECT_EQ(entry.path().filename().string().find("stopped"), std::string::npos) << entry.path();
+}
+
+// The length, pace and side chosen before the file reach the film, and are offered again.
+TEST_F(FileFlowsTest, TheSaveAnimationDialogsValuesMakeTheFilm)
+{
+    s.params.res = 121;
+    window.scripts[dialogSaveAnimation] = [](Form& form) {
+        form.type(1201, "2");
+        form.type(1202, "5");
+        form.type(1203, "61");
+        return dialogOk;
+    };
+    choose(dir / "rose.mp4");
+    files.saveAnimation();
+    ASSERT_EQ(window.messages, std::vector<Message>{information("Animation saved as rose.mp4")});
+    const ReadFilm film = readFilm(dir / "rose.mp4");
+    ASSERT_EQ(film.error, "");
+    EXPECT_EQ(film.frames.size(), 15u);  // two seconds at 5 a second, the held one 5 more
+    EXPECT_NEAR(film.seconds, 3.0, 0.01);
+    EXPECT_EQ(film.frames.back().width(), 62);  // 61, padded to even
+    EXPECT_EQ(window.film.seconds, 2.0);
+    EXPECT_EQ(window.film.fps, 5);
+    EXPECT_EQ(window.film.side, 61);
+
+    // Cancelled, it asks for no file.
+    window.scripts[dialogSaveAnimation] = [](Form&) { return dialogCancel; };
+    window.asked.clear();
+    files.saveAnimation();
+    EXPECT_TRUE(window.asked.empty());
 }
 
 }  // namespace

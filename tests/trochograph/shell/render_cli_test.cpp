@@ -18,6 +18,7 @@
 #include "run_program.h"
 #include "scratch_dir.h"
 #include "small_tmpfs.h"
+#include "trochograph/files/film_reader.h"
 
 extern char** environ;
 
@@ -67,6 +68,32 @@ TEST(RenderCommand, DrawsTheDefaultCurveAsTargaOrPng)
     const auto pngBytes = readBytes(dir / "curve.PNG");
     ASSERT_GT(pngBytes.size(), 8u);
     EXPECT_EQ(std::string(pngBytes.begin() + 1, pngBytes.begin() + 4), "PNG");
+}
+
+// Any canvas films: an odd side padded to even for MP4, one above 2160 pixels
+// scaled down to 2160, by both programs.
+TEST(RenderCommand, FilmsOfAnyCanvas)
+{
+    ScratchDir dir;
+    const std::string program = TROCHOGRAPH_BINARY, show = TROCHOGRAPH_SS_BINARY;
+    const struct {
+        std::string command;
+        const char* name;
+        int side;
+    } cases[] = {
+        {program + " --render --size 601 --duration 1 --fps 2 --output ", "odd.mp4", 602},
+        {program + " --render --size 9600 --duration 1 --fps 1 --output ", "large.gif", 2160},
+        {show + " --render 3 --size 601 --fps 2 --output ", "odd.webm", 601},
+        {show + " --render 3 --size 2401 --fps 2 --output ", "large.mp4", 2160},
+    };
+    for (const auto& c : cases) {
+        const ProgramRun run = runCommand(c.command + quoted(dir / c.name), "");
+        ASSERT_EQ(run.exitCode, 0) << c.command << run.output;
+        const ReadFilm film = readFilm(dir / c.name);
+        ASSERT_EQ(film.error, "") << c.name;
+        ASSERT_FALSE(film.frames.empty());
+        EXPECT_EQ(film.frames.back().width(), c.side) << c.name;
+    }
 }
 
 TEST(RenderCommand, AppliesParametersPaletteAndOptions)

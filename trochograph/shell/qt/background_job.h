@@ -1,12 +1,14 @@
-// Long work beside the window, which stays usable meanwhile: the work runs on a thread of
-// its own while a progress window, not modal, shows how far it has come; its Cancel asks
-// the work to stop. The result comes back on the window's thread.
+// The one way work runs beside the window: on a thread of its own, its result coming back
+// on the window's thread. A job with a title shows a progress window, not modal, whose
+// Cancel asks the work to stop; whileBusy's jobs have none and are waited for in an event
+// loop that takes no input.
 #pragma once
 
 #include <QObject>
 #include <QTimer>
 #include <atomic>
 #include <functional>
+#include <optional>
 #include <string>
 #include <thread>
 
@@ -25,10 +27,13 @@ public:
     using Done = std::function<void(const Result<void>& result)>;
 
     // Starts `work` at once; `done` runs after it, on this thread, unless the job was
-    // destroyed first.
-    BackgroundJob(QWidget* owner, const std::string& title, Work work, Done done);
+    // destroyed first. With a `title`, a progress window owned by `owner` follows it.
+    BackgroundJob(QWidget* owner, const std::optional<std::string>& title, Work work, Done done);
     // Asks the work to stop and waits for it.
     ~BackgroundJob() override;
+
+    // Asks the work to stop at its next report; `done` still hears the result.
+    void cancel();
 
     QProgressDialog* progressWindow() const { return progress_; }
     bool finished() const { return finished_; }
@@ -41,7 +46,7 @@ private:
     void showProgress();
     void finish();
 
-    QProgressDialog* progress_;
+    QProgressDialog* progress_ = nullptr;
     QTimer poll_;
     std::atomic<int> permille_{0};
     std::atomic<bool> stop_{false};

@@ -13,13 +13,13 @@
 #include <QFile>
 #include <QWindow>
 #include <new>
-#include <thread>
 
 #include "common/qt/message_box.h"
 #include "common/qt/step_timer.h"
 #include "common/qt/window_frame.h"
 #include "common/window_fit.h"
 #include "dialogs/qt/form_dialog.h"
+#include "dialogs/save_animation_form.h"
 #include "shell/commands.h"
 #include "shell/file_flows.h"
 #include "shell/qt/canvas_view.h"
@@ -116,9 +116,22 @@ public:
             if (Result<void> written = window_.settings_.writeGroup(plotGroup, plotSettingsEntries(settings)); !written)
                 window_.stopKeepingRecentFiles(written.error());
     }
+    FilmOptions filmChoice() const override
+    {
+        if (!window_.settingsUsable_) return {};
+        const Result<SettingsEntries> kept = window_.settings_.readGroup(filmGroup);
+        return kept ? filmChoiceFrom(*kept) : FilmOptions{};
+    }
+    void rememberFilmChoice(const FilmOptions& choice) override
+    {
+        if (window_.settingsUsable_)
+            if (Result<void> written = window_.settings_.writeGroup(filmGroup, filmChoiceEntries(choice)); !written)
+                window_.stopKeepingRecentFiles(written.error());
+    }
 
 private:
     static constexpr const char* plotGroup = "plot";
+    static constexpr const char* filmGroup = "film";
 
     MainWindow& window_;
     int filter_ = 0;
@@ -313,20 +326,13 @@ Result<void> MainWindow::whileBusy(const std::function<Result<void>()>& work)
     setEnabled(false);
     Result<void> result;
     QEventLoop waiting;
-    std::thread worker([&] {
-        // An exception must not leave the thread: it comes back as the work's failure.
-        try {
-            result = work();
-        } catch (const std::bad_alloc&) {
-            result = Error{ErrorCode::noMemory, "not enough memory"};
-        } catch (const std::exception& e) {
-            result = Error{ErrorCode::writeFailed, e.what()};
-        }
-        // Queued, so that it ends the loop even if the loop has not started yet.
-        QMetaObject::invokeMethod(&waiting, &QEventLoop::quit, Qt::QueuedConnection);
-    });
+    const BackgroundJob job(
+        this, std::nullopt, [&](const ProgressReport&) { return work(); },
+        [&](const Result<void>& done) {
+            result = done;
+            waiting.quit();
+        });
     waiting.exec(QEventLoop::ExcludeUserInputEvents);
-    worker.join();
     setEnabled(true);
     QGuiApplication::restoreOverrideCursor();
     return result;
@@ -384,6 +390,9 @@ void MainWindow::closeEvent(QCloseEvent* event)
 {
     closing_ = true;
     steps_->stop();
+    // A film under way stops at its next frame, leaving no file; the window waits for it
+    // only as it is destroyed.
+    if (job_) job_->cancel();
     if (about_) about_->hide();
     event->accept();
     emit closed();

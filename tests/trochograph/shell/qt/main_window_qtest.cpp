@@ -304,31 +304,54 @@ private slots:
         QCOMPARE(QSettings("trochograph", "trochograph").value("plot/size").toString(), QString("150"));
     }
 
-    // Save Animation films the curve beside the window, which stays usable; Cancel in the
-    // progress window stops it and leaves no file; without Cancel the film is saved.
+    // Save Animation asks the film's length, pace and side first (a value out of range
+    // gets the error box and the dialog again), then the file, and films the curve beside
+    // the window, which stays usable; Cancel in the progress window stops it and leaves no
+    // file, and so does closing the window; without either the film is saved, and the
+    // choice is offered next time.
     void anAnimationIsSavedBesideTheWindowOrCancelled()
     {
         test::ScratchDir dir;
         Program p;
         QVERIFY(p.start());
         p.stopIntro();
-        // Chooses `path` in the file dialog; the film starts beside a window still in use.
-        auto save = [&](const std::filesystem::path& path) {
-            ModalScript script({[name = QString::fromStdString(path.string())](QWidget* dialog) {
-                auto* edit = dialog->findChild<QLineEdit*>("fileNameEdit");
-                QVERIFY(edit);
-                edit->setText(name);
-                QTest::keyClick(edit, Qt::Key_Return);
-            }});
+        auto type = [](QWidget* dialog, const char* box, const char* text) {
+            auto* edit = dialog->findChild<QLineEdit*>(box);
+            QVERIFY(edit);
+            edit->selectAll();
+            QTest::keyClicks(edit, text);
+        };
+        // Chooses the film's timing and `path`; the film starts beside a window still in use.
+        auto save = [&](const std::filesystem::path& path, const char* seconds) {
+            ModalScript script({
+                [&](QWidget* dialog) {
+                    type(dialog, "edit1201", seconds);
+                    type(dialog, "edit1202", "0");
+                    test::click(dialog, "button1");
+                },
+                [](QWidget* box) { qobject_cast<QDialog*>(box)->accept(); },
+                [&](QWidget* dialog) {
+                    type(dialog, "edit1202", "4");
+                    test::click(dialog, "button1");
+                },
+                [name = QString::fromStdString(path.string())](QWidget* dialog) {
+                    auto* edit = dialog->findChild<QLineEdit*>("fileNameEdit");
+                    QVERIFY(edit);
+                    edit->setText(name);
+                    QTest::keyClick(edit, Qt::Key_Return);
+                },
+            });
             p.window().action(cmdSaveAnimation)->trigger();
-            QCOMPARE(script.seen, QStringList{"QFileDialog"});
+            QCOMPARE(script.seen, (QStringList{"dialog1200", "frames per second range: 1 - 60", "dialog1200",
+                                               "QFileDialog"}));
             QVERIFY(p.window().backgroundJob());
             QVERIFY(p.window().backgroundJob()->progressWindow()->isVisible());
             QVERIFY(p.window().isEnabled());
         };
         // A film taking seconds, so that Cancel surely comes before its end.
         p.state().params.res = 1200;
-        save(dir / "stopped.mp4");
+        p.state().params.increment = 1e-4;
+        save(dir / "stopped.mp4", "600");
         if (QTest::currentTestFailed()) return;
         auto* cancel = p.window().backgroundJob()->progressWindow()->findChild<QPushButton*>();
         QVERIFY(cancel);
@@ -336,12 +359,41 @@ private slots:
         QVERIFY(p.runUntil([&] { return p.window().backgroundJob()->finished(); }));
         QVERIFY(!std::filesystem::exists(dir / "stopped.mp4"));
         p.state().params.res = 300;  // a quick film to wait for
+        p.state().params.increment = 0.01;
 
-        save(dir / "rose.gif");
+        save(dir / "rose.gif", "1");
         if (QTest::currentTestFailed()) return;
-        ModalScript saved;  // the film ends after the dialog's script has gone
-        QVERIFY(p.runUntil([&] { return saved.seen.contains("Animation saved as rose.gif"); }));
+        {
+            ModalScript saved;  // the film ends after the dialog's script has gone
+            QVERIFY(p.runUntil([&] { return saved.seen.contains("Animation saved as rose.gif"); }));
+        }
         QVERIFY(std::filesystem::file_size(dir / "rose.gif") > 0);
+
+        // The last choice comes back, from the settings file.
+        QString shown;
+        {
+            ModalScript again({[&](QWidget* dialog) {
+                shown = dialog->findChild<QLineEdit*>("edit1201")->text() + " " +
+                        dialog->findChild<QLineEdit*>("edit1202")->text();
+                test::click(dialog, "button2");
+            }});
+            p.window().action(cmdSaveAnimation)->trigger();
+            QCOMPARE(again.seen, QStringList{"dialog1200"});
+        }
+        QCOMPARE(shown, QString("1 4"));
+
+        // Closing the window stops a long film at once and leaves no file. (The file dialog
+        // would propose rose.gif, and select it in its list once it has read the folder,
+        // over the name typed.)
+        std::filesystem::remove(dir / "rose.gif");
+        p.state().params.res = 1200;
+        p.state().params.increment = 1e-4;
+        save(dir / "closed.webm", "600");
+        if (QTest::currentTestFailed()) return;
+        BackgroundJob* job = p.window().backgroundJob();
+        p.window().close();
+        QVERIFY(p.runUntil([&] { return job->finished(); }));
+        QVERIFY(dir.entries().empty());
     }
 
     void menuHasTheTextsAndCommandsOfTheTable()
