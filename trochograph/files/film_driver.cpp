@@ -11,14 +11,14 @@ Result<std::unique_ptr<FilmDriver>> FilmDriver::open(const std::filesystem::path
     Result<std::unique_ptr<VideoWriter>> writer = VideoWriter::open(path, *kind, size.frame, setup.fps);
     if (!writer) return writer.error();
     return std::unique_ptr<FilmDriver>(
-        new FilmDriver(std::move(*writer), canvas, size, setup, std::move(progress)));
+        new FilmDriver(std::move(*writer), canvas, filmFormat(*kind), size, setup, std::move(progress)));
 }
 
-FilmDriver::FilmDriver(std::unique_ptr<VideoWriter> writer, Surface& canvas, FilmSize size, const FilmSetup& setup,
-                       ProgressReport progress)
+FilmDriver::FilmDriver(std::unique_ptr<VideoWriter> writer, Surface& canvas, const FilmFormat& format, FilmSize size,
+                       const FilmSetup& setup, ProgressReport progress)
     : writer_(std::move(writer)),
       size_(size),
-      framer_(canvas, size, setup.background),
+      framer_(canvas, size, setup.background, format.paletted),
       fps_(setup.fps),
       progress_(std::move(progress))
 {

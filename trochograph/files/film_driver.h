@@ -39,8 +39,8 @@ public:
     const FilmSize& size() const { return size_; }
 
 private:
-    FilmDriver(std::unique_ptr<VideoWriter> writer, Surface& canvas, FilmSize size, const FilmSetup& setup,
-               ProgressReport progress);
+    FilmDriver(std::unique_ptr<VideoWriter> writer, Surface& canvas, const FilmFormat& format, FilmSize size,
+               const FilmSetup& setup, ProgressReport progress);
 
     std::unique_ptr<VideoWriter> writer_;
     FilmSize size_;

@@ -9,9 +9,9 @@ namespace trochograph {
 namespace {
 
 constexpr FilmFormat formats[] = {
-    {VideoKind::mp4, ".mp4", "MP4 video", "H.264", true},
-    {VideoKind::webm, ".webm", "WebM video", "VP9", false},
-    {VideoKind::gif, ".gif", "GIF animation", "GIF", false},
+    {VideoKind::mp4, ".mp4", "MP4 video", "H.264", true, false},
+    {VideoKind::webm, ".webm", "WebM video", "VP9", false, false},
+    {VideoKind::gif, ".gif", "GIF animation", "GIF", false, true},
 };
 
 }  // namespace

@@ -22,6 +22,9 @@ struct FilmFormat {
     const char* codec;      // as a user knows it
     // 4:2:0 colour covers the picture in blocks of 2 x 2 pixels.
     bool evenSide;
+    // A frame holds at most 256 colours, so a scaled-down canvas keeps its own colours
+    // rather than the blends an area mean makes (see FilmFramer).
+    bool paletted;
 };
 
 std::span<const FilmFormat> filmFormats();

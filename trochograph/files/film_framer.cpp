@@ -1,6 +1,7 @@
 #include "files/film_framer.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace trochograph {
@@ -13,17 +14,20 @@ constexpr std::size_t spanCapacity = 1 << 20;
 
 }  // namespace
 
-FilmFramer::FilmFramer(Surface& canvas, FilmSize size, Colorref background)
+FilmFramer::FilmFramer(Surface& canvas, FilmSize size, Colorref background, bool keepColours)
     : canvas_(canvas),
       size_(size),
       changes_(spanCapacity),
       scaled_(size.picture != canvas.width()),
+      background_(background),
+      keepColours_(keepColours),
       tiles_((size.picture + tile - 1) / tile)
 {
     if (scaled_ || size.frame != canvas.width()) frame_.reset(size.frame, size.frame, background);
     if (scaled_) {
         const int side = canvas.width();
         const double scale = static_cast<double>(side) / size.picture;
+        lineCover_ = static_cast<float>(0.5 / scale);
         firstTouched_.assign(static_cast<std::size_t>(side), size.picture);
         lastTouched_.assign(static_cast<std::size_t>(side), 0);
         for (int i = 0; i < size.picture; ++i) {
@@ -99,29 +103,64 @@ void FilmFramer::filterTile(int tx, int ty)
 {
     const int x0 = tx * tile, x1 = std::min(size_.picture, x0 + tile);
     const int y0 = ty * tile, y1 = std::min(size_.picture, y0 + tile);
-    for (int y = y0; y < y1; ++y) {
-        const Taps& down = taps_[static_cast<std::size_t>(y)];
-        for (int x = x0; x < x1; ++x) {
-            const Taps& across = taps_[static_cast<std::size_t>(x)];
-            float red = 0, green = 0, blue = 0;
-            for (int j = 0; j < down.count; ++j) {
-                const float wy = weights_[down.weights + static_cast<std::size_t>(j)];
-                const Colorref* in = canvas_.row(down.first + j) + across.first;
-                float r = 0, g = 0, b = 0;
-                for (int i = 0; i < across.count; ++i) {
-                    const float wx = weights_[across.weights + static_cast<std::size_t>(i)];
-                    r += wx * static_cast<float>(redOf(in[i]));
-                    g += wx * static_cast<float>(greenOf(in[i]));
-                    b += wx * static_cast<float>(blueOf(in[i]));
-                }
-                red += wy * r;
-                green += wy * g;
-                blue += wy * b;
-            }
-            const auto channel = [](float v) { return std::clamp(static_cast<int>(v + 0.5f), 0, 255); };
-            frame_.setPixel(x, y, rgb(channel(red), channel(green), channel(blue)));
+    for (int y = y0; y < y1; ++y)
+        for (int x = x0; x < x1; ++x) frame_.setPixel(x, y, keepColours_ ? drawnColourOf(x, y) : meanOf(x, y));
+}
+
+Colorref FilmFramer::meanOf(int x, int y) const
+{
+    const Taps& down = taps_[static_cast<std::size_t>(y)];
+    const Taps& across = taps_[static_cast<std::size_t>(x)];
+    float red = 0, green = 0, blue = 0;
+    for (int j = 0; j < down.count; ++j) {
+        const float wy = weights_[down.weights + static_cast<std::size_t>(j)];
+        const Colorref* in = canvas_.row(down.first + j) + across.first;
+        float r = 0, g = 0, b = 0;
+        for (int i = 0; i < across.count; ++i) {
+            const float wx = weights_[across.weights + static_cast<std::size_t>(i)];
+            r += wx * static_cast<float>(redOf(in[i]));
+            g += wx * static_cast<float>(greenOf(in[i]));
+            b += wx * static_cast<float>(blueOf(in[i]));
+        }
+        red += wy * r;
+        green += wy * g;
+        blue += wy * b;
+    }
+    const auto channel = [](float v) { return std::clamp(static_cast<int>(v + 0.5f), 0, 255); };
+    return rgb(channel(red), channel(green), channel(blue));
+}
+
+Colorref FilmFramer::drawnColourOf(int x, int y) const
+{
+    const Taps& down = taps_[static_cast<std::size_t>(y)];
+    const Taps& across = taps_[static_cast<std::size_t>(x)];
+    // A frame pixel covers a few dozen canvas pixels at most, of few colours.
+    struct Cover {
+        Colorref colour;
+        float weight;
+    };
+    std::array<Cover, 16> covers;
+    std::size_t count = 0;
+    float drawn = 0;
+    for (int j = 0; j < down.count; ++j) {
+        const float wy = weights_[down.weights + static_cast<std::size_t>(j)];
+        const Colorref* in = canvas_.row(down.first + j) + across.first;
+        for (int i = 0; i < across.count; ++i) {
+            if (in[i] == background_) continue;
+            const float w = wy * weights_[across.weights + static_cast<std::size_t>(i)];
+            drawn += w;
+            std::size_t k = 0;
+            while (k < count && covers[k].colour != in[i]) ++k;
+            if (k < count)
+                covers[k].weight += w;
+            else if (count < covers.size())
+                covers[count++] = {in[i], w};
         }
     }
+    if (drawn < lineCover_) return background_;
+    const Cover* most = std::max_element(covers.begin(), covers.begin() + static_cast<std::ptrdiff_t>(count),
+                                         [](const Cover& a, const Cover& b) { return a.weight < b.weight; });
+    return most->colour;
 }
 
 }  // namespace trochograph

@@ -1,7 +1,11 @@
 // A film's frames from a canvas that is drawn between them: the canvas scaled down with an
 // area filter when the film is smaller (each frame pixel the mean of the canvas pixels it
 // covers, partly covered ones in proportion), and padded with the background to the frame's
-// side. The framer watches the canvas and recomputes only the tiles drawn since the last
+// side. For a format of 256 colours a frame the filter keeps the canvas's colours instead:
+// a frame pixel shows the drawn colour that covers most of it, once the drawing covers as
+// much of it as half a canvas pixel's width of line does, and the background otherwise.
+// Blends would overflow the GIF's table every frame, costing a table of its own and the
+// whole frame encoded again; this way a line stays unbroken and in its own colour. The framer watches the canvas and recomputes only the tiles drawn since the last
 // frame, so a 9600-pixel canvas costs a frame in proportion to what was drawn, not to its
 // size.
 #pragma once
@@ -19,7 +23,7 @@ class FilmFramer {
 public:
     // `canvas` is square and stays alive and of its size while the framer is; `size.picture`
     // is at most its side.
-    FilmFramer(Surface& canvas, FilmSize size, Colorref background);
+    FilmFramer(Surface& canvas, FilmSize size, Colorref background, bool keepColours = false);
     ~FilmFramer();
     FilmFramer(const FilmFramer&) = delete;
     FilmFramer& operator=(const FilmFramer&) = delete;
@@ -42,12 +46,18 @@ private:
     void markTiles(int y, int x0, int x1);
     void copyChanges();
     void filterTile(int tx, int ty);
+    // The frame pixel (x, y) from the canvas pixels it covers, by the filter chosen.
+    Colorref meanOf(int x, int y) const;
+    Colorref drawnColourOf(int x, int y) const;
 
     Surface& canvas_;
     FilmSize size_;
     SpanRecorder changes_;
     Surface frame_;
     bool scaled_;
+    Colorref background_;
+    bool keepColours_;
+    float lineCover_ = 0;                // the cover of half a canvas pixel's width across a frame pixel
     std::vector<Taps> taps_;             // by frame pixel, the same across and down
     std::vector<float> weights_;
     std::vector<int> firstTouched_;      // by canvas pixel: the first frame pixel it falls in

@@ -1,6 +1,6 @@
 // A film's size for every canvas, and its frames: the canvas scaled down by the mean of the
 // pixels each frame pixel covers, an odd side padded with the background, and a frame made
-// after some drawing the same as one made afresh.
+// after some drawing the same as one made afresh; a GIF's frames keep the canvas's colours.
 #include "files/film_framer.h"
 
 #include <gtest/gtest.h>
@@ -63,6 +63,24 @@ TEST(FilmFramer, ScalesByTheMeanOfTheCoveredPixels)
     FilmFramer fresh(copy, {3, 3}, back);
     EXPECT_TRUE(changed == fresh.frame());
     EXPECT_FALSE(changed == frame);
+}
+
+// For a GIF a frame pixel takes the drawn colour that covers most of it, so that no blend
+// overflows its 256 colours: a line of one canvas pixel stays whole, a lone pixel is dropped.
+TEST(FilmFramer, KeepsTheCanvasColoursForAPalettedFilm)
+{
+    Surface canvas(9, 9, back);
+    canvas.fillRect({0, 0, 9, 1}, red);  // a line along the top row
+    canvas.setPixel(4, 7, blue);         // alone in the bottom row's middle block
+    canvas.fillRect({6, 6, 8, 8}, blue);  // four pixels of the bottom-right block,
+    canvas.setPixel(8, 8, red);           // and one of another colour
+    FilmFramer framer(canvas, {3, 3}, back, true);
+    const Surface& frame = framer.frame();
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 3; ++x) {
+            const Colorref expected = y == 0 ? red : x == 2 && y == 2 ? blue : back;
+            EXPECT_EQ(frame.pixel(x, y), expected) << x << "," << y;
+        }
 }
 
 TEST(FilmFramer, PadsAnOddSideWithTheBackground)

@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <limits>
+#include <set>
 
 #include "scratch_dir.h"
 #include "trochograph/engine/engine_probe.h"
@@ -116,6 +118,27 @@ TEST(CurveFilm, OddAndScaledFilmsEndOnTheCanvas)
             EXPECT_GT(psnr(pad, Surface(1, c.frame, start.params.back)), 30.0);
         }
     }
+}
+
+// A GIF of a larger canvas shows the canvas's own colours, no blends, and the curve whole.
+TEST(CurveFilm, AScaledGifKeepsTheCanvasColours)
+{
+    CurveState start;
+    start.params.res = 400;
+    ScratchDir dir;
+    ASSERT_TRUE(filmCurve(start, dir / "curve.gif", {5, 1, 200}));
+    const ReadFilm film = readFilm(dir / "curve.gif");
+    ASSERT_EQ(film.error, "");
+    ASSERT_FALSE(film.frames.empty());
+    const Surface& last = film.frames.back();
+    const Surface canvas = finishedCanvas(start);
+    std::set<Colorref> canvasColours, shown;
+    for (int y = 0; y < canvas.height(); ++y)
+        for (int x = 0; x < canvas.width(); ++x) canvasColours.insert(canvas.pixel(x, y));
+    for (int y = 0; y < last.height(); ++y)
+        for (int x = 0; x < last.width(); ++x) shown.insert(last.pixel(x, y));
+    EXPECT_TRUE(std::includes(canvasColours.begin(), canvasColours.end(), shown.begin(), shown.end()));
+    EXPECT_GT(psnr(last, shrunk(canvas, 2), true), 20.0);
 }
 
 // Counting a long curve's steps is the start of the progress, and a stop asked for there
