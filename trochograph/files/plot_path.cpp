@@ -27,7 +27,7 @@ double roundingMargin(double unit, int decimals)
 
 namespace {
 
-// The part of segment a-b inside the square [low, high]², by Liang and Barsky's clipping;
+// The piece of segment a-b inside the square [low, high]², by Liang and Barsky's clipping;
 // nothing when it lies outside.
 std::optional<std::pair<PlanePoint, PlanePoint>> clipped(PlanePoint a, PlanePoint b, double low, double high)
 {
