@@ -6,12 +6,11 @@
 
 #include "common/c_numbers.h"
 #include "files/save_file.h"
+#include "files/text_stream.h"
 
 namespace trochograph {
 
 namespace {
-
-constexpr std::size_t blockSize = 64 * 1024;
 
 std::string hexColor(Colorref c)
 {
@@ -20,47 +19,13 @@ std::string hexColor(Colorref c)
     return text;
 }
 
-// Text on its way to the sink, a block at a time. After a failed write the rest is
-// dropped and finish() reports the failure.
-class SvgStream {
-public:
-    explicit SvgStream(ByteSink& sink) : sink_(sink) { block_.reserve(blockSize); }
-
-    SvgStream& operator<<(std::string_view text)
-    {
-        block_ += text;
-        if (block_.size() >= blockSize) flush();
-        return *this;
-    }
-    SvgStream& operator<<(char c) { return *this << std::string_view(&c, 1); }
-    SvgStream& operator<<(int n) { return *this << std::to_string(n); }
-
-    Result<void> finish()
-    {
-        flush();
-        return result_;
-    }
-
-private:
-    void flush()
-    {
-        if (result_ && !block_.empty())
-            result_ = put(sink_, {reinterpret_cast<const std::uint8_t*>(block_.data()), block_.size()});
-        block_.clear();
-    }
-
-    ByteSink& sink_;
-    std::string block_;
-    Result<void> result_;
-};
-
 // An attribute holding a number, and the attributes of a pen.
 struct Number {
     Number(std::string_view n, double v) : name(n), value(v) {}
     std::string_view name;
     double value;
 };
-SvgStream& operator<<(SvgStream& out, const Number& n)
+TextStream& operator<<(TextStream& out, const Number& n)
 {
     return out << ' ' << n.name << "=\"" << shortestText(n.value) << '"';
 }
@@ -68,12 +33,12 @@ struct Pen {
     Colorref color;
     int width;
 };
-SvgStream& operator<<(SvgStream& out, const Pen& p)
+TextStream& operator<<(TextStream& out, const Pen& p)
 {
     return out << " stroke=\"" << hexColor(p.color) << "\" stroke-width=\"" << p.width << '"';
 }
 
-void writeEscaped(SvgStream& out, std::string_view text)
+void writeEscaped(TextStream& out, std::string_view text)
 {
     for (const char c : text) {
         if (c == '&') out << "&amp;";
@@ -86,7 +51,7 @@ void writeEscaped(SvgStream& out, std::string_view text)
 // One <path> per run, and an element per figure between them; endRun() ends the last path.
 class PathWriter final : public PolylineSink {
 public:
-    explicit PathWriter(SvgStream& out) : out_(out) {}
+    explicit PathWriter(TextStream& out) : out_(out) {}
 
 private:
     void startRun(Colorref color, int width) override
@@ -140,7 +105,7 @@ private:
         out_ << command << shortestText(x) << ' ' << shortestText(y);
     }
 
-    SvgStream& out_;
+    TextStream& out_;
     bool first_ = true;  // no point of the open path written yet
     int clips_ = 0;
 };
@@ -148,7 +113,7 @@ private:
 Result<void> encode(const DrawingRecord& record, ByteSink& sink, std::string_view parameters)
 {
     const int side = record.res();
-    SvgStream out(sink);
+    TextStream out(sink);
     out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
         << "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" << side << "\" height=\"" << side
         << "\" viewBox=\"0 0 " << side << " " << side << "\">\n";

@@ -25,6 +25,7 @@ public:
         block_ += c;
         return *this;
     }
+    TextStream& operator<<(int n) { return *this << std::string_view(std::to_string(n)); }
 
     Result<void> finish()
     {
