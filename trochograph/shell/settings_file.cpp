@@ -36,10 +36,11 @@ Result<void> checkSettingsFile(const std::filesystem::path& file)
     return checkPlainOrMissing(settingsLockFile(file), ::lstat);
 }
 
-Message recentFilesNotKept(const std::string& reason)
+Message settingsNotKept(const std::string& reason)
 {
-    return {"The list of recent parameter files can't be kept in the settings file: " + reason +
-                ".\n\nThe program goes on, and forgets the list when it ends.",
+    return {"The settings file can't be used: " + reason +
+                ".\n\nThe program goes on, and forgets the list of recent parameter files and the last "
+                "choices of Save Animation and the plot settings when it ends.",
             "Vell Varezuro", MessageIcon::warning};
 }
 

@@ -25,7 +25,7 @@ std::filesystem::path settingsLockFile(const std::filesystem::path& file);
 // is anything but a plain file. A missing file is fine: it is made when first written.
 Result<void> checkSettingsFile(const std::filesystem::path& file);
 
-// The one box that says the list of recent files can't be kept, and why.
-Message recentFilesNotKept(const std::string& reason);
+// The one box that says the settings file (recent files, last choices) can't be used, and why.
+Message settingsNotKept(const std::string& reason);
 
 }  // namespace trochograph

@@ -114,7 +114,7 @@ public:
     {
         if (window_.settingsUsable_)
             if (Result<void> written = window_.settings_.writeGroup(plotGroup, plotSettingsEntries(settings)); !written)
-                window_.stopKeepingRecentFiles(written.error());
+                window_.stopUsingSettings(written.error());
     }
     FilmOptions filmChoice() const override
     {
@@ -126,7 +126,7 @@ public:
     {
         if (window_.settingsUsable_)
             if (Result<void> written = window_.settings_.writeGroup(filmGroup, filmChoiceEntries(choice)); !written)
-                window_.stopKeepingRecentFiles(written.error());
+                window_.stopUsingSettings(written.error());
     }
 
 private:
@@ -151,7 +151,7 @@ MainWindow::MainWindow(const ScreenSize& screen)
         // Files that have gone since the last run leave the list without a word.
         if (recent_.dropMissing()) keepRecentFiles();
     } else {
-        stopKeepingRecentFiles(kept.error());
+        stopUsingSettings(kept.error());
     }
     controller_->setFileCommands(files_.get());
     setWindowTitle("Vell Varezuro");
@@ -264,15 +264,15 @@ void MainWindow::forgetParameterFile(const std::filesystem::path& file)
 void MainWindow::keepRecentFiles()
 {
     if (!settingsUsable_) return;
-    if (Result<void> written = settings_.write(recent_); !written) stopKeepingRecentFiles(written.error());
+    if (Result<void> written = settings_.write(recent_); !written) stopUsingSettings(written.error());
 }
 
-void MainWindow::stopKeepingRecentFiles(const Error& why)
+void MainWindow::stopUsingSettings(const Error& why)
 {
     // Said once: the settings file isn't tried again in this run.
     settingsUsable_ = false;
     QMetaObject::invokeMethod(
-        this, [this, message = recentFilesNotKept(why.message)] { showMessageBox(this, message); },
+        this, [this, message = settingsNotKept(why.message)] { showMessageBox(this, message); },
         Qt::QueuedConnection);
 }
 

@@ -82,7 +82,7 @@ private:
     // The settings file keeps the list as it is now, unless it failed before.
     void keepRecentFiles();
     // The settings file is left alone from now on, and a box says why once the window is up.
-    void stopKeepingRecentFiles(const Error& why);
+    void stopUsingSettings(const Error& why);
     void buildAccelerators();
     void runCommand(int command);
     // The client area shows the canvas again at 1:1, grey beyond it: all of it, or `area`.
