@@ -9,27 +9,17 @@
 
 #include "files/parameter_text.h"
 #include "files/plot_path.h"
+#include "machine_curve.h"
 #include "machine_reader.h"
-#include "trochograph/engine/engine_steps.h"
 
 namespace trochograph::test {
 namespace {
 
-struct PlotTest : ::testing::Test {
-    Surface window{300, 300, canvasGrey};
-    Engine engine{window};
-    CurveState& s = stateOf(engine);
-
+struct PlotTest : MachineCurveTest {
     void draw(double scale, bool multicolor)
     {
-        s.params.speed = 0;
-        engine.rebuildCanvas(301);
-        s.params.type = rhodoneaRational;
         s.params.multicolor = multicolor;
-        s.params.scale[s.params.type] = scale;
-        s.params.increment = 0.01;
-        s.restart();
-        renderWholeCurve(engine);
+        drawRose(301, scale);
     }
     ReadPlot plot(const PlotSettings& settings, std::string* text = nullptr)
     {

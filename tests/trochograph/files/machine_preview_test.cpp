@@ -8,25 +8,13 @@
 #include <algorithm>
 
 #include "files/plot_path.h"
-#include "trochograph/engine/engine_steps.h"
+#include "machine_curve.h"
 
 namespace trochograph::test {
 namespace {
 
-struct PreviewTest : ::testing::Test {
-    Surface window{300, 300, canvasGrey};
-    Engine engine{window};
-    CurveState& s = stateOf(engine);
-
-    void draw(double scale)
-    {
-        s.params.speed = 0;
-        engine.rebuildCanvas(201);
-        s.params.type = rhodoneaRational;
-        s.params.scale[s.params.type] = scale;
-        s.restart();
-        renderWholeCurve(engine);
-    }
+struct PreviewTest : MachineCurveTest {
+    void draw(double scale) { drawRose(201, scale); }
     int count(const Surface& picture, Colorref c)
     {
         int n = 0;

@@ -9,27 +9,14 @@
 #include <numbers>
 
 #include "files/parameter_text.h"
+#include "machine_curve.h"
 #include "machine_reader.h"
-#include "trochograph/engine/engine_steps.h"
 
 namespace trochograph::test {
 namespace {
 
-struct TrackTest : ::testing::Test {
-    Surface window{300, 300, canvasGrey};
-    Engine engine{window};
-    CurveState& s = stateOf(engine);
-
-    void draw(double scale)
-    {
-        s.params.speed = 0;
-        engine.rebuildCanvas(301);
-        s.params.type = rhodoneaRational;
-        s.params.scale[s.params.type] = scale;
-        s.params.increment = 0.01;
-        s.restart();
-        renderWholeCurve(engine);
-    }
+struct TrackTest : MachineCurveTest {
+    void draw(double scale) { drawRose(301, scale); }
     Result<std::vector<TrackLine>> track(const PlotSettings& settings, std::string* text = nullptr)
     {
         MemorySink sink;

@@ -104,32 +104,26 @@ public:
     void forgetParameterFile(const std::filesystem::path& file) override { window_.forgetParameterFile(file); }
     // Kept beside the list of recent files; a file that can't be used gives the defaults
     // and keeps nothing, as its box about the list has said or will say.
-    PlotSettings plotSettings() override
-    {
-        if (!window_.settingsUsable_) return {};
-        const Result<SettingsEntries> kept = window_.settings_.readGroup(plotGroup);
-        return kept ? plotSettingsFrom(*kept) : PlotSettings{};
-    }
-    void rememberPlotSettings(const PlotSettings& settings) override
-    {
-        if (window_.settingsUsable_)
-            if (Result<void> written = window_.settings_.writeGroup(plotGroup, plotSettingsEntries(settings)); !written)
-                window_.stopUsingSettings(written.error());
-    }
-    FilmOptions filmChoice() const override
-    {
-        if (!window_.settingsUsable_) return {};
-        const Result<SettingsEntries> kept = window_.settings_.readGroup(filmGroup);
-        return kept ? filmChoiceFrom(*kept) : FilmOptions{};
-    }
-    void rememberFilmChoice(const FilmOptions& choice) override
-    {
-        if (window_.settingsUsable_)
-            if (Result<void> written = window_.settings_.writeGroup(filmGroup, filmChoiceEntries(choice)); !written)
-                window_.stopUsingSettings(written.error());
-    }
+    PlotSettings plotSettings() override { return kept(plotGroup, plotSettingsFrom); }
+    void rememberPlotSettings(const PlotSettings& settings) override { keep(plotGroup, plotSettingsEntries(settings)); }
+    FilmOptions filmChoice() const override { return kept(filmGroup, filmChoiceFrom); }
+    void rememberFilmChoice(const FilmOptions& choice) override { keep(filmGroup, filmChoiceEntries(choice)); }
 
 private:
+    template <typename Choice>
+    Choice kept(const char* group, Choice (*from)(const SettingsEntries&)) const
+    {
+        if (!window_.settingsUsable_) return {};
+        const Result<SettingsEntries> entries = window_.settings_.readGroup(group);
+        return entries ? from(*entries) : Choice{};
+    }
+    void keep(const char* group, const SettingsEntries& entries)
+    {
+        if (!window_.settingsUsable_) return;
+        if (Result<void> written = window_.settings_.writeGroup(group, entries); !written)
+            window_.stopUsingSettings(written.error());
+    }
+
     static constexpr const char* plotGroup = "plot";
     static constexpr const char* filmGroup = "film";
 
