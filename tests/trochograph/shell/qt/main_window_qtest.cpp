@@ -564,15 +564,24 @@ private slots:
         p.window().rememberParameterFile(bold);
         QCOMPARE(shownRecentFiles(p.window()), QStringList{entry(1, "<b>bold\\tname.rlt", dir.path())});
         Qt::TextFormat format = Qt::RichText;
+        bool shownAsRichText = true;
         {
             ModalScript script({[&](QWidget* box) {
                 format = static_cast<QMessageBox*>(box)->textFormat();
+                // What the box shows is not the bold type rich text would make of the name.
+                auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+                if (label) {
+                    const QImage shown = label->grab().toImage();
+                    label->setTextFormat(Qt::RichText);
+                    shownAsRichText = label->grab().toImage() == shown;
+                }
                 static_cast<QMessageBox*>(box)->accept();
             }});
             p.window().recentMenu()->actions()[0]->trigger();
             QCOMPARE(script.seen, QStringList{"Parameter file  <b>bold\tname.rlt  loaded."});
         }
         QCOMPARE(format, Qt::PlainText);
+        QVERIFY(!shownAsRichText);
         // The progress window of a film names its file as it is too.
         p.window().runInBackground(
             "Saving <b>bold.gif", [](const ProgressReport&) -> Result<void> { return {}; }, [](const Result<void>&) {});
